@@ -1,0 +1,51 @@
+#include "form.h"
+
+#include <QMdiSubWindow>
+
+namespace brel {
+
+const char* FormName(FormId id) {
+  switch (id) {
+    case FormId::frm_chann: return "frm_chann";
+    case FormId::frm_option: return "frm_option";
+    case FormId::frm_dtmf: return "frm_dtmf";
+    case FormId::Form_setup: return "Form_setup";
+    case FormId::Form_save_chann: return "Form_save_chann";
+    case FormId::Form_open_chann: return "Form_open_chann";
+    case FormId::Form_Comm_Read: return "Form_Comm_Read";
+    case FormId::Form_Comm_Write: return "Form_Comm_Write";
+    case FormId::Form_type: return "Form_type";
+    case FormId::frmAbout: return "frmAbout";
+    case FormId::Form_open_adj: return "Form_open_adj";
+    case FormId::Form_save_adj: return "Form_save_adj";
+    case FormId::Form_open_menu: return "Form_open_menu";
+    case FormId::Form_save_menu: return "Form_save_menu";
+    case FormId::Form_open_sig: return "Form_open_sig";
+    case FormId::Form_save_sig: return "Form_save_sig";
+    case FormId::frm_Adj_Txp: return "frm_Adj_Txp";
+    case FormId::Form_Write_PassWord: return "Form_Write_PassWord";
+    case FormId::frm_FM: return "frm_FM";
+    case FormId::frm_2tone: return "frm_2tone";
+    case FormId::frm_5tone: return "frm_5tone";
+    case FormId::frm_Adj_Mod: return "frm_Adj_Mod";
+    case FormId::frm_Adj_Tune: return "frm_Adj_Tune";
+  }
+  return "?";
+}
+
+Form::Form(AppContext& context, FormId id) : context_(context), id_(id) {
+  setObjectName(FormName(id));
+}
+
+Form::~Form() = default;
+
+void Form::placeCentred(QSize size, int raise) {
+  const QSize client = host().clientSize();
+  QWidget* frame = parentWidget() ? parentWidget() : this;  // the sub-window frame when hosted
+  frame->resize(size);
+  int left = (client.width() - size.width()) / 2;
+  int top = (client.height() - size.height()) / 2 - raise;
+  frame->move(std::max(0, left), std::max(0, top));
+}
+
+}  // namespace brel

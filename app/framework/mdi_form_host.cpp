@@ -1,0 +1,97 @@
+#include "mdi_form_host.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <stdexcept>
+
+namespace brel {
+
+MdiFormHost::MdiFormHost(QMdiArea* area, QWidget* mainWindow)
+    : QObject(mainWindow), area_(area), mainWindow_(mainWindow) {}
+
+MdiFormHost::~MdiFormHost() = default;
+
+void MdiFormHost::registerForm(FormId id, Factory factory) { factories_[id] = std::move(factory); }
+
+bool MdiFormHost::isRegistered(FormId id) const { return factories_.count(id) != 0; }
+
+Form* MdiFormHost::loadForm(FormId id) {
+  if (Form* existing = form(id)) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(existing->parentWidget())) {
+      sub->show();
+      area_->setActiveSubWindow(sub);
+    }
+    return existing;
+  }
+  auto factory = factories_.find(id);
+  if (factory == factories_.end() || context_ == nullptr) return nullptr;
+  Form* created = factory->second(*context_);
+  if (created == nullptr) return nullptr;
+  QMdiSubWindow* sub = area_->addSubWindow(created);
+  sub->setAttribute(Qt::WA_DeleteOnClose, false);
+  sub->installEventFilter(this);
+  loaded_[id] = created;
+  created->loadHandling();
+  // A load handling may unload its own window (or be refused by it).
+  if (form(id) != created) return form(id);
+  sub->show();
+  area_->setActiveSubWindow(sub);
+  return created;
+}
+
+bool MdiFormHost::unloadForm(FormId id, UnloadMode mode) {
+  Form* current = form(id);
+  if (current == nullptr) return true;
+  if (mode == UnloadMode::Ask && !current->queryUnload()) return false;
+  loaded_.erase(id);
+  current->unloadHandling();
+  QWidget* frame = current->parentWidget();
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(frame)) {
+    sub->removeEventFilter(this);
+    sub->hide();
+    area_->removeSubWindow(sub);
+    // The unload may come from one of the window's own handlers, so the
+    // objects go once control is back in the event loop.
+    sub->deleteLater();
+  } else {
+    current->hide();
+    current->deleteLater();
+  }
+  return true;
+}
+
+Form* MdiFormHost::reloadForm(FormId id) {
+  if (!unloadForm(id, UnloadMode::Ask)) return form(id);
+  return loadForm(id);
+}
+
+bool MdiFormHost::isLoaded(FormId id) const { return loaded_.count(id) != 0; }
+
+Form* MdiFormHost::form(FormId id) const {
+  auto it = loaded_.find(id);
+  return it == loaded_.end() ? nullptr : it->second;
+}
+
+QSize MdiFormHost::mainWindowSize() const { return mainWindow_->size(); }
+
+QSize MdiFormHost::clientSize() const { return area_->viewport()->size(); }
+
+void MdiFormHost::unloadAll() {
+  while (!loaded_.empty()) unloadForm(loaded_.begin()->first, UnloadMode::Force);
+}
+
+bool MdiFormHost::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Close) {
+    for (const auto& [id, f] : loaded_) {
+      if (f->parentWidget() == watched) {
+        // The close box is an unload like any other: the window may refuse.
+        event->ignore();
+        unloadForm(id, UnloadMode::Ask);
+        return true;
+      }
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace brel

@@ -1,0 +1,21 @@
+// Five-tone signalling standards and the tone generator's period code.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "program_state.h"
+
+namespace brel {
+
+void BuildFiveToneTables(ProgramState& state);
+// Trims the caller's text in place, then returns the standard's index or 255.
+std::uint8_t FiveToneStandardIndex(std::string& text);
+std::string FiveToneStandardName(int index);
+// Largest whole number below 2304000 / f; 0 for f = 0.
+int TonePeriodCode(double frequencyHz);
+// Unpacks four consecutive replies of ReadBuf1 from `row` into GroupBuf and
+// leaves `row` on the last of the four.
+void UnpackSignalPackets(ProgramState& state, int& row);
+
+}  // namespace brel

@@ -1,0 +1,16 @@
+// Checks and repairs made on the image before it is written to the radio.
+#pragma once
+
+#include "program_state.h"
+
+namespace brel {
+
+// Index 0..127 of the first channel with a frequency outside the limits the
+// radio reported (VfoALower..VfoBUpper), or 255 when every channel passes.
+int FindOutOfBandChannel(const ProgramState& state);
+
+// Points both current-channel bytes at programmed channels (or 0), and sets
+// frequency mode when no channel is programmed.
+void FixCurrentChannels(MemoryImage& image);
+
+}  // namespace brel
