@@ -82,6 +82,11 @@ class Form : public QWidget {
   // port.  Runs once, just before the window is destroyed.
   virtual void unloadHandling() {}
 
+  // Commits an edit still open in one of the window's editors into the
+  // memory image.  Called before the image is saved, sent to the radio or
+  // replaced, so the last typed value is never lost.
+  virtual void commitPendingEdit() {}
+
  protected:
   AppContext& context() const { return context_; }
   ProgramState& state() const { return context_.state; }
@@ -118,6 +123,9 @@ class FormHost {
 
   virtual bool isLoaded(FormId id) const = 0;
   virtual Form* form(FormId id) const = 0;
+
+  // Every loaded window commits its open edit (see Form::commitPendingEdit).
+  virtual void commitAllPendingEdits() = 0;
 
   // Sizes the windows are laid out from: the main window and its client area.
   virtual QSize mainWindowSize() const = 0;

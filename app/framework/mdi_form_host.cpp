@@ -72,6 +72,10 @@ Form* MdiFormHost::form(FormId id) const {
   return it == loaded_.end() ? nullptr : it->second;
 }
 
+void MdiFormHost::commitAllPendingEdits() {
+  for (const auto& entry : loaded_) entry.second->commitPendingEdit();
+}
+
 QSize MdiFormHost::mainWindowSize() const { return mainWindow_->size(); }
 
 QSize MdiFormHost::clientSize() const { return area_->viewport()->size(); }

@@ -26,6 +26,7 @@ class MdiFormHost : public QObject, public FormHost {
   Form* reloadForm(FormId id) override;
   bool isLoaded(FormId id) const override;
   Form* form(FormId id) const override;
+  void commitAllPendingEdits() override;
   QSize mainWindowSize() const override;
   QSize clientSize() const override;
 
