@@ -18,6 +18,9 @@ constexpr int kFirstChannelRecordRow = ChannelRecordRow(1);   // 0
 constexpr int kLastChannelRecordRow = ChannelRecordRow(128);  // 127
 constexpr int kFirstChannelNameRow = ChannelNameRow(1);       // 256
 constexpr int kLastChannelNameRow = ChannelNameRow(128);      // 383
+// Within a channel record: receive frequency in bytes 0..3, transmit in 4..7.
+constexpr int kRxFreqCol = 0;
+constexpr int kTxFreqCol = 4;
 
 // DTMF area 0x0B00..0x0CEF and the alignment editor's fixed block at 0x0CF0.
 constexpr int kDtmfFirstRow = RowOf(0x0B00);    // 176
@@ -29,28 +32,47 @@ constexpr int kOptionBlockAddress = 0x0E20;
 constexpr int kOptionBlockFirstRow = RowOf(kOptionBlockAddress);  // 226
 constexpr int kOptionBlockSize = 64;
 constexpr int kWorkModeAddress = 0x0E4C;  // option position 44
+constexpr int kOptionBlockLastRow = RowOf(kOptionBlockAddress + kOptionBlockSize - 1);  // 229
 
 // Current-channel row 0x0E70: byte 6 display A, byte 7 display B.
 constexpr int kChannelStateRow = RowOf(0x0E70);  // 231
 constexpr int kCurrentChannelACol = 6;
 constexpr int kCurrentChannelBCol = 7;
+constexpr int kCurrentChannelAAddress = 0x0E76;
+constexpr int kCurrentChannelBAddress = 0x0E77;
+// The one other byte of the row the write repairs.
+constexpr int kChannelStateClearedAddress = 0x0E71;
 
 // VFO records, 32 bytes each.
 constexpr int kVfoAAddress = 0x0F00;
 constexpr int kVfoBAddress = 0x0F20;
 constexpr int kVfoARow = RowOf(kVfoAAddress);  // 240
 constexpr int kVfoBRow = RowOf(kVfoBAddress);  // 242
+constexpr int kVfoRecordSize = 32;
 
 // FM band labels, 14 characters each.
-constexpr int kFmLabel1Row = RowOf(0x0F40);  // 244
-constexpr int kFmLabel2Row = RowOf(0x0F50);  // 245
+constexpr int kFmLabel1Address = 0x0F40;
+constexpr int kFmLabel2Address = 0x0F50;
+constexpr int kFmLabel1Row = RowOf(kFmLabel1Address);  // 244
+constexpr int kFmLabel2Row = RowOf(kFmLabel2Address);  // 245
+constexpr int kFmLabelLength = 14;
+
+// DTMF defaults erase the DTMF rows together with the fixed block after them.
+constexpr int kDtmfEraseFirstAddress = 0x0B00;
+constexpr int kDtmfEraseLastAddress = 0x0CFF;
+
+// Rows every reachable window uses (0x0000..0x1EFF); start-up erases them.
+constexpr int kFirstImageRowInUse = 0;
+constexpr int kLastImageRowInUse = RowOf(0x1EFF);  // 495
 
 // Whole-memory read range 0x0000..0x17FF.
 constexpr int kReadFirstRow = 0;
 constexpr int kReadLastRow = RowOf(0x17FF);  // 383
 
-// Parameter file of the memory image: rows 0..480.
+// Parameter file of the memory image: rows 0..480 (0x0000..0x1E0F).
+constexpr int kImageFileFirstRow = 0;
 constexpr int kImageFileLastRow = 480;
+constexpr int kImageFileValueCount = (kImageFileLastRow - kImageFileFirstRow + 1) * 16;  // 7696
 
 // Areas outside the image (alignment, five-tone, two-tone, FM).
 constexpr int kAlignAreaFirst = 0x1EC0;
@@ -64,5 +86,16 @@ constexpr int kFmPresetFirst = 0x3000;
 constexpr int kFmPresetLast = 0x30FF;
 constexpr int kFmLimitsFirst = 0x3F80;
 constexpr int kFmLimitsLast = 0x3F8F;
+
+// Where each line of the alignment image lies in the radio: lines 0..12 and
+// 15 follow 0x1F00, the power-on text (13) and factory line (14) sit below.
+constexpr int kAdjPowerOnTextLine = 13;
+constexpr int kAdjFactoryInfoLine = 14;
+constexpr int kAdjPasswordLine = 15;
+constexpr int AdjLineAddress(int line) {
+  return line == kAdjPowerOnTextLine   ? 0x1EE0
+         : line == kAdjFactoryInfoLine ? 0x1ED0
+                                       : 0x1F00 + 16 * line;
+}
 
 }  // namespace brel::addr

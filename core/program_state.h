@@ -90,6 +90,13 @@ struct ProgramState {
   std::int16_t FileSaveRequest = 0;
   std::int16_t AdjOpenRequest = 0;
   std::int16_t AdjSaveRequest = 0;
+  // The path each pending request was confirmed with, so an open and a save
+  // confirmed before one poll each use their own file.  ParamFileName stays
+  // the last confirmed path.
+  std::string FileOpenRequestPath;
+  std::string FileSaveRequestPath;
+  std::string AdjOpenRequestPath;
+  std::string AdjSaveRequestPath;
   std::int16_t AreaToggle = 0;  // channel editor's transfer area; reset by read and write
 };
 
