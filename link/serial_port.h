@@ -1,0 +1,72 @@
+// The serial port as the link engine sees it: opened by COM number at 9600
+// baud, 8 data bits, no parity, 1 stop bit and no flow control; bytes are
+// written and read one at a time; the port tells when bytes have arrived and
+// when everything written has left.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace brel::link {
+
+enum class OpenStatus {
+  Ok,
+  NoSuchPort,        // the number maps to no device
+  NoDevice,          // the device file does not exist (nothing plugged in)
+  PermissionDenied,  // the device exists but this user may not open it
+  InUse,             // another window or program holds it
+  Failed,            // anything else the system refused
+};
+
+struct OpenResult {
+  OpenStatus status = OpenStatus::Ok;
+  std::string device;  // the device the number maps to ("" when none)
+  bool ok() const { return status == OpenStatus::Ok; }
+};
+
+class PortListener {
+ public:
+  virtual ~PortListener() = default;
+  // One or more bytes are waiting.
+  virtual void bytesArrived() = 0;
+  // Every byte written so far has left the port.
+  virtual void outputDrained() {}
+};
+
+class SerialPort {
+ public:
+  virtual ~SerialPort() = default;
+
+  // Opens COM `portNumber` (1..16) with the line settings above.
+  virtual OpenResult open(int portNumber) = 0;
+  virtual bool isOpen() const = 0;
+  virtual void close() = 0;
+
+  virtual void write(const std::uint8_t* data, std::size_t count) = 0;
+  void writeByte(std::uint8_t byte) { write(&byte, 1); }
+
+  virtual std::size_t bytesWaiting() const = 0;
+  // Reads up to `max` waiting bytes; returns how many were read.
+  virtual std::size_t read(std::uint8_t* into, std::size_t max) = 0;
+
+  virtual void flushInput() = 0;   // waiting input is discarded
+  virtual void flushOutput() = 0;  // output not yet sent is discarded
+
+  void setListener(PortListener* listener) { listener_ = listener; }
+
+ protected:
+  PortListener* listener() const { return listener_; }
+
+ private:
+  PortListener* listener_ = nullptr;
+};
+
+class SerialPortFactory {
+ public:
+  virtual ~SerialPortFactory() = default;
+  virtual std::unique_ptr<SerialPort> createPort() = 0;
+};
+
+}  // namespace brel::link
