@@ -1,0 +1,71 @@
+#include "platform.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+#include "numtext.h"
+
+namespace brel {
+
+ScreenTwips ScreenTwipsFromPixels(int widthPx, int heightPx, double dpiX, double dpiY) {
+  if (dpiX <= 0) dpiX = 96;
+  if (dpiY <= 0) dpiY = 96;
+  return ScreenTwips{widthPx * 1440.0 / dpiX, heightPx * 1440.0 / dpiY, dpiX, dpiY};
+}
+
+ScreenTwips ScreenTwipsOf(const QScreen& screen) {
+  const QSize size = screen.geometry().size();
+  return ScreenTwipsFromPixels(size.width(), size.height(), screen.logicalDotsPerInchX(),
+                               screen.logicalDotsPerInchY());
+}
+
+int TwipsToPixels(double twips, double dpi) {
+  if (dpi <= 0) dpi = 96;
+  return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+int TwipsToPixelsY(const QWidget& widget, double twips) { return TwipsToPixels(twips, widget.logicalDpiY()); }
+
+bool GetKeyValue(const RegistryReader& registry, RegistryRoot root, const std::string& keyName,
+                 const std::string& subKeyRef, std::string& keyVal) {
+  const std::optional<RegistryValue> value = registry.read(root, keyName, subKeyRef);
+  if (!value) {
+    keyVal.clear();
+    return false;
+  }
+  constexpr std::size_t kBufferSize = 1024;
+  std::string data = value->data.substr(0, kBufferSize);
+  if (!data.empty() && data.back() == '\0') data.pop_back();
+
+  if (value->type == kRegSz) {
+    keyVal = data;
+  } else if (value->type == kRegDword) {
+    // Last byte first; every byte with both of its hex digits, so that a
+    // byte below 0x10 does not shift the ones after it.
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string hex = "&h";
+    for (auto it = data.rbegin(); it != data.rend(); ++it) {
+      const auto byte = static_cast<unsigned char>(*it);
+      hex += kHex[byte >> 4];
+      hex += kHex[byte & 0x0F];
+    }
+    keyVal = NumberToTrimmedText(TextToNumber(hex));
+  }
+  return true;
+}
+
+SysInfoPlatform DesktopSysInfoPlatform() {
+  SysInfoPlatform platform;
+  platform.fileExists = [](const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).isFile();
+  };
+  platform.startProgram = [](const std::string& path) {
+    return QProcess::startDetached(QString::fromStdString(path), {});
+  };
+  return platform;
+}
+
+}  // namespace brel
