@@ -1,0 +1,193 @@
+#include "channel_codec.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "address_map.h"
+#include "frequency_codec.h"
+#include "numtext.h"
+
+namespace brel::chann {
+namespace {
+
+std::string FrequencyText(const MemoryImage& image, int row, int first) {
+  return BcdToFrequencyText(ByteAt(image, row, first), ByteAt(image, row, first + 1), ByteAt(image, row, first + 2),
+                            ByteAt(image, row, first + 3));
+}
+
+void EraseRow(MemoryImage& image, int row) {
+  for (int c = 0; c < 16; ++c) image.at(row, c) = kErased;
+}
+
+bool IsNameCharacter(int byte) { return (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z'); }
+
+// The character of a code 0..255 as UTF-8 (codes above 127 as Latin-1).
+std::string CharacterOf(int code) {
+  std::string out;
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else {
+    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+  return out;
+}
+
+}  // namespace
+
+int RecordRow(int channel) { return addr::ChannelRecordRow(channel); }
+int NameRow(int channel) { return addr::ChannelNameRow(channel); }
+
+int ByteAt(const MemoryImage& image, int row, int col) { return image.at(row, col) & 0xFF; }
+
+int ShownChannelCount(const ProgramState& state) {
+  return std::clamp(static_cast<int>(state.ChannelTotal), 0, kMaxChannels);
+}
+
+std::string ToneCodeText(const ProgramState& state, int lo, int hi, bool trimDcs) {
+  if ((lo == 0 && hi == 0) || (lo == 0xFF && hi == 0xFF)) return "OFF";
+  if (hi == 0) {
+    // DCS number lo; numbers past the list show nothing.
+    const std::size_t index = static_cast<std::size_t>(lo) + 50;
+    if (index >= state.ToneList.size()) return "";
+    const std::string& entry = state.ToneList[index];
+    return trimDcs ? TrimBlanks(entry) : entry;
+  }
+  // A high byte from 0x80 up is no tone the radio knows (and the code would
+  // not fit the 16-bit value it is read into), so it shows nothing.
+  if (hi >= 0x80) return "";
+  const double hz = (hi * 256 + lo) / 10.0;
+  std::string text = NumberToTrimmedText(hz);
+  if (hz == std::floor(hz)) text += ".0";
+  return text;
+}
+
+std::pair<int, int> CtcssToneBytes(double hz) {
+  const auto tenths = static_cast<int>(RoundHalfEven(hz * 10));
+  return {tenths % 256, tenths / 256};
+}
+
+void DecodeChannel(ChannelEditContext& ctx, int n) {
+  const MemoryImage& image = ctx.state.MemImage;
+  ChannelGrid& grid = ctx.grid;
+  const int row = RecordRow(n);
+  auto b = [&](int k) { return ByteAt(image, row, k); };
+
+  if (b(kRxFreqByte) == kErased) {
+    grid.setCell(n, kColRxFreq, "");
+    grid.setCell(n, kColTxFreq, "");
+    EraseChannel(ctx, n);
+    return;
+  }
+  grid.setCell(n, kColRxFreq, FrequencyText(image, row, kRxFreqByte));
+  grid.setCell(n, kColRxTone, ToneCodeText(ctx.state, b(kRxToneLo), b(kRxToneHi), false));
+  if (b(kTxFreqByte) == kErased) {
+    grid.setCell(n, kColTxFreq, "");
+    grid.setCell(n, kColTxTone, "");
+  } else {
+    grid.setCell(n, kColTxFreq, FrequencyText(image, row, kTxFreqByte));
+    grid.setCell(n, kColTxTone, ToneCodeText(ctx.state, b(kTxToneLo), b(kTxToneHi), true));
+  }
+  grid.setCell(n, kColBand, "VHF/UHF ");
+  const int code = b(kSigCodeByte) & 0x0F;
+  grid.setCell(n, kColSigCode, code <= 14 ? std::to_string(code + 1) : "");
+  grid.setCell(n, kColPower, (b(kPowerByte) & 0x01) ? "LOW" : "HIGH");
+  static const char* const kPttId[] = {"OFF", "BOT", "EOT", "BOTH"};
+  grid.setCell(n, kColPttId, kPttId[b(kFlagsByte) & 0x03]);
+  grid.setCell(n, kColScanAdd, (b(kFlagsByte) & 0x04) ? "ON" : "OFF");
+  grid.setCell(n, kColBusyLock, (b(kFlagsByte) & 0x08) ? "ON" : "OFF");
+  grid.setCell(n, kColWidth, (b(kFlagsByte) & 0x40) ? "W" : "N");
+}
+
+void ShowChannel(ChannelEditContext& ctx, int n) {
+  DecodeChannel(ctx, n);
+  const MemoryImage& image = ctx.state.MemImage;
+  const int row = NameRow(n);
+  std::string name;
+  if (ByteAt(image, row, 0) != kErased) {
+    // Bytes outside the name's character set close up rather than leave gaps.
+    for (int k = 0; k < kNameLength; ++k) {
+      const int byte = ByteAt(image, row, k);
+      if (IsNameCharacter(byte)) name.push_back(static_cast<char>(byte));
+    }
+  }
+  ctx.grid.setCell(n, kColName, name);
+}
+
+void NewChannelDefaults(ChannelEditContext& ctx, int n) {
+  static const char* const kCells[] = {"OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "1", ""};
+  for (int c = kColRxTone; c <= kColName; ++c) ctx.grid.setCell(n, c, kCells[c - kColRxTone]);
+  MemoryImage& image = ctx.state.MemImage;
+  const int row = RecordRow(n);
+  for (int k = kRxToneLo; k <= kPowerByte; ++k) image.at(row, k) = 0;
+  image.at(row, kFlagsByte) = 0x44;
+  EraseRow(image, NameRow(n));
+}
+
+void EraseChannel(ChannelEditContext& ctx, int n) {
+  ctx.grid.setCell(n, kColBand, "");
+  for (int c = kColRxTone; c <= kColName; ++c) ctx.grid.setCell(n, c, "");
+  EraseRow(ctx.state.MemImage, RecordRow(n));
+  EraseRow(ctx.state.MemImage, NameRow(n));
+}
+
+void EraseChannelData(ChannelEditContext& ctx, int n) {
+  for (int c = kColRxFreq; c <= kColName; ++c) ctx.grid.setCell(n, c, "");
+  EraseRow(ctx.state.MemImage, RecordRow(n));
+  EraseRow(ctx.state.MemImage, NameRow(n));
+}
+
+void Sub_InPut(MemoryImage& image, std::string_view text, int row, int col) {
+  if (text == "FF") {
+    image.at(row, col) = kErased;
+    image.at(row, col + 1) = kErased;
+    return;
+  }
+  const double v = TextToNumber(text);
+  if (!(v > 0 && v < 255)) return;
+  const auto [lo, hi] = CtcssToneBytes(v);
+  image.at(row, col) = static_cast<std::int16_t>(lo);
+  image.at(row, col + 1) = static_cast<std::int16_t>(hi);
+}
+
+std::string StripBlanks(std::string_view text) { return text == " " ? std::string() : std::string(text); }
+
+std::string Cov_i2b(int value) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  const int h = (value / 16) & 0x0F;
+  const int l = (value - 16 * (value / 16)) & 0x0F;
+  return std::string{kDigits[h], kDigits[l], ' '};
+}
+
+std::string DecodeNameReplyOld(const std::array<int, 6>& values) {
+  if (values[0] == 0xFF) return "";
+  std::string sign;
+  std::string text;
+  for (int v : values) {
+    if (v >= 0 && v <= 9) text.push_back(static_cast<char>('0' + v));
+    else if (v >= 17 && v <= 37) text.push_back(static_cast<char>('A' + v - 17));
+    else if (v >= 48 && v <= 250) text += CharacterOf(v);
+    else if (v == 251) sign = "+";
+    else if (v == 253) sign = "-";
+  }
+  return sign + text;
+}
+
+std::vector<std::pair<int, std::string>> WalkNameRepliesOld(const ReplyTable& replies, int firstRow, int lastRow,
+                                                            int channelTotal) {
+  std::vector<std::pair<int, std::string>> names;
+  for (int k = firstRow; k <= lastRow; ++k) {
+    const int address = (replies.at(k, 2) & 0xFF) * 256 + (replies.at(k, 3) & 0xFF);
+    const int firstChannel = (address - addr::kChannelNameBase) / 16 + 1;
+    for (int i = 0; i < 4; ++i) {
+      const int channel = firstChannel + i;
+      if (channel < 1 || channel > channelTotal) continue;
+      std::array<int, 6> values{};
+      for (int j = 0; j < 6; ++j) values[static_cast<std::size_t>(j)] = replies.at(k, 5 + 16 * i + j) & 0xFF;
+      names.emplace_back(channel, DecodeNameReplyOld(values));
+    }
+  }
+  return names;
+}
+
+}  // namespace brel::chann

@@ -1,0 +1,99 @@
+// The channel editor window: the channel grid over the memory image, with
+// Default (stored disabled), Clear and Close, and its own transfer and file
+// procedures, which no command of this release reaches (its Read and Write
+// buttons are stored hidden).
+#pragma once
+
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <memory>
+#include <string>
+
+#include "bilingual.h"
+#include "channel_grid_view.h"
+#include "channel_table_model.h"
+#include "channel_transfer.h"
+#include "form.h"
+
+namespace brel::chann {
+
+class frm_chann : public Form, private TransferDisplay {
+  Q_OBJECT
+ public:
+  explicit frm_chann(AppContext& context);
+  ~frm_chann() override;
+
+  void loadHandling() override;
+  bool queryUnload() override;
+  void unloadHandling() override;
+  void commitPendingEdit() override;
+
+  // Each activation: an edit left open is committed, then every channel is
+  // shown afresh (what a read or an opened file put into the image, and a
+  // channel count changed elsewhere).
+  void Form_Activate();
+  void Command_def_Click();
+  void Command_Clear_Click();
+  void Command_close_Click();
+  void Command_read_Click();
+  void Command_Write_Click();
+
+  // The window's file procedures (nothing calls them in this release).
+  void ShowOpenChannDialog();
+  void ShowSaveChannDialog();
+  void PollChannFileRequests();
+  void LoadChannImageFile(const std::string& path);
+  void SaveChannImageFile(const std::string& path);
+
+  // While the window's own transfer runs it refuses Clear and Close.
+  bool busy() const;
+
+  ChannelGridView* grid() const { return grid_; }
+  ChannelTableModel* model() const { return model_; }
+  QPushButton* defaultButton() const { return defaultButton_; }
+  QPushButton* clearButton() const { return clearButton_; }
+  QPushButton* closeButton() const { return closeButton_; }
+  QPushButton* readButton() const { return readButton_; }
+  QPushButton* writeButton() const { return writeButton_; }
+  QLabel* statusLabel() const { return statusLabel_; }
+  QProgressBar* progressBar() const { return progressBar_; }
+  const ChannelTransfer* transfer() const { return transfer_.get(); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void warn(const Bilingual& text) const;
+  void setCaptions();
+  void resetProgress();
+  ChannelTransfer* ensureTransfer();
+
+  // TransferDisplay
+  void showProgress(int value) override;
+  void setStatusText(const std::string& text) override;
+  void beforeImageReplaced() override;
+  void imageReplaced() override;
+
+  ChannelTableModel* model_;
+  ChannelGridView* grid_;
+  QPushButton* defaultButton_;
+  QPushButton* clearButton_;
+  QPushButton* closeButton_;
+  QPushButton* readButton_;
+  QPushButton* writeButton_;
+  QLabel* statusLabel_;
+  QProgressBar* progressBar_;
+  QLabel* channelLabel_;
+  std::unique_ptr<ChannelTransfer> transfer_;
+  QMetaObject::Connection activation_;
+  bool gridSized_ = false;
+};
+
+}  // namespace brel::chann
+
+namespace brel {
+// Registers frm_chann with the host.
+void RegisterChannelEditor(FormHost& host);
+}  // namespace brel
