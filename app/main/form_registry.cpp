@@ -1,14 +1,19 @@
 #include "form_registry.h"
 
+#include "comm_forms.h"
+#include "file_dialogs.h"
+#include "frm_chann.h"
 #include "main_forms.h"
 
 namespace brel {
 
-// Each window library adds its registration here as it becomes part of the
-// program; a menu item or toolbar button whose window is not registered
-// stays greyed.
+// Every window of the program; a menu item or toolbar button whose window is
+// not registered stays greyed.
 void RegisterAllForms(FormHost& host) {
   RegisterMainForms(host);
+  RegisterCommForms(host);
+  RegisterFileForms(host);
+  RegisterChannelEditor(host);
 }
 
 }  // namespace brel
