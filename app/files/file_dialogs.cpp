@@ -21,9 +21,6 @@ constexpr Bilingual kOpenSuffixText{"无效的文件后缀名！", "Nullity file
 constexpr Bilingual kSaveSuffixText{"建议不要修改系统默认的文件后缀名！",
                                     "Advice don't modify file suffix name of system default ！"};
 
-constexpr Bilingual kImageReadText{"参数从文件调入成功 ！", "Succeed fold the parameter from file."};
-constexpr Bilingual kImageWrittenText{"参数保存完毕 ！", "Complete storing  parameter."};
-
 const FileDialogTexts kOpenChannTexts{
     {"打开文件", "Open File"}, kOpenNameLabel, {"打开文件名无效 ", "Open the file name is nullity "}, kOpenSuffixText};
 const FileDialogTexts kSaveChannTexts{{"保存文件", "Save File"},
@@ -130,8 +127,8 @@ void FileDialogForm::warn(const Bilingual& text) const {
   context().messages.show(Warn(state().LanguageFlag, kTitlePromptLower, text));
 }
 
-void FileDialogForm::warn(const std::string& zh, const std::string& en) const {
-  warn(Bilingual{zh.c_str(), en.c_str()});
+void FileDialogForm::warnText(const std::string& text) const {
+  context().messages.show(Message{Pick(state().LanguageFlag, kTitlePromptLower), text, MessageIcon::Warning});
 }
 
 // --- image Save ------------------------------------------------------------------
@@ -153,11 +150,10 @@ void Form_save_chann::accepted(const std::string& path) {
   // The value still being typed in an editor belongs in the file.
   host().commitAllPendingEdits();
   if (auto error = SaveImageFile(state().MemImage, path)) {
-    warn("参数未能保存到文件 \"" + path + "\"：" + *error + "。同名的原有文件没有改变。",
-         "The parameters were not saved to \"" + path + "\": " + *error + ". Any file of that name is unchanged.");
+    warnText(ParamFileNotSavedText(state().LanguageFlag, path, *error));
     return;
   }
-  warn(kImageWrittenText);
+  warn(kParamFileSavedText);
   host().unloadForm(formId());
 }
 
@@ -179,18 +175,16 @@ void Form_open_chann::accepted(const std::string& path) {
   state().AdjOpenRequest = 0;
   // Read into a copy: a file that is short or damaged leaves the image and
   // the editors exactly as they were.
-  MemoryImage loaded = state().MemImage;
-  if (auto error = LoadImageFile(loaded, path)) {
-    warn("参数未能从文件 \"" + path + "\" 调入：" + *error + "。参数没有改变。",
-         "The parameters were not loaded from \"" + path + "\": " + *error + ". Nothing was changed.");
+  const ParamReadResult read = ReadImageFileValues(path);
+  if (!read.ok()) {
+    warnText(ParamFileNotLoadedText(state().LanguageFlag, path, read.error));
     return;
   }
   // An edit still open in an editor is committed now, into the image that is
   // about to be replaced, so the reloads below cannot write it over the file.
   host().commitAllPendingEdits();
-  for (int row = 0; row <= addr::kImageFileLastRow; ++row)
-    for (int col = 0; col < kParamValuesPerLine; ++col) state().MemImage.at(row, col) = loaded.at(row, col);
-  warn(kImageReadText);
+  ApplyImageFileValues(read.values, state().MemImage);
+  warn(kParamFileReadText);
   // The editors that show the image load it afresh; the channel editor opens
   // even when it was closed.
   host().reloadForm(FormId::frm_chann);

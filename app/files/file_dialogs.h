@@ -48,7 +48,8 @@ class FileDialogForm : public Form {
   virtual void accepted(const std::string& path) = 0;
 
   void warn(const Bilingual& text) const;
-  void warn(const std::string& zh, const std::string& en) const;
+  // A text already in the current language.
+  void warnText(const std::string& text) const;
 
  private:
   std::string suffix_;

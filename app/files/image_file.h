@@ -6,10 +6,12 @@
 // file already there intact.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "address_map.h"
+#include "bilingual.h"
 #include "grid.h"
 #include "mem_image.h"
 #include "param_file.h"
@@ -43,6 +45,31 @@ inline std::optional<std::string> SaveImageFile(const MemoryImage& image, const 
 }
 inline std::optional<std::string> LoadImageFile(MemoryImage& image, const std::string& path) {
   return LoadTableRows(image, addr::kImageFileFirstRow, addr::kImageFileLastRow, path);
+}
+
+// Reading and applying an image file apart, for callers that commit open
+// edits once the file is known to be good and before the image changes.
+inline ParamReadResult ReadImageFileValues(const std::string& path) {
+  return ReadParamValues(path, (addr::kImageFileLastRow - addr::kImageFileFirstRow + 1) * kParamValuesPerLine);
+}
+inline void ApplyImageFileValues(const std::vector<std::int16_t>& values, MemoryImage& image) {
+  ValuesToRows(values, image, addr::kImageFileFirstRow, addr::kImageFileLastRow);
+}
+
+// What every window that saves or opens a parameter file says.
+inline constexpr Bilingual kParamFileReadText{"参数从文件调入成功 ！", "Succeed fold the parameter from file."};
+inline constexpr Bilingual kParamFileSavedText{"参数保存完毕 ！", "Complete storing  parameter."};
+
+inline std::string ParamFileNotLoadedText(std::int16_t languageFlag, const std::string& path,
+                                          const std::string& reason) {
+  return languageFlag != 0 ? "参数未能从文件 \"" + path + "\" 调入：" + reason + "。参数没有改变。"
+                           : "The parameters were not loaded from \"" + path + "\": " + reason + ". Nothing was changed.";
+}
+inline std::string ParamFileNotSavedText(std::int16_t languageFlag, const std::string& path,
+                                         const std::string& reason) {
+  return languageFlag != 0 ? "参数未能保存到文件 \"" + path + "\"：" + reason + "。同名的原有文件没有改变。"
+                           : "The parameters were not saved to \"" + path + "\": " + reason +
+                                 ". Any file of that name is unchanged.";
 }
 
 }  // namespace brel

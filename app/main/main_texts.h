@@ -21,7 +21,6 @@ inline constexpr const char* kApplicationTitle = "brel-programmer";
 inline constexpr const char* kScreenWarningTitle = "操作提示";
 inline constexpr const char* kScreenWarningText = "建议将计算机的显示模式设置为 1024 X 768 ";
 
-inline constexpr Bilingual kConnectingText{"正在与对讲机进行连接...", "Connecting with transceiver... "};
 
 // Screen size below which the start-up suggests a larger display (twips).
 inline constexpr double kMinScreenWidthTwips = 15300;

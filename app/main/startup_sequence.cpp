@@ -2,6 +2,7 @@
 
 #include "bilingual.h"
 #include "default_contents.h"
+#include "link_texts.h"
 #include "main_texts.h"
 #include "model_table.h"
 #include "numtext.h"
@@ -79,7 +80,7 @@ void RunStartup(StartupContext& context) {
 
   if (portOpen) {
     if (context.link.closeProbedPort) context.link.closeProbedPort();
-    panels.setPanelText(2, Pick(state.LanguageFlag, mainwin::kConnectingText));
+    panels.setPanelText(2, Pick(state.LanguageFlag, link::texts::kPanelConnecting));
     if (context.link.startIdentification) context.link.startIdentification();
   }
 

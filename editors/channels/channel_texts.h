@@ -45,12 +45,6 @@ inline constexpr Bilingual kClearRefusedText{"正在进行读写操作,请勿进
                                              "Read-write operating，don't clear operate .,"};
 
 // --- the window's own transfer ----------------------------------------------------
-inline constexpr Bilingual kPortErrorText{"通讯端口打开错误，请正确设置通讯端口 ！",
-                                          "Communication port is error, please setting right communication port . ！"};
-inline constexpr Bilingual kConnectingText{"正在与对讲机联络 ！", "Connecting with transceiver. "};
-inline constexpr Bilingual kLinkWellText{"与对讲机数据通讯正常", "Connect well with radio."};
-inline constexpr Bilingual kLinkFaultPanelText{"联机故障 ！", "Communication fault."};
-inline constexpr Bilingual kLinkFailedText{"与对讲机联络失败 ！", "Fail connect with transceiver."};
 inline constexpr Bilingual kWritingLabel{"正在写入  ", "Writeing  "};
 inline constexpr Bilingual kWritingLabelTail{"  信道", "  Channel"};
 inline constexpr Bilingual kReadingLabel{"正在读取 ", "Reading "};
@@ -61,9 +55,7 @@ inline constexpr Bilingual kReadDoneText{"从对讲机中读取数据完毕 ！"
 inline constexpr Bilingual kReadDoneLabel{"信道数据读出正常 ！", "Read Channel Data is Ok ！"};
 
 // --- the window's own file procedures ----------------------------------------------
-inline constexpr Bilingual kFileReadText{"参数从文件调入成功 ！", "Succeed fold the parameter from file."};
 inline constexpr Bilingual kFileSavingLabel{"正在保存参数。。。", "Storing parameter parameter..."};
 inline constexpr Bilingual kFileSavedLabel{"保存参数正常 ！", "Store  parameter in gear."};
-inline constexpr Bilingual kFileSavedText{"参数保存完毕 ！", "Complete storing  parameter."};
 
 }  // namespace brel::chann

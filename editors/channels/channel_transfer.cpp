@@ -7,6 +7,7 @@
 #include "bilingual.h"
 #include "channel_codec.h"
 #include "channel_texts.h"
+#include "link_texts.h"
 
 namespace brel::chann {
 namespace {
@@ -34,7 +35,7 @@ link::EngineProfile ChannelEditorProfile() {
   p.decoding = link::IdentDecoding::None;
   p.portMessage = link::PortMessageStyle::Prompt;
   p.connectedPanel = 2;
-  p.connectedText = kLinkWellText;
+  p.connectedText = link::texts::kPanelDataLinkOk;
   return p;
 }
 
@@ -100,7 +101,7 @@ void ChannelTransfer::start(bool writing) {
   if (!started || state_.PortErrorFlag != 0) return;
   state_.AreaToggle = 0;
   display_.showProgress(0);
-  display_.setStatusText(Pick(state_.LanguageFlag, kConnectingText));
+  display_.setStatusText(Pick(state_.LanguageFlag, link::texts::kLabelConnecting));
 }
 
 void ChannelTransfer::connected() { state_.AreaToggle = 0; }
@@ -169,8 +170,8 @@ void ChannelTransfer::writeComplete() {
 }
 
 void ChannelTransfer::gaveUp() {
-  messages_.show(Warn(state_.LanguageFlag, kTitlePromptLower, kLinkFailedText));
-  panels_.setPanelText(2, Pick(state_.LanguageFlag, kLinkFaultPanelText));
+  messages_.show(Warn(state_.LanguageFlag, kTitlePromptLower, link::texts::kFailConnect));
+  panels_.setPanelText(2, Pick(state_.LanguageFlag, link::texts::kPanelFault));
 }
 
 }  // namespace brel::chann

@@ -10,6 +10,7 @@
 #include "factory_sets.h"
 #include "file_request.h"
 #include "image_file.h"
+#include "link_texts.h"
 
 namespace brel::chann {
 namespace {
@@ -189,7 +190,7 @@ void frm_chann::Command_read_Click() {
     return;
   }
   state().PortErrorFlag = -1;
-  warn(kPortErrorText);
+  warn(link::texts::kPortError);
 }
 
 void frm_chann::Command_Write_Click() {
@@ -199,7 +200,7 @@ void frm_chann::Command_Write_Click() {
     return;
   }
   state().PortErrorFlag = -1;
-  warn(kPortErrorText);
+  warn(link::texts::kPortError);
 }
 
 bool frm_chann::busy() const { return transfer_ && transfer_->busy(); }
@@ -226,22 +227,17 @@ void frm_chann::PollChannFileRequests() {
 }
 
 void frm_chann::LoadChannImageFile(const std::string& path) {
-  // Read into a copy: a short or damaged file leaves the image as it was.
-  MemoryImage loaded = state().MemImage;
-  if (auto error = LoadImageFile(loaded, path)) {
-    context().messages.show(Message{Pick(state().LanguageFlag, kTitlePromptLower),
-                                    state().LanguageFlag != 0
-                                        ? "无法打开文件 \"" + path + "\"：" + *error
-                                        : "Cannot open the file \"" + path + "\": " + *error,
-                                    MessageIcon::Warning});
+  // A short or damaged file leaves the image as it was.
+  const ParamReadResult read = ReadImageFileValues(path);
+  if (!read.ok()) {
+    showText(ParamFileNotLoadedText(state().LanguageFlag, path, read.error));
     return;
   }
   // An edit still open goes into the image the file replaces, not over it.
   commitPendingEdit();
-  for (int row = 0; row <= addr::kImageFileLastRow; ++row)
-    for (int col = 0; col < kParamValuesPerLine; ++col) state().MemImage.at(row, col) = loaded.at(row, col);
+  ApplyImageFileValues(read.values, state().MemImage);
   Form_Activate();
-  warn(kFileReadText);
+  warn(kParamFileReadText);
   resetProgress();
 }
 
@@ -249,21 +245,21 @@ void frm_chann::SaveChannImageFile(const std::string& path) {
   commitPendingEdit();
   setStatusText(Pick(state().LanguageFlag, kFileSavingLabel));
   if (auto error = SaveTableRows(state().MemImage, 0, addr::kLastImageRowInUse, path)) {
-    context().messages.show(Message{Pick(state().LanguageFlag, kTitlePromptLower),
-                                    state().LanguageFlag != 0
-                                        ? "无法保存文件 \"" + path + "\"：" + *error
-                                        : "Cannot save the file \"" + path + "\": " + *error,
-                                    MessageIcon::Warning});
+    showText(ParamFileNotSavedText(state().LanguageFlag, path, *error));
     resetProgress();
     return;
   }
   setStatusText(Pick(state().LanguageFlag, kFileSavedLabel));
-  warn(kFileSavedText);
+  warn(kParamFileSavedText);
   resetProgress();
 }
 
 void frm_chann::warn(const Bilingual& text) const {
   context().messages.show(Warn(state().LanguageFlag, kTitlePromptLower, text));
+}
+
+void frm_chann::showText(const std::string& text) const {
+  context().messages.show(Message{Pick(state().LanguageFlag, kTitlePromptLower), text, MessageIcon::Warning});
 }
 
 void frm_chann::resetProgress() {

@@ -66,6 +66,7 @@ class frm_chann : public Form, private TransferDisplay {
 
  private:
   void warn(const Bilingual& text) const;
+  void showText(const std::string& text) const;  // already in the current language
   void setCaptions();
   void resetProgress();
   ChannelTransfer* ensureTransfer();

@@ -61,8 +61,8 @@ TEST_F(Files, AShortOrDamagedFileLeavesTheImageAsItWas) {
   window()->LoadChannImageFile(path("short.dat"));
   window()->LoadChannImageFile(path("missing.dat"));
   ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].text.rfind("Cannot open the file \"" + path("short.dat") + "\": ", 0), 0u);
-  EXPECT_EQ(messages.shown[1].text.rfind("Cannot open the file", 0), 0u);
+  EXPECT_EQ(messages.shown[0].text.rfind("The parameters were not loaded from \"" + path("short.dat") + "\": ", 0), 0u);
+  EXPECT_EQ(messages.shown[1].text.rfind("The parameters were not loaded from", 0), 0u);
   EXPECT_TRUE(state.MemImage == before);
 }
 
@@ -76,7 +76,7 @@ TEST_F(Files, SavingWritesRows0To495) {
   messages.shown.clear();
   window()->SaveChannImageFile(path("no/such/folder/out.dat"));
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text.rfind("Cannot save the file", 0), 0u);
+  EXPECT_EQ(messages.shown[0].text.rfind("The parameters were not saved to", 0), 0u);
 }
 
 TEST_F(Files, PollingTakesBothRequestsWithTheirOwnPaths) {
