@@ -31,24 +31,35 @@ inline void PrepareState(ProgramState& state) {
   state.MemImage.fill(0, 495, 0, 15, 0xFF);
 }
 
-class ChannelFixture : public ::testing::Test {
+// Reading and writing channel records and names in the image, byte by byte.
+class ImageHelpers {
  protected:
-  ChannelFixture() { PrepareState(state); }
+  // Binds to the fixture's state before it is constructed, so the image is
+  // only reached when a helper runs.
+  explicit ImageHelpers(ProgramState& state) : state_(state) {}
 
   // Bytes from column 0 of a row; the rest of the row is left as it is.
   void putRow(int row, const Bytes& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) state.MemImage.at(row, static_cast<int>(i)) = bytes[i];
+    for (std::size_t i = 0; i < bytes.size(); ++i) state_.MemImage.at(row, static_cast<int>(i)) = bytes[i];
   }
   void putRecord(int channel, const Bytes& bytes) { putRow(RecordRow(channel), bytes); }
   void putName(int channel, const Bytes& bytes) { putRow(NameRow(channel), bytes); }
 
   Bytes row(int r, int first = 0, int last = 15) const {
     Bytes out;
-    for (int c = first; c <= last; ++c) out.push_back(state.MemImage.at(r, c));
+    for (int c = first; c <= last; ++c) out.push_back(state_.MemImage.at(r, c));
     return out;
   }
   Bytes record(int channel, int first = 0, int last = 15) const { return row(RecordRow(channel), first, last); }
   Bytes name(int channel, int first = 0, int last = 15) const { return row(NameRow(channel), first, last); }
+
+ private:
+  ProgramState& state_;
+};
+
+class ChannelFixture : public ::testing::Test, protected ImageHelpers {
+ protected:
+  ChannelFixture() : ImageHelpers(state) { PrepareState(state); }
 
   // Cells 1..12 of a grid row.
   std::vector<std::string> cells(int r) const {

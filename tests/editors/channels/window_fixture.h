@@ -49,12 +49,13 @@ class FocusTakingMessages : public brel::test::RecordingMessages {
   bool takeFocus = false;
 };
 
-class WindowFixture : public ::testing::Test {
+class WindowFixture : public ::testing::Test, protected ImageHelpers {
  protected:
   static constexpr int kRadioPort = 3;
 
   WindowFixture()
-      : area_(new QMdiArea(&main_)),
+      : ImageHelpers(state),
+        area_(new QMdiArea(&main_)),
         host(area_, &main_),
         bus(clock),
         services{bus, clock, bus.table()},
@@ -130,20 +131,6 @@ class WindowFixture : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
-  // The image helpers of the rules tests.
-  Bytes row(int r, int first = 0, int last = 15) const {
-    Bytes out;
-    for (int c = first; c <= last; ++c) out.push_back(state.MemImage.at(r, c));
-    return out;
-  }
-  Bytes record(int channel, int first = 0, int last = 15) const { return row(RecordRow(channel), first, last); }
-  Bytes name(int channel, int first = 0, int last = 15) const { return row(NameRow(channel), first, last); }
-  void putRecord(int channel, const Bytes& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) state.MemImage.at(RecordRow(channel), static_cast<int>(i)) = bytes[i];
-  }
-  void putName(int channel, const Bytes& bytes) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) state.MemImage.at(NameRow(channel), static_cast<int>(i)) = bytes[i];
-  }
   void putProgrammed(int channel) {
     putRecord(channel, {0x50, 0x22, 0x55, 0x14, 0x50, 0x22, 0x55, 0x14, 0x9E, 0x02, 0x9E, 0x02, 0, 0, 0, 0x44});
     putName(channel, {'A', 'B', '1', 0xFF, 0xFF, 0xFF});
