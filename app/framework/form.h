@@ -120,6 +120,9 @@ class FormHost {
   virtual bool unloadForm(FormId id, UnloadMode mode = UnloadMode::Ask) = 0;
   // Unload, then load.  A window that refuses the unload stays as it is.
   virtual Form* reloadForm(FormId id) = 0;
+  // Asks every loaded window whether it may go, stopping at the first that
+  // refuses (it has said why).  Lets the program end all or nothing.
+  virtual bool queryUnloadAll() = 0;
 
   virtual bool isLoaded(FormId id) const = 0;
   virtual Form* form(FormId id) const = 0;

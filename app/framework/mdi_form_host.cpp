@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <stdexcept>
 
 namespace brel {
@@ -30,6 +31,14 @@ Form* MdiFormHost::loadForm(FormId id) {
   QMdiSubWindow* sub = area_->addSubWindow(created);
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
   sub->installEventFilter(this);
+  // The sub-window's own Close would take the platform's close key (Ctrl+W
+  // here), which the main window uses for Write to radio; two owners of one
+  // key make Qt run neither.
+  if (QMenu* menu = sub->systemMenu()) {
+    for (QAction* action : menu->actions())
+      if (action->shortcut() == QKeySequence(QKeySequence::Close))
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+  }
   loaded_[id] = created;
   created->loadHandling();
   // A load handling may unload its own window (or be refused by it).
@@ -63,6 +72,12 @@ bool MdiFormHost::unloadForm(FormId id, UnloadMode mode) {
 Form* MdiFormHost::reloadForm(FormId id) {
   if (!unloadForm(id, UnloadMode::Ask)) return form(id);
   return loadForm(id);
+}
+
+bool MdiFormHost::queryUnloadAll() {
+  for (const auto& entry : loaded_)
+    if (!entry.second->queryUnload()) return false;
+  return true;
 }
 
 bool MdiFormHost::isLoaded(FormId id) const { return loaded_.count(id) != 0; }

@@ -24,6 +24,7 @@ class MdiFormHost : public QObject, public FormHost {
   Form* loadForm(FormId id) override;
   bool unloadForm(FormId id, UnloadMode mode = UnloadMode::Ask) override;
   Form* reloadForm(FormId id) override;
+  bool queryUnloadAll() override;
   bool isLoaded(FormId id) const override;
   Form* form(FormId id) const override;
   void commitAllPendingEdits() override;

@@ -277,11 +277,12 @@ void MDImain::Toolbar1_ButtonClick(const QString& key) {
 }
 
 void MDImain::ExitSequence() {
-  bool refused = false;
+  // A window talking to the radio says so and the program stays exactly as
+  // it is: ending now would cut a write off half-way, and closing some
+  // windows first would leave the program half-closed.
+  if (!host_->queryUnloadAll()) return;
   for (FormId id : {FormId::Form_type, FormId::frm_chann, FormId::frm_option, FormId::frmAbout})
-    if (!host_->unloadForm(id, FormHost::UnloadMode::Ask)) refused = true;
-  // The refusing window has said why; asking it again would only repeat it.
-  if (refused) return;
+    host_->unloadForm(id, FormHost::UnloadMode::Force);
   close();
 }
 
@@ -297,10 +298,9 @@ void MDImain::LoadDtmfEditor() { host_->loadForm(FormId::frm_dtmf); }
 void MDImain::LoadOptionEditor() { host_->loadForm(FormId::frm_option); }
 
 bool MDImain::unloadChildren() {
-  bool all = true;
-  for (FormId id : AllFormIds())
-    if (!host_->unloadForm(id, FormHost::UnloadMode::Ask)) all = false;
-  return all;
+  if (!host_->queryUnloadAll()) return false;
+  for (FormId id : AllFormIds()) host_->unloadForm(id, FormHost::UnloadMode::Force);
+  return true;
 }
 
 void MDImain::closeEvent(QCloseEvent* event) {
