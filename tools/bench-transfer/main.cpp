@@ -10,17 +10,11 @@
 #include <sys/resource.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <cstdio>
 #include <ctime>
 
-#include "pty_server.h"
-#include "qt_link_services.h"
-#include "radio_model.h"
-#include "whole_memory.h"
+#include "pty_rig.h"
 
 namespace {
 
@@ -28,13 +22,6 @@ using namespace brel;
 
 constexpr double kByteMs = 10.0 / 9600.0 * 1000.0;
 constexpr double kArmMs = 15.0;
-
-class NullView : public link::TransferView {
- public:
-  void setProgressValue(int) override {}
-  void setProgressVisible(bool) override {}
-  void setStatusText(const std::string&) override {}
-};
 
 class QuietMessages : public MessageSink {
  public:
@@ -78,16 +65,6 @@ constexpr Floor kReadFloor{kHandshake.programBytes + 96 * 4 + 96, kHandshake.rad
 // 321 full frames of 20 bytes, each acknowledged.
 constexpr Floor kWriteFloor{kHandshake.programBytes + 321 * 20, kHandshake.radioBytes + 321, kHandshake.frames + 321};
 
-// Runs the event loop until `done`, waking at least every 100 ms to check
-// the limit; sleeps whenever nothing is due, so the CPU time is the program's.
-bool PumpUntil(const std::function<bool()>& done, int limitMs) {
-  QDeadlineTimer deadline(limitMs);
-  QTimer wake;
-  wake.start(100);
-  while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  return done();
-}
-
 struct Measure {
   double wallMs = 0, cpuS = 0, processCpuS = 0;
 };
@@ -99,7 +76,7 @@ Measure Run(Start start, Running running) {
   const double process0 = ProcessCpuSeconds();
   wall.start();
   start();
-  PumpUntil(running, 120000);
+  sim::PumpEventsUntil(running, 120000);
   Measure m;
   m.wallMs = wall.nsecsElapsed() / 1e6;
   m.cpuS = ThreadCpuSeconds() - cpu0;
@@ -123,25 +100,18 @@ int main(int argc, char** argv) {
 
   sim::RadioSim radio;
   for (int a = 0; a < sim::RadioSim::kMemorySize; ++a) radio.memory()[a] = static_cast<std::uint8_t>(a * 29 + 3);
-  sim::PtyRadioServer server(radio, 1042);
+  sim::PtyRig rig(radio, 1042, 1);
   std::string error;
-  if (!server.open(&error)) {
+  if (!rig.open(&error)) {
     std::fprintf(stderr, "bench-transfer: %s\n", error.c_str());
     return 1;
   }
-  server.start();
-
-  link::PortTable table;
-  table.setDevice(1, server.path());
-  link::QtLinkServices qt(table);
-  ProgramState state;
-  state.PortNumber = 1;
-  link::LoadHandshakeCommand(state, 0);
+  ProgramState& state = rig.state;
   QuietMessages messages;
   QuietPanels panels;
-  NullView view;
+  sim::NullTransferView view;
 
-  link::WholeMemoryRead read(state, messages, panels, qt.services(), view);
+  link::WholeMemoryRead read(state, messages, panels, rig.services(), view);
   const Measure r = Run([&] { read.readClicked(); }, [&] { return !read.transferRunning(); });
   Report("whole-memory read", r, kReadFloor, messages.last);
 
@@ -154,13 +124,13 @@ int main(int argc, char** argv) {
   }
   for (int row = 256; row <= 384; ++row)
     for (int c = 0; c < 16; ++c) state.MemImage.at(row, c) = 'A' + (row + c) % 26;
-  link::WholeMemoryWrite write(state, messages, panels, qt.services(), view);
+  link::WholeMemoryWrite write(state, messages, panels, rig.services(), view);
   const Measure w = Run([&] { write.writeClicked(); }, [&] { return !write.transferRunning(); });
   Report("whole-memory write", w, kWriteFloor, messages.last);
 
-  server.stop();
+  rig.server().stop();
   std::printf("radio counted %llu bytes from the program, %llu to it\n",
-              static_cast<unsigned long long>(server.bytesFromProgram()),
-              static_cast<unsigned long long>(server.bytesToProgram()));
+              static_cast<unsigned long long>(rig.server().bytesFromProgram()),
+              static_cast<unsigned long long>(rig.server().bytesToProgram()));
   return 0;
 }
