@@ -69,6 +69,11 @@ struct ProgramState {
   // Limits the radio reported (0 until an identification or the option
   // editor's band lists set them); the pre-write check reads these.
   double VfoALower = 0, VfoAUpper = 0, VfoBLower = 0, VfoBUpper = 0;
+  // The limits exactly as the latest identification frame gave them (band A
+  // as VHF, band B as UHF; 0 until one did), whatever the globals above have
+  // made of them since: some decodings raise the uppers by 1, the option
+  // editor's band lists overwrite them.
+  double ReportedVhfLower = 0, ReportedVhfUpper = 0, ReportedUhfLower = 0, ReportedUhfUpper = 0;
 
   // --- model table ----------------------------------------------------------
   std::int16_t ModelIndex = 0;

@@ -4,11 +4,24 @@
 
 namespace brel::link {
 
-int BandLimitValue(std::uint8_t hundreds, std::uint8_t tensUnits) {
-  return 100 * hundreds + 10 * (tensUnits >> 4) + (tensUnits & 0x0F);
+namespace {
+constexpr std::uint8_t kLongFrameEnd = 0x55;
+constexpr int kLowestLimit = 1;
+constexpr int kHighestLimit = 999;
+}  // namespace
+
+int PackedBcdValue(std::uint8_t byte) {
+  const int tens = byte >> 4;
+  const int units = byte & 0x0F;
+  if (tens > 9 || units > 9) return -1;
+  return 10 * tens + units;
 }
 
-int PackedBcdValue(std::uint8_t byte) { return 10 * (byte >> 4) + (byte & 0x0F); }
+int BandLimitValue(std::uint8_t hundreds, std::uint8_t tensUnits) {
+  const int rest = PackedBcdValue(tensUnits);
+  if (hundreds > 9 || rest < 0) return -1;
+  return 100 * hundreds + rest;
+}
 
 std::string BandRangeText(double lower, double upper) {
   return NumberToText(lower) + "--" + NumberToText(upper) + " MHZ";
@@ -16,88 +29,173 @@ std::string BandRangeText(double lower, double upper) {
 
 namespace {
 
-void SetReportedLimits(ProgramState& s, double aLower, double aUpper, double bLower, double bUpper) {
-  s.VfoALower = aLower;
-  s.VfoAUpper = aUpper;
-  s.VfoBLower = bLower;
-  s.VfoBUpper = bUpper;
+struct Band {
+  int lower = -1;
+  int upper = -1;
+  // Digits above 9 come back as -1 and fail here too.
+  bool possible() const { return lower >= kLowestLimit && upper <= kHighestLimit && lower < upper; }
+};
+
+struct Bands {
+  Band a, b;
+  bool possible() const { return a.possible() && b.possible(); }
+};
+
+Band BandLimitPair(const std::uint8_t* lowerBytes, const std::uint8_t* upperBytes) {
+  return {BandLimitValue(lowerBytes[0], lowerBytes[1]), BandLimitValue(upperBytes[0], upperBytes[1])};
 }
 
-void SetWorkingFromReported(ProgramState& s) {
+int DecimalDigits(const std::uint8_t* d) {
+  for (int i = 0; i < 3; ++i)
+    if (d[i] > 9) return -1;
+  return 100 * d[0] + 10 * d[1] + d[2];
+}
+
+Band DecimalPair(const std::uint8_t* d) { return {DecimalDigits(d), DecimalDigits(d + 3)}; }
+
+Bands Type0Bands(const std::uint8_t* f) { return {BandLimitPair(f + 2, f + 4), BandLimitPair(f + 7, f + 9)}; }
+
+Bands Type1Bands() { return {{136, 174}, {400, 480}}; }
+
+Bands Type2Bands(const std::uint8_t* f) {
+  auto vhf = [](std::uint8_t byte) {
+    const int v = PackedBcdValue(byte);
+    return v < 0 ? -1 : 100 + v;
+  };
+  return {{vhf(f[1]), vhf(f[2])}, BandLimitPair(f + 3, f + 5)};
+}
+
+void RecordReported(ProgramState& s, const Band& a, const Band& b) {
+  s.ReportedVhfLower = a.lower;
+  s.ReportedVhfUpper = a.upper;
+  s.ReportedUhfLower = b.lower;
+  s.ReportedUhfUpper = b.upper;
+}
+
+// The stepped decodings: both bands reported, shown and made the working
+// limits as they stand.
+void ApplySteppedBands(const Bands& bands, ProgramState& s, StatusPanels& panels, const char* lowPrefix,
+                       const char* highPrefix) {
+  s.VfoALower = bands.a.lower;
+  s.VfoAUpper = bands.a.upper;
+  s.VfoBLower = bands.b.lower;
+  s.VfoBUpper = bands.b.upper;
+  RecordReported(s, bands.a, bands.b);
+  panels.setPanelText(7, lowPrefix + BandRangeText(s.VfoALower, s.VfoAUpper));
+  panels.setPanelText(8, highPrefix + BandRangeText(s.VfoBLower, s.VfoBUpper));
   s.VhfLower = s.VfoALower;
   s.VhfUpper = s.VfoAUpper;
   s.UhfLower = s.VfoBLower;
   s.UhfUpper = s.VfoBUpper;
 }
 
-void ShowBandPanels(ProgramState& s, StatusPanels& panels, const char* lowPrefix, const char* highPrefix) {
-  panels.setPanelText(7, lowPrefix + BandRangeText(s.VfoALower, s.VfoAUpper));
-  panels.setPanelText(8, highPrefix + BandRangeText(s.VfoBLower, s.VfoBUpper));
+// The legacy decodings: panels 8 and 10, then band A's lower limit becomes
+// the working VHF lower limit and both reported uppers are raised by 1.
+void ApplyLegacyBands(const Bands& bands, ProgramState& s, StatusPanels& panels) {
+  s.VfoALower = bands.a.lower;
+  s.VfoAUpper = bands.a.upper;
+  s.VfoBLower = bands.b.lower;
+  s.VfoBUpper = bands.b.upper;
+  RecordReported(s, bands.a, bands.b);
+  panels.setPanelText(8, BandRangeText(s.VfoALower, s.VfoAUpper));
+  panels.setPanelText(10, BandRangeText(s.VfoBLower, s.VfoBUpper));
+  s.VhfLower = s.VfoALower;
+  s.VfoAUpper = s.VfoAUpper + 1;
+  s.VhfUpper = s.VfoAUpper;
+  s.VfoBUpper = s.VfoBUpper + 1;
 }
 
-void DecodeType0(const std::uint8_t* f, ProgramState& s, StatusPanels& panels) {
-  SetReportedLimits(s, BandLimitValue(f[2], f[3]), BandLimitValue(f[4], f[5]), BandLimitValue(f[7], f[8]),
-                    BandLimitValue(f[9], f[10]));
-  ShowBandPanels(s, panels, "Band_A:", "Band_B:");
-  SetWorkingFromReported(s);
+bool DecodeStepped(const std::uint8_t* f, ProgramState& s, StatusPanels& panels) {
+  if (s.IdentFrameType == 1) {
+    ApplySteppedBands(Type1Bands(), s, panels, "VHF:", "UHF:");
+    return true;
+  }
+  const bool type0 = s.IdentFrameType == 0;
+  const Bands bands = type0 ? Type0Bands(f) : Type2Bands(f);
+  if (!bands.possible()) return false;
+  if (type0)
+    ApplySteppedBands(bands, s, panels, "Band_A:", "Band_B:");
+  else
+    ApplySteppedBands(bands, s, panels, "VHF:", "UHF:");
+  return true;
 }
 
-void DecodeType1(ProgramState& s, StatusPanels& panels) {
-  SetReportedLimits(s, 136, 174, 400, 480);
-  ShowBandPanels(s, panels, "VHF:", "UHF:");
-  SetWorkingFromReported(s);
-}
-
-void DecodeType2(const std::uint8_t* f, ProgramState& s, StatusPanels& panels) {
-  SetReportedLimits(s, 100 + PackedBcdValue(f[1]), 100 + PackedBcdValue(f[2]), BandLimitValue(f[3], f[4]),
-                    BandLimitValue(f[5], f[6]));
-  ShowBandPanels(s, panels, "VHF:", "UHF:");
-  SetWorkingFromReported(s);
+// Bytes as Latin-1 characters, in UTF-8.
+std::string Latin1Text(const std::uint8_t* bytes, int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    const std::uint8_t c = bytes[i];
+    if (c < 0x80) {
+      text.push_back(static_cast<char>(c));
+    } else {
+      text.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return text;
 }
 
 }  // namespace
 
-void DecodeIdentFrame(IdentDecoding decoding, const std::uint8_t* f, ProgramState& s, StatusPanels& panels) {
+bool DecodeIdentFrame(IdentDecoding decoding, const std::uint8_t* f, ProgramState& s, StatusPanels& panels) {
   switch (decoding) {
     case IdentDecoding::None:
-      return;
+      return true;
     case IdentDecoding::SteppedByType:
-      if (s.IdentFrameType == 0)
-        DecodeType0(f, s, panels);
-      else if (s.IdentFrameType == 1)
-        DecodeType1(s, panels);
-      else
-        DecodeType2(f, s, panels);
-      return;
-    case IdentDecoding::PortDialogCopy:
-      DecodeType2(f, s, panels);
-      if (s.IdentFrameType != 0) DecodeType1(s, panels);
-      return;
+      return DecodeStepped(f, s, panels);
+    case IdentDecoding::PortDialogCopy: {
+      // Read as type 2 and then replaced by the fixed limits whenever the
+      // variant is not 0, so only variant 0 depends on the frame's bytes.
+      if (s.IdentFrameType != 0) {
+        ApplySteppedBands(Type1Bands(), s, panels, "VHF:", "UHF:");
+        return true;
+      }
+      const Bands bands = Type2Bands(f);
+      if (!bands.possible()) return false;
+      ApplySteppedBands(bands, s, panels, "VHF:", "UHF:");
+      return true;
+    }
     case IdentDecoding::OneShotBand: {
-      const double lower = BandLimitValue(f[1], f[2]);
-      const double upper = BandLimitValue(f[3], f[4]);
-      s.VfoALower = lower;
-      s.VfoAUpper = upper;
-      panels.setPanelText(7, BandRangeText(lower, upper));
-      s.VhfLower = lower;
-      s.VfoAUpper = upper + 1;
-      s.VhfUpper = upper + 1;
+      const Band band = BandLimitPair(f + 1, f + 3);
+      if (!band.possible()) return false;
+      s.VfoALower = band.lower;
+      s.VfoAUpper = band.upper;
+      s.ReportedVhfLower = band.lower;
+      s.ReportedVhfUpper = band.upper;
+      panels.setPanelText(7, BandRangeText(band.lower, band.upper));
+      s.VhfLower = band.lower;
+      s.VfoAUpper = band.upper + 1;
+      s.VhfUpper = band.upper + 1;
       s.VfoBUpper += 1;
-      return;
+      return true;
     }
     case IdentDecoding::LegacyBand: {
-      const double lower = 100 * f[1] + 10 * f[2] + f[3];
-      const double upper = 100 * f[4] + 10 * f[5] + f[6];
-      SetReportedLimits(s, lower, upper, lower, upper);
-      panels.setPanelText(8, BandRangeText(s.VfoALower, s.VfoAUpper));
-      panels.setPanelText(10, BandRangeText(s.VfoBLower, s.VfoBUpper));
-      s.VhfLower = lower;
-      s.VfoAUpper = upper + 1;
-      s.VhfUpper = upper + 1;
-      s.VfoBUpper = upper + 1;
-      return;
+      const Band band = DecimalPair(f + 1);
+      if (!band.possible()) return false;
+      ApplyLegacyBands({band, band}, s, panels);
+      return true;
     }
   }
+  return false;
+}
+
+bool IsLongIdentFrame(const std::uint8_t* f) {
+  if (f[49] != kLongFrameEnd) return false;
+  for (int i = 1; i <= 12; ++i)
+    if (f[i] > 9) return false;
+  return true;
+}
+
+bool DecodeLongIdentFrame(const std::uint8_t* f, ProgramState& s, StatusPanels& panels) {
+  if (!IsLongIdentFrame(f)) return false;
+  const Bands bands{DecimalPair(f + 1), DecimalPair(f + 7)};
+  if (!bands.possible()) return false;
+  ApplyLegacyBands(bands, s, panels);
+  panels.setPanelText(2, Latin1Text(f + 17, 6));
+  panels.setPanelText(4, Latin1Text(f + 33, 6) + "--" + Latin1Text(f + 39, 6) + "--" + Latin1Text(f + 45, 4));
+  panels.setPanelText(6, Latin1Text(f + 23, 2) + "." + Latin1Text(f + 25, 2) + "." + Latin1Text(f + 27, 1) + "." +
+                             Latin1Text(f + 28, 1));
+  return true;
 }
 
 }  // namespace brel::link

@@ -319,8 +319,13 @@ void LinkEngine::steppedHandshake() {
 }
 
 void LinkEngine::acceptIdentification() {
+  // A frame with impossible limits has not been understood: it is dropped
+  // like a malformed one, and the time-out takes its course.
+  if (!DecodeIdentFrame(profile_.decoding, f_.RxBuf.data(), ctx_.state, ctx_.panels)) {
+    port_->flushInput();
+    return;
+  }
   if (profile_.identOnly) {
-    DecodeIdentFrame(profile_.decoding, f_.RxBuf.data(), ctx_.state, ctx_.panels);
     std::fill(f_.RxBuf.begin(), f_.RxBuf.begin() + 21, 0);
     closePort();
     stopTimers();
@@ -336,7 +341,6 @@ void LinkEngine::acceptIdentification() {
   f_.TxLen = 1;
   port_->flushInput();
   armSender();
-  DecodeIdentFrame(profile_.decoding, f_.RxBuf.data(), ctx_.state, ctx_.panels);
   std::fill(f_.RxBuf.begin(), f_.RxBuf.begin() + 21, 0);
   observer_.identified();
 }
@@ -365,7 +369,7 @@ void LinkEngine::shortFrameHandshake() {
   const std::uint8_t end = profile_.generation == Generation::OneShot ? kSteppedFrameEnd : kLegacyFrameEnd;
   if (f_.RxBuf[0] != kFrameStart || f_.RxBuf[7] != end) return;
 
-  DecodeIdentFrame(profile_.decoding, f_.RxBuf.data(), ctx_.state, ctx_.panels);
+  if (!DecodeIdentFrame(profile_.decoding, f_.RxBuf.data(), ctx_.state, ctx_.panels)) return;
   observer_.identified();
   handshakeCompleted();
 }

@@ -218,14 +218,14 @@ TEST(IdentDecodeTest, WorkedExamplesOfTheSteppedFrames) {
   ProgramState s;
   MapStatusPanels panels;
   const std::uint8_t type0[] = {0xAA, 0x00, 0x01, 0x36, 0x01, 0x74, 0x00, 0x04, 0x00, 0x04, 0x80, 0xDD};
-  link::DecodeIdentFrame(link::IdentDecoding::SteppedByType, type0, s, panels);
+  EXPECT_TRUE(link::DecodeIdentFrame(link::IdentDecoding::SteppedByType, type0, s, panels));
   EXPECT_EQ(panels.panelText(7), "Band_A: 136-- 174 MHZ");
   EXPECT_EQ(panels.panelText(8), "Band_B: 400-- 480 MHZ");
   EXPECT_EQ(s.UhfUpper, 480);
 
   s.IdentFrameType = 2;
   const std::uint8_t type2[] = {0xAA, 0x45, 0x73, 0x04, 0x10, 0x04, 0x70, 0xDD};
-  link::DecodeIdentFrame(link::IdentDecoding::SteppedByType, type2, s, panels);
+  EXPECT_TRUE(link::DecodeIdentFrame(link::IdentDecoding::SteppedByType, type2, s, panels));
   EXPECT_EQ(panels.panelText(7), "VHF: 145-- 173 MHZ");
   EXPECT_EQ(panels.panelText(8), "UHF: 410-- 470 MHZ");
   EXPECT_EQ(s.VhfLower, 145);
@@ -233,7 +233,7 @@ TEST(IdentDecodeTest, WorkedExamplesOfTheSteppedFrames) {
   // The port dialog reads every frame as type 2, but a variant other than 0
   // gets the fixed limits.
   s.IdentFrameType = 1;
-  link::DecodeIdentFrame(link::IdentDecoding::PortDialogCopy, type2, s, panels);
+  EXPECT_TRUE(link::DecodeIdentFrame(link::IdentDecoding::PortDialogCopy, type2, s, panels));
   EXPECT_EQ(panels.panelText(7), "VHF: 136-- 174 MHZ");
   EXPECT_EQ(s.VfoBUpper, 480);
 }

@@ -78,9 +78,10 @@ void RadioSim::received(std::uint8_t byte) {
     return;
   }
   if (legacyMatches()) {
-    // The legacy radio answers its command with an Ack and the frame at once.
+    // The legacy radio answers its command with an Ack and the frame at once;
+    // the long frame's first byte is that Ack.
     beginSession(Mode::Legacy);
-    sendAnswer(kCommandAck, {kAck});
+    if (!config_.longLegacy) sendAnswer(kCommandAck, {kAck});
     sendAnswer(kIdentFrame, identFrame());
     if (!deaf_) state_ = State::Programming;
     return;
@@ -101,6 +102,8 @@ void RadioSim::received(std::uint8_t byte) {
       if (byte == kAck) {
         sendAnswer(kFinalAck, {kAck});
         state_ = State::Programming;
+      } else if (byte == link::kIdentRequest) {
+        sendAnswer(kIdentFrame, identFrame());
       }
       return;
     case State::Programming:
@@ -173,11 +176,25 @@ void RadioSim::answerWrite() {
 }
 
 std::vector<std::uint8_t> RadioSim::identFrame() const {
+  if (!config_.identFrame.empty()) return config_.identFrame;
   std::vector<std::uint8_t> f;
   if (mode_ == Mode::Legacy) {
     if (config_.longLegacy) {
-      f.assign(50, 0x00);
-      f[49] = 0x55;
+      f.push_back(kAck);
+      PutDigits(f, config_.vhfLower);
+      PutDigits(f, config_.vhfUpper);
+      PutDigits(f, config_.uhfLower);
+      PutDigits(f, config_.uhfUpper);
+      auto put = [&f](std::size_t at, const char* text) {
+        f.resize(at, 0x00);
+        for (const char* c = text; *c != 0; ++c) f.push_back(static_cast<std::uint8_t>(*c));
+      };
+      put(17, "SIM-01");     // model
+      put(23, "130328");     // firmware version, shown as 13.03.2.8
+      put(33, "2TONE ");
+      put(39, "5TONE ");
+      put(45, "V1.0");
+      f.push_back(0x55);
       return f;
     }
     f.push_back(0xAA);

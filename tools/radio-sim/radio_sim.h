@@ -4,7 +4,9 @@
 // It answers the stepped handshake with an identification frame of type 0,
 // 1 or 2, the one-shot handshake with its 8-byte frame, and the legacy
 // command with the legacy (or the 50-byte long) frame; then block reads 'S'
-// and block writes 'X' with their acknowledgements.  Faults can be injected
+// and block writes 'X' with their acknowledgements.  A stepped radio that is
+// asked for its identification again before the program's Ack sends its
+// frame again.  Faults can be injected
 // per answer: silence, a refused handshake, a dropped, corrupted or late
 // byte, a wrong reply header, or a disconnect part-way.
 //
@@ -28,6 +30,9 @@ struct SimConfig {
   bool oneShot = false;      // answer the identification request with the one-shot frame
   bool longLegacy = false;   // answer the legacy command with the 50-byte frame
   int vhfLower = 136, vhfUpper = 174, uhfLower = 400, uhfUpper = 480;
+  // Sent instead of the identification frame built from the limits (to try
+  // the program with a damaged radio).
+  std::vector<std::uint8_t> identFrame;
   link::RadioModelCommands model = link::kBrelProCommands;
 };
 
