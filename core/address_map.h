@@ -57,6 +57,31 @@ constexpr int kFmLabel1Row = RowOf(kFmLabel1Address);  // 244
 constexpr int kFmLabel2Row = RowOf(kFmLabel2Address);  // 245
 constexpr int kFmLabelLength = 14;
 
+// Fields of the DTMF area.  A code is five digit-code bytes, first character
+// at the lowest address; encode group i+1 (i = 0..14) owns the whole row
+// DTMF_GROUP + 16*i, its code in bytes 0..4.
+constexpr int DTMF_GROUP = 0x0B00;
+constexpr int kDtmfGroupCount = 15;
+constexpr int DtmfGroupAddress(int i) { return DTMF_GROUP + 16 * i; }
+constexpr int kDtmfCodeLength = 5;
+constexpr int DTMF_INSPECT = 0x0C80;
+constexpr int DTMF_MONITOR = 0x0C85;
+constexpr int DTMF_ALARM = 0x0C8A;
+constexpr int DTMF_STATE = 0x0C8F;         // bit 0 receive disabled, bit 1 transmit disabled
+constexpr int DTMF_STUN = 0x0C90;
+constexpr int DTMF_KILL = 0x0C95;
+constexpr int DTMF_REVIVE = 0x0C9A;
+constexpr int DTMF_CTRL_EN = 0x0C9F;       // 0 off, any other value on
+constexpr int DTMF_MASTER_ID = 0x0CA0;
+constexpr int DTMF_VICE_ID = 0x0CA5;
+constexpr int DTMF_ANI = 0x0CAA;
+constexpr int DTMF_PTT_ID = 0x0CAF;        // bit 0 on press, bit 1 on release
+constexpr int DTMF_MASTER_RIGHTS = 0x0CB0; // bits 0..4: inspection, monitor, stun, kill, revive
+constexpr int DTMF_VICE_RIGHTS = 0x0CB1;
+constexpr int DTMF_ON_TIME = 0x0CB2;       // list index: 50 + 10 * index ms
+constexpr int DTMF_OFF_TIME = 0x0CB3;
+constexpr int DTMF_GROUP_CALL = 0x0CB4;    // one digit code
+
 // DTMF defaults erase the DTMF rows together with the fixed block after them.
 constexpr int kDtmfEraseFirstAddress = 0x0B00;
 constexpr int kDtmfEraseLastAddress = 0x0CFF;

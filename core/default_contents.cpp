@@ -44,26 +44,6 @@ void PutText(MemoryImage& image, int address, std::string_view text) {
   for (char c : text) image.byte(address++) = static_cast<std::int16_t>(static_cast<unsigned char>(c));
 }
 
-// Addresses of the DTMF fields that have defaults.
-constexpr int kEncodeGroup1 = 0x0B00;
-constexpr int kEncodeGroup15 = 0x0BE0;
-constexpr int kInspectionCode = 0x0C80;
-constexpr int kMonitorCode = 0x0C85;
-constexpr int kAlarmCode = 0x0C8A;
-constexpr int kDtmfBitFlags = 0x0C8F;
-constexpr int kStunCode = 0x0C90;
-constexpr int kKillCode = 0x0C95;
-constexpr int kReviveCode = 0x0C9A;
-constexpr int kControlEnable = 0x0C9F;
-constexpr int kMasterIdentity = 0x0CA0;
-constexpr int kViceIdentity = 0x0CA5;
-constexpr int kAniCode = 0x0CAA;
-constexpr int kPttIdBits = 0x0CAF;
-constexpr int kRightsBits = 0x0CB0;     // and 0x0CB1
-constexpr int kOnTimeIndex = 0x0CB2;
-constexpr int kOffTimeIndex = 0x0CB3;
-constexpr int kGroupCode = 0x0CB4;
-
 }  // namespace
 
 void InitOptionIndices(ProgramState& state) {
@@ -95,25 +75,27 @@ void WriteFmBandLabels(MemoryImage& image) {
 }
 
 void LoadDtmfDefaults(MemoryImage& image) {
-  for (int a = addr::kDtmfEraseFirstAddress; a <= addr::kDtmfEraseLastAddress; ++a) image.byte(a) = 0xFF;
-  Put(image, kEncodeGroup1, {2, 0, 2, 0, 2});
-  Put(image, kEncodeGroup15, {3, 0, 3, 0, 3});
-  Put(image, kInspectionCode, {2, 2, 2});
-  Put(image, kMonitorCode, {3, 3, 3});
-  Put(image, kAlarmCode, {1, 1, 9});
-  Put(image, kDtmfBitFlags, {0});
-  Put(image, kStunCode, {5, 5, 5});
-  Put(image, kKillCode, {6, 6, 6});
-  Put(image, kReviveCode, {7, 7, 7});
-  Put(image, kControlEnable, {1});
-  Put(image, kMasterIdentity, {6, 0, 6, 0, 6});
-  Put(image, kViceIdentity, {7, 0, 7, 0, 7});
-  Put(image, kAniCode, {8, 0, 8, 0, 8});
-  Put(image, kPttIdBits, {2});
-  Put(image, kRightsBits, {0x1F, 3});
-  Put(image, kOnTimeIndex, {3});
-  Put(image, kOffTimeIndex, {3});
-  Put(image, kGroupCode, {11});
+  using namespace addr;
+  for (int a = kDtmfEraseFirstAddress; a <= kDtmfEraseLastAddress; ++a) image.byte(a) = 0xFF;
+  Put(image, DtmfGroupAddress(0), {2, 0, 2, 0, 2});
+  Put(image, DtmfGroupAddress(14), {3, 0, 3, 0, 3});
+  Put(image, DTMF_INSPECT, {2, 2, 2});
+  Put(image, DTMF_MONITOR, {3, 3, 3});
+  Put(image, DTMF_ALARM, {1, 1, 9});
+  Put(image, DTMF_STATE, {0});
+  Put(image, DTMF_STUN, {5, 5, 5});
+  Put(image, DTMF_KILL, {6, 6, 6});
+  Put(image, DTMF_REVIVE, {7, 7, 7});
+  Put(image, DTMF_CTRL_EN, {1});
+  Put(image, DTMF_MASTER_ID, {6, 0, 6, 0, 6});
+  Put(image, DTMF_VICE_ID, {7, 0, 7, 0, 7});
+  Put(image, DTMF_ANI, {8, 0, 8, 0, 8});
+  Put(image, DTMF_PTT_ID, {2});
+  Put(image, DTMF_MASTER_RIGHTS, {0x1F});
+  Put(image, DTMF_VICE_RIGHTS, {3});
+  Put(image, DTMF_ON_TIME, {3});
+  Put(image, DTMF_OFF_TIME, {3});
+  Put(image, DTMF_GROUP_CALL, {11});
 }
 
 }  // namespace brel

@@ -1,0 +1,95 @@
+// Plain stand-ins for a window's controls, so an editor's display and
+// handlers run, and are tested, without widgets.
+//
+// Each control holds what it shows and raises its handler the way the
+// desktop's controls do: a text box when its text changes, a check box when
+// its ticked state changes, a list when its selected entry changes, whether
+// the user or code made the change and whether the control is shown, hidden
+// or disabled.  Setting a control to what it already shows raises nothing.
+// The Qt window mirrors these into its widgets and feeds the user's changes
+// back through the same setters.
+//
+//   PlainCheckBox box;
+//   box.onClick = [&] { image.byte(a) = box.checked() ? 1 : 0; };
+//   box.setChecked(true);   // handler runs
+//   box.setChecked(true);   // nothing happens
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace brel {
+
+class PlainControl {
+ public:
+  bool enabled() const { return enabled_; }
+  void setEnabled(bool enabled) { enabled_ = enabled; }
+
+ private:
+  bool enabled_ = true;
+};
+
+class PlainTextBox : public PlainControl {
+ public:
+  const std::string& text() const { return text_; }
+  void setText(std::string text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    if (onChange) onChange();
+  }
+  std::function<void()> onChange;
+
+ private:
+  std::string text_;
+};
+
+class PlainCheckBox : public PlainControl {
+ public:
+  bool checked() const { return checked_; }
+  void setChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    if (onClick) onClick();
+  }
+  std::function<void()> onClick;
+
+ private:
+  bool checked_ = false;
+};
+
+// A list with a text field: entries, the selected one (-1 for none) and the
+// text the field shows.  Selecting shows the entry's text; setText shows a
+// text without selecting anything and raises nothing.
+class PlainList : public PlainControl {
+ public:
+  void clear() {
+    entries_.clear();
+    selected_ = -1;
+    text_.clear();
+  }
+  void addItem(std::string text) { entries_.push_back(std::move(text)); }
+  int count() const { return static_cast<int>(entries_.size()); }
+  const std::string& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+  const std::vector<std::string>& entries() const { return entries_; }
+
+  int selectedIndex() const { return selected_; }
+  // An index outside the list is ignored.
+  void select(int index) {
+    if (index < 0 || index >= count() || index == selected_) return;
+    selected_ = index;
+    text_ = entry(index);
+    if (onClick) onClick();
+  }
+  const std::string& text() const { return text_; }
+  void setText(std::string text) { text_ = std::move(text); }
+  std::function<void()> onClick;
+
+ private:
+  std::vector<std::string> entries_;
+  int selected_ = -1;
+  std::string text_;
+};
+
+}  // namespace brel
