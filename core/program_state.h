@@ -102,6 +102,11 @@ struct ProgramState {
   std::string FileSaveRequestPath;
   std::string AdjOpenRequestPath;
   std::string AdjSaveRequestPath;
+  // The window each pending request is addressed to (0: any poller of its pair).
+  std::uint64_t FileOpenRequestWindow = 0;
+  std::uint64_t FileSaveRequestWindow = 0;
+  std::uint64_t AdjOpenRequestWindow = 0;
+  std::uint64_t AdjSaveRequestWindow = 0;
   std::int16_t AreaToggle = 0;  // channel editor's transfer area; reset by read and write
 };
 

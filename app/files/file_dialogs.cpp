@@ -4,7 +4,8 @@
 #include <QHBoxLayout>
 
 #include "file_name_check.h"
-#include "image_file.h"
+#include "address_map.h"
+#include "image_file_form.h"
 
 namespace brel {
 
@@ -57,7 +58,6 @@ constexpr const char* kAdj = ".adj";
 // The image dialogs sit 500 twips above the centre of the client area.
 constexpr int kRaise = 500 / 15;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -98,12 +98,11 @@ FileDialogForm::FileDialogForm(AppContext& context, FormId id, const char* suffi
 }
 
 void FileDialogForm::loadHandling() {
-  const std::int16_t language = state().LanguageFlag;
-  setWindowTitle(Q(Pick(language, texts_.caption)));
-  nameLabel_->setText(Q(Pick(language, texts_.nameLabel)));
-  browser_->driveLabel()->setText(Q(Pick(language, kDriveLabel)));
-  enter_->setText(Q(Pick(language, kConfirmCaption)));
-  close_->setText(Q(Pick(language, kCancelCaption)));
+  setWindowTitle(qtext(texts_.caption));
+  nameLabel_->setText(qtext(texts_.nameLabel));
+  browser_->driveLabel()->setText(qtext(kDriveLabel));
+  enter_->setText(qtext(kConfirmCaption));
+  close_->setText(qtext(kCancelCaption));
   name_->setText(Q("*" + suffix_));
   browser_->start();
   placeCentred(kSize, kRaise);
@@ -123,14 +122,6 @@ void FileDialogForm::confirm() {
 
 void FileDialogForm::cancel() { host().unloadForm(formId()); }
 
-void FileDialogForm::warn(const Bilingual& text) const {
-  context().messages.show(Warn(state().LanguageFlag, kTitlePromptLower, text));
-}
-
-void FileDialogForm::warnText(const std::string& text) const {
-  context().messages.show(Message{Pick(state().LanguageFlag, kTitlePromptLower), text, MessageIcon::Warning});
-}
-
 // --- image Save ------------------------------------------------------------------
 
 Form_save_chann::Form_save_chann(AppContext& context)
@@ -146,14 +137,10 @@ void Form_save_chann::unloadHandling() { state().FormOpenFlags.SaveFileFormOpen 
 void Form_save_chann::accepted(const std::string& path) {
   state().ParamFileName = path;
   // A pending alignment save must not be taken later with this path.
-  state().AdjSaveRequest = 0;
+  DropFileRequest(state(), FileRequest::AdjSave);
   // The value still being typed in an editor belongs in the file.
   host().commitAllPendingEdits();
-  if (auto error = SaveImageFile(state().MemImage, path)) {
-    warnText(ParamFileNotSavedText(state().LanguageFlag, path, *error));
-    return;
-  }
-  warn(kParamFileSavedText);
+  if (!SaveImageRowsTo(context(), path, addr::kImageFileLastRow)) return;
   host().unloadForm(formId());
 }
 
@@ -172,19 +159,10 @@ void Form_open_chann::unloadHandling() { state().FormOpenFlags.OpenFileFormOpen 
 void Form_open_chann::accepted(const std::string& path) {
   state().ParamFileName = path;
   // A pending alignment open must not be taken later with this path.
-  state().AdjOpenRequest = 0;
-  // Read into a copy: a file that is short or damaged leaves the image and
-  // the editors exactly as they were.
-  const ParamReadResult read = ReadImageFileValues(path);
-  if (!read.ok()) {
-    warnText(ParamFileNotLoadedText(state().LanguageFlag, path, read.error));
-    return;
-  }
-  // An edit still open in an editor is committed now, into the image that is
-  // about to be replaced, so the reloads below cannot write it over the file.
-  host().commitAllPendingEdits();
-  ApplyImageFileValues(read.values, state().MemImage);
-  warn(kParamFileReadText);
+  DropFileRequest(state(), FileRequest::AdjOpen);
+  // An edit still open in an editor is committed into the image the file
+  // replaces, so the reloads below cannot write it over the file.
+  if (!LoadImageFileInto(context(), path, [this] { host().commitAllPendingEdits(); })) return;
   // The editors that show the image load it afresh; the channel editor opens
   // even when it was closed.
   host().reloadForm(FormId::frm_chann);
@@ -199,8 +177,17 @@ RequestFileDialog::RequestFileDialog(AppContext& context, FormId id, FileRequest
                                      const FileDialogTexts& texts)
     : FileDialogForm(context, id, suffix, texts), request_(request) {}
 
+void RequestFileDialog::setRequester(const Form& window) {
+  requesterId_ = window.formId();
+  requesterToken_ = window.windowToken();
+}
+
 void RequestFileDialog::accepted(const std::string& path) {
-  PostFileRequest(state(), request_, path);
+  const bool requesterGone = requesterToken_ != 0 && host().loadedToken(requesterId_) != requesterToken_;
+  if (requesterGone)
+    state().ParamFileName = path;  // the last confirmed path all the same
+  else
+    PostFileRequest(state(), request_, path, requesterToken_);
   host().unloadForm(formId());
 }
 

@@ -47,10 +47,6 @@ class FileDialogForm : public Form {
   // Runs once the name has passed the check; `path` is directory + "/" + name.
   virtual void accepted(const std::string& path) = 0;
 
-  void warn(const Bilingual& text) const;
-  // A text already in the current language.
-  void warnText(const std::string& text) const;
-
  private:
   std::string suffix_;
   FileDialogTexts texts_;
@@ -85,18 +81,27 @@ class Form_open_chann : public FileDialogForm {
   void accepted(const std::string& path) override;
 };
 
-// An editor file dialog: on Confirm it posts its request and closes.
+// An editor file dialog: on Confirm it posts its request, addressed to the
+// window that showed it, and closes.  When that window has closed meanwhile
+// the request goes nowhere.
 class RequestFileDialog : public FileDialogForm {
   Q_OBJECT
  public:
   RequestFileDialog(AppContext& context, FormId id, FileRequest request, const char* suffix,
                     const FileDialogTexts& texts);
 
+  // The window whose Open or Save button showed the dialog (the last one,
+  // when two windows showed it in turn).
+  void setRequester(const Form& window);
+  WindowToken requester() const { return requesterToken_; }
+
  protected:
   void accepted(const std::string& path) override;
 
  private:
   FileRequest request_;
+  FormId requesterId_ = FormId::frm_chann;
+  WindowToken requesterToken_ = 0;
 };
 
 class Form_open_adj : public RequestFileDialog {

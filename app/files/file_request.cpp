@@ -1,72 +1,96 @@
 #include "file_request.h"
 
+#include "file_dialogs.h"
+
 namespace brel {
 
 namespace {
 
-std::string& RequestPath(ProgramState& state, FileRequest request) {
+struct RequestSlot {
+  std::int16_t& flag;
+  std::string& path;
+  std::uint64_t& window;
+};
+
+RequestSlot Slot(ProgramState& state, FileRequest request) {
   switch (request) {
-    case FileRequest::FileOpen: return state.FileOpenRequestPath;
-    case FileRequest::FileSave: return state.FileSaveRequestPath;
-    case FileRequest::AdjOpen: return state.AdjOpenRequestPath;
-    case FileRequest::AdjSave: return state.AdjSaveRequestPath;
+    case FileRequest::FileOpen: return {state.FileOpenRequest, state.FileOpenRequestPath, state.FileOpenRequestWindow};
+    case FileRequest::FileSave: return {state.FileSaveRequest, state.FileSaveRequestPath, state.FileSaveRequestWindow};
+    case FileRequest::AdjOpen: return {state.AdjOpenRequest, state.AdjOpenRequestPath, state.AdjOpenRequestWindow};
+    case FileRequest::AdjSave: break;
   }
-  return state.FileOpenRequestPath;
+  return {state.AdjSaveRequest, state.AdjSaveRequestPath, state.AdjSaveRequestWindow};
 }
+
+constexpr FileRequest kAllRequests[] = {FileRequest::FileOpen, FileRequest::FileSave, FileRequest::AdjOpen,
+                                        FileRequest::AdjSave};
 
 }  // namespace
 
-std::int16_t& RequestFlag(ProgramState& state, FileRequest request) {
-  switch (request) {
-    case FileRequest::FileOpen: return state.FileOpenRequest;
-    case FileRequest::FileSave: return state.FileSaveRequest;
-    case FileRequest::AdjOpen: return state.AdjOpenRequest;
-    case FileRequest::AdjSave: return state.AdjSaveRequest;
-  }
-  return state.FileOpenRequest;
+std::int16_t& RequestFlag(ProgramState& state, FileRequest request) { return Slot(state, request).flag; }
+
+WindowToken RequestWindow(const ProgramState& state, FileRequest request) {
+  return Slot(const_cast<ProgramState&>(state), request).window;
 }
 
-void PostFileRequest(ProgramState& state, FileRequest request, const std::string& path) {
+void PostFileRequest(ProgramState& state, FileRequest request, const std::string& path, WindowToken window) {
   state.ParamFileName = path;
-  RequestPath(state, request) = path;
-  RequestFlag(state, request) = -1;
+  RequestSlot slot = Slot(state, request);
+  slot.path = path;
+  slot.window = window;
+  slot.flag = -1;
 }
 
-std::optional<std::string> TakeFileRequest(ProgramState& state, FileRequest request) {
-  std::int16_t& flag = RequestFlag(state, request);
-  if (flag == 0) return std::nullopt;
-  flag = 0;
-  return RequestPath(state, request);
+std::optional<std::string> TakeFileRequest(ProgramState& state, FileRequest request, WindowToken window) {
+  RequestSlot slot = Slot(state, request);
+  if (slot.flag == 0) return std::nullopt;
+  if (slot.window != 0 && slot.window != window) return std::nullopt;
+  slot.flag = 0;
+  slot.window = 0;
+  return slot.path;
 }
 
-void QtPollTimer::start(int intervalMs, std::function<void()> onTick) {
-  onTick_ = std::move(onTick);
-  timer_.disconnect();
-  QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
-    if (onTick_) onTick_();
+void DropFileRequest(ProgramState& state, FileRequest request) {
+  RequestSlot slot = Slot(state, request);
+  slot.flag = 0;
+  slot.window = 0;
+}
+
+void DropFileRequestsFor(ProgramState& state, WindowToken window) {
+  if (window == 0) return;
+  for (FileRequest request : kAllRequests)
+    if (Slot(state, request).window == window) DropFileRequest(state, request);
+}
+
+FileRequestPoller::FileRequestPoller(ProgramState& state, RequestPair pair, WindowToken window,
+                                     FileRequestHandlers handlers)
+    : state_(state), pair_(pair), window_(window), handlers_(std::move(handlers)) {}
+
+FileRequestPoller::~FileRequestPoller() {
+  stop();
+  DropFileRequestsFor(state_, window_);
+}
+
+void FileRequestPoller::start(link::TimerService& timers) {
+  timer_ = timers.createTimer();
+  timer_->setCallback([this] {
+    // Re-armed before the handlers run, so a handler's message box does not
+    // hold up the next poll (the tick guard keeps them apart).
+    timer_->start(kIntervalMs);
+    tick();
   });
-  timer_.start(intervalMs);
+  timer_->start(kIntervalMs);
 }
 
-FileRequestPoller::FileRequestPoller(ProgramState& state, RequestPair pair, FileRequestHandlers handlers,
-                                     std::unique_ptr<PollTimer> timer)
-    : state_(state),
-      pair_(pair),
-      handlers_(std::move(handlers)),
-      timer_(timer ? std::move(timer) : std::make_unique<QtPollTimer>()) {}
-
-FileRequestPoller::~FileRequestPoller() { stop(); }
-
-void FileRequestPoller::start() {
-  timer_->start(kIntervalMs, [this] { tick(); });
+void FileRequestPoller::stop() {
+  if (timer_) timer_->stop();
 }
-
-void FileRequestPoller::stop() { timer_->stop(); }
 
 void FileRequestPoller::tick() {
   // A handler that shows a message box runs a nested event loop, in which
   // the timer fires again; that tick waits for the next one.
   if (ticking_) return;
+  if (handlers_.busy && handlers_.busy()) return;
   ticking_ = true;
   struct Reset {
     bool& flag;
@@ -76,19 +100,25 @@ void FileRequestPoller::tick() {
   const FileRequest open = adj ? FileRequest::AdjOpen : FileRequest::FileOpen;
   const FileRequest save = adj ? FileRequest::AdjSave : FileRequest::FileSave;
   if (handlers_.read) {
-    if (auto path = TakeFileRequest(state_, open)) handlers_.read(*path);
+    if (auto path = TakeFileRequest(state_, open, window_)) handlers_.read(*path);
   }
+  // The read may have started an exchange; the save then waits for it.
+  if (handlers_.busy && handlers_.busy()) return;
   if (handlers_.write) {
-    if (auto path = TakeFileRequest(state_, save)) handlers_.write(*path);
+    if (auto path = TakeFileRequest(state_, save, window_)) handlers_.write(*path);
   }
 }
 
-Form* ShowFileDialog(AppContext& context, FormId dialog, bool transferRunning, const Bilingual& title) {
+Form* ShowFileDialog(Form& requester, FormId dialog, bool transferRunning, const Bilingual& title) {
+  AppContext& context = requester.context();
   if (transferRunning) {
     context.messages.show(Warn(context.state.LanguageFlag, title, kBusyText));
     return nullptr;
   }
-  return context.host.loadForm(dialog);
+  Form* shown = context.host.loadForm(dialog);
+  if (auto* requestDialog = dynamic_cast<RequestFileDialog*>(shown))
+    requestDialog->setRequester(requester);
+  return shown;
 }
 
 }  // namespace brel

@@ -1,13 +1,24 @@
 // The hand-over of a chosen file from the editor file dialogs to the editor
 // that reads or writes it.
 //
-// A dialog posts a request (a flag in ProgramState plus the path it was
-// confirmed with); an editor that takes requests runs a FileRequestPoller
-// every 500 ms while it is loaded, and the first poller to tick takes the
-// request and runs the editor's read or write with that request's own path.
+// An editor shows a dialog with ShowFileDialog; the dialog remembers that
+// window.  On Confirm the dialog posts a request (a flag in ProgramState, the
+// path it was confirmed with and the window it is addressed to).  The
+// window's FileRequestPoller ticks every 500 ms on the link's timers and takes
+// only requests addressed to its own window:
+//   - a request waits while that window's exchange runs or a retry is pending
+//     (the window answers through FileRequestHandlers::busy), so a file never
+//     changes the image under a running write or is saved half-read;
+//   - a request addressed to a window that has closed is dropped: a dialog
+//     confirmed after its window closed posts nothing, and a window that
+//     closes drops what still waits for it;
+//   - a request from a dialog no window showed (window 0) goes to the first
+//     poller of its pair that ticks.
+// So the FM and alignment editors, which share AdjOpen/AdjSave, and the
+// option and signalling editors, which share FileOpen/FileSave, each get only
+// the files their own dialogs chose.
 #pragma once
 
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,39 +27,28 @@
 #include "bilingual.h"
 #include "form.h"
 #include "program_state.h"
+#include "timer_service.h"
 
 namespace brel {
 
 enum class FileRequest { FileOpen, FileSave, AdjOpen, AdjSave };
 
-// Sets ParamFileName and the request's own path, then raises its flag.  A
-// request already pending keeps one entry, now with the new path.
-void PostFileRequest(ProgramState& state, FileRequest request, const std::string& path);
+// Sets ParamFileName and the request's own path and window, then raises its
+// flag.  A request already pending keeps one entry, now with the new path and
+// window.
+void PostFileRequest(ProgramState& state, FileRequest request, const std::string& path, WindowToken window = 0);
 
-// Lowers the flag and returns the path, or nothing when no request is pending.
-std::optional<std::string> TakeFileRequest(ProgramState& state, FileRequest request);
+// For window `window`: lowers the flag and returns the path, or nothing when
+// no request is pending or it is addressed to another window.
+std::optional<std::string> TakeFileRequest(ProgramState& state, FileRequest request, WindowToken window = 0);
+
+// Lowers the flag whoever the request was for.
+void DropFileRequest(ProgramState& state, FileRequest request);
+// Drops every pending request addressed to `window` (it has closed).
+void DropFileRequestsFor(ProgramState& state, WindowToken window);
 
 std::int16_t& RequestFlag(ProgramState& state, FileRequest request);
-
-// A repeating timer.  The poller runs on QtPollTimer; tests drive their own.
-class PollTimer {
- public:
-  virtual ~PollTimer() = default;
-  virtual void start(int intervalMs, std::function<void()> onTick) = 0;
-  virtual void stop() = 0;
-  virtual bool isActive() const = 0;
-};
-
-class QtPollTimer : public PollTimer {
- public:
-  void start(int intervalMs, std::function<void()> onTick) override;
-  void stop() override { timer_.stop(); }
-  bool isActive() const override { return timer_.isActive(); }
-
- private:
-  QTimer timer_;
-  std::function<void()> onTick_;
-};
+WindowToken RequestWindow(const ProgramState& state, FileRequest request);
 
 // Which pair of flags an editor takes: the option and signalling editors
 // take FileOpen/FileSave, the alignment and FM editors AdjOpen/AdjSave.
@@ -59,23 +59,27 @@ struct FileRequestHandlers {
   // a handler leaves its flag for another editor.
   std::function<void(const std::string& path)> read;
   std::function<void(const std::string& path)> write;
+  // True while the window's exchange runs or a retry is pending: requests
+  // wait for the next tick.
+  std::function<bool()> busy;
 };
 
 class FileRequestPoller {
  public:
   static constexpr int kIntervalMs = 500;
 
-  FileRequestPoller(ProgramState& state, RequestPair pair, FileRequestHandlers handlers,
-                    std::unique_ptr<PollTimer> timer = nullptr);
+  // `window` is the token of the window that owns the poller.
+  FileRequestPoller(ProgramState& state, RequestPair pair, WindowToken window, FileRequestHandlers handlers);
+  // Drops what still waits for the window.
   ~FileRequestPoller();
   FileRequestPoller(const FileRequestPoller&) = delete;
   FileRequestPoller& operator=(const FileRequestPoller&) = delete;
 
-  // Runs tick() every 500 ms until stop(); an editor starts it when it
-  // loads and stops it when it unloads.
-  void start();
+  // Runs tick() every 500 ms on `timers` until stop(); an editor starts it
+  // when it loads and stops it when it unloads.
+  void start(link::TimerService& timers);
   void stop();
-  bool isRunning() const { return timer_->isActive(); }
+  bool isRunning() const { return timer_ && timer_->isActive(); }
 
   // One poll: a pending open request first, then a pending save request.
   // Each flag is lowered before its handler runs.
@@ -84,15 +88,17 @@ class FileRequestPoller {
  private:
   ProgramState& state_;
   RequestPair pair_;
+  WindowToken window_;
   FileRequestHandlers handlers_;
-  std::unique_ptr<PollTimer> timer_;
+  std::unique_ptr<link::Timer> timer_;
   bool ticking_ = false;
 };
 
 // The editors' Open and Save buttons: while the editor's own transfer runs
 // they show the busy text; otherwise they load the dialog, or bring it
-// forward (keeping its name box) when it is already loaded.
-Form* ShowFileDialog(AppContext& context, FormId dialog, bool transferRunning,
+// forward (keeping its name box) when it is already loaded.  An editor file
+// dialog then addresses its request to `requester`.
+Form* ShowFileDialog(Form& requester, FormId dialog, bool transferRunning,
                      const Bilingual& title = kTitlePromptLower);
 
 }  // namespace brel

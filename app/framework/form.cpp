@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include <QMdiSubWindow>
+#include <cmath>
 
 namespace brel {
 
@@ -33,7 +34,14 @@ const char* FormName(FormId id) {
   return "?";
 }
 
-Form::Form(AppContext& context, FormId id) : context_(context), id_(id) {
+int TwipsToPixels(double twips, double dpi) {
+  if (dpi <= 0) dpi = 96;
+  return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+
+Form::Form(AppContext& context, FormId id)
+    : context_(context), id_(id), token_(context.host.issueWindowToken()) {
   setObjectName(FormName(id));
 }
 
@@ -46,6 +54,26 @@ void Form::placeCentred(QSize size, int raise) {
   int left = (client.width() - size.width()) / 2;
   int top = (client.height() - size.height()) / 2 - raise;
   frame->move(std::max(0, left), std::max(0, top));
+}
+
+void Form::warn(const Bilingual& message, const Bilingual& title) const {
+  context_.messages.show(Warn(language(), title, message));
+}
+
+void Form::warnText(const std::string& message, const Bilingual& title) const {
+  context_.messages.show(Message{text(title), message, MessageIcon::Warning});
+}
+
+bool Form::refuseWhileBusy(bool busy, const Bilingual& message, const Bilingual& title) const {
+  if (busy) warn(message, title);
+  return busy;
+}
+
+int Form::twipsX(double twips) const { return TwipsToPixels(twips, logicalDpiX()); }
+int Form::twipsY(double twips) const { return TwipsToPixels(twips, logicalDpiY()); }
+
+QRect Form::twipsRect(double left, double top, double width, double height) const {
+  return QRect(twipsX(left), twipsY(top), twipsX(width), twipsY(height));
 }
 
 }  // namespace brel

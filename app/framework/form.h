@@ -7,11 +7,15 @@
 // fresh window built from the shared data.
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
+#include <string>
 
+#include "bilingual.h"
 #include "program_state.h"
 #include "ui_ports.h"
 
@@ -51,6 +55,17 @@ const char* FormName(FormId id);
 
 class FormHost;
 
+// One loaded window: a window closed and loaded again gets a new token, so
+// what was addressed to the old one never reaches the new one.  0 is no window.
+using WindowToken = std::uint64_t;
+
+// Program texts to Qt.
+inline QString Q(const std::string& text) { return QString::fromStdString(text); }
+inline QString Q(const char* text) { return QString::fromUtf8(text); }
+
+// The layouts are given in twips (1/1440 inch); windows use Form::twipsX/Y.
+int TwipsToPixels(double twips, double dpi);
+
 // What a window needs of the program: the shared state, the message boxes,
 // the main window's status panels, the host, and the link layer.
 struct AppContext {
@@ -68,6 +83,7 @@ class Form : public QWidget {
   ~Form() override;
 
   FormId formId() const { return id_; }
+  WindowToken windowToken() const { return token_; }
 
   // Load handling: runs once, right after the host has placed the window in
   // the main window.  Sets captions, size, position, data and its flag.
@@ -87,8 +103,9 @@ class Form : public QWidget {
   // replaced, so the last typed value is never lost.
   virtual void commitPendingEdit() {}
 
- protected:
   AppContext& context() const { return context_; }
+
+ protected:
   ProgramState& state() const { return context_.state; }
   FormHost& host() const { return context_.host; }
 
@@ -96,9 +113,34 @@ class Form : public QWidget {
   // up by `raise` pixels (windows sit a little above the centre).
   void placeCentred(QSize size, int raise = 0);
 
+  // --- texts and messages in the current language ---------------------------
+  std::int16_t language() const { return context_.state.LanguageFlag; }
+  std::string text(const Bilingual& pair) const { return Pick(language(), pair); }
+  QString qtext(const Bilingual& pair) const { return Q(text(pair)); }
+  // A warning box with an OK button.
+  void warn(const Bilingual& message, const Bilingual& title = kTitlePromptLower) const;
+  // The same with a text already in the current language.
+  void warnText(const std::string& message, const Bilingual& title = kTitlePromptLower) const;
+
+  // The guards of a window that talks to the radio.  Each answers true, after
+  // saying why, when the command must not run because `busy` holds: the
+  // commands that would touch the image or the port show the busy text (or
+  // their own), and a close the close text.
+  bool refuseWhileBusy(bool busy, const Bilingual& message = kBusyText,
+                       const Bilingual& title = kTitlePromptLower) const;
+  bool refuseCloseWhileBusy(bool busy, const Bilingual& message = kCloseRefusedEditorText) const {
+    return refuseWhileBusy(busy, message);
+  }
+
+  // --- twips (the unit the layouts are given in) to pixels on this screen ---
+  int twipsX(double twips) const;
+  int twipsY(double twips) const;
+  QRect twipsRect(double left, double top, double width, double height) const;
+
  private:
   AppContext& context_;
   FormId id_;
+  WindowToken token_;
 };
 
 class FormHost {
@@ -133,6 +175,17 @@ class FormHost {
   // Sizes the windows are laid out from: the main window and its client area.
   virtual QSize mainWindowSize() const = 0;
   virtual QSize clientSize() const = 0;
+
+  // A new token for each window created (see WindowToken).
+  WindowToken issueWindowToken() { return ++lastToken_; }
+  // The token of the window `id` while it is loaded, else 0.
+  WindowToken loadedToken(FormId id) const {
+    const Form* loaded = form(id);
+    return loaded != nullptr ? loaded->windowToken() : 0;
+  }
+
+ private:
+  WindowToken lastToken_ = 0;
 };
 
 }  // namespace brel

@@ -25,7 +25,6 @@ constexpr Bilingual kLabel1{"机  型", "Model"};
 constexpr double kRaiseTwips = 500;
 constexpr int kListedTypes = 1;  // the list offers type 0 only
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -87,15 +86,14 @@ Form_type::Form_type(AppContext& context) : Form(context, FormId::Form_type) {
 }
 
 void Form_type::loadHandling() {
-  const std::int16_t flag = state().LanguageFlag;
-  setWindowTitle(Q(Pick(flag, kCaption)));
-  Command_enter->setText(Q(Pick(flag, kEnter)));
-  Command_Cancel->setText(Q(Pick(flag, kCancel)));
-  Label1->setText(Q(Pick(flag, kLabel1)));
+  setWindowTitle(qtext(kCaption));
+  Command_enter->setText(qtext(kEnter));
+  Command_Cancel->setText(qtext(kCancel));
+  Label1->setText(qtext(kLabel1));
 
   const QSize client = host().clientSize();
   placeCentred(QSize(static_cast<int>(client.width() / 2.5), static_cast<int>(client.height() / 2.5)),
-               TwipsToPixelsY(*this, kRaiseTwips));
+               twipsY(kRaiseTwips));
 
   {
     const QSignalBlocker quiet(Combo_type);

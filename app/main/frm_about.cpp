@@ -22,7 +22,6 @@ constexpr double kRaiseTwips = 500;
 constexpr double kWidthTwips = 5730;
 constexpr double kHeightTwips = 3990;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QFrame* Line(QWidget* parent) {
   auto* line = new QFrame(parent);
@@ -105,8 +104,7 @@ frmAbout::frmAbout(AppContext& context, SysInfoPlatform platform)
 
 void frmAbout::loadHandling() {
   SetLanguageTexts(state());
-  const QSize size(TwipsToPixels(kWidthTwips, logicalDpiX()), TwipsToPixels(kHeightTwips, logicalDpiY()));
-  placeCentred(size, TwipsToPixelsY(*this, kRaiseTwips));
+  placeCentred(QSize(twipsX(kWidthTwips), twipsY(kHeightTwips)), twipsY(kRaiseTwips));
   lblTitle->setText(Q(state().AboutTexts[0]));
   lblVersion->setText(Q(state().AboutTexts[1]));
   lblDescription->setText(Q(state().AboutTexts[2]));
@@ -114,7 +112,7 @@ void frmAbout::loadHandling() {
   cmdOk->setText(Q(state().ConfirmText));
   cmdSysInfo->setText(Q(state().SysInfoText));
   cmdOk->setFocus();
-  setWindowTitle(Q(Pick(state().LanguageFlag, mainwin::kCapAbout)));
+  setWindowTitle(qtext(mainwin::kCapAbout));
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event) {

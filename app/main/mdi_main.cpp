@@ -60,9 +60,6 @@ QIcon ToolbarIcon(QStyle* style, const QString& key) {
   return style->standardIcon(pixmap);
 }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-QString Q(const char* text) { return QString::fromUtf8(text); }
-
 }  // namespace
 
 MDImain::MDImain(ProgramState& state, MessageSink* messages, link::LinkServices* link) : state_(state) {

@@ -22,13 +22,6 @@ ScreenTwips ScreenTwipsOf(const QScreen& screen) {
                                screen.logicalDotsPerInchY());
 }
 
-int TwipsToPixels(double twips, double dpi) {
-  if (dpi <= 0) dpi = 96;
-  return static_cast<int>(std::lround(twips * dpi / 1440.0));
-}
-
-int TwipsToPixelsY(const QWidget& widget, double twips) { return TwipsToPixels(twips, widget.logicalDpiY()); }
-
 bool GetKeyValue(const RegistryReader& registry, RegistryRoot root, const std::string& keyName,
                  const std::string& subKeyRef, std::string& keyVal) {
   const std::optional<RegistryValue> value = registry.read(root, keyName, subKeyRef);

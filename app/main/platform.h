@@ -25,9 +25,7 @@ struct ScreenTwips {
 ScreenTwips ScreenTwipsFromPixels(int widthPx, int heightPx, double dpiX, double dpiY);
 ScreenTwips ScreenTwipsOf(const QScreen& screen);
 
-int TwipsToPixels(double twips, double dpi);
-// Vertical twips to pixels on the widget's screen.
-int TwipsToPixelsY(const QWidget& widget, double twips);
+// Twips to pixels: TwipsToPixels and Form::twipsX/Y (form.h).
 
 // --- registry -----------------------------------------------------------
 

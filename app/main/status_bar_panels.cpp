@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "form.h"
 #include "main_texts.h"
 
 namespace brel {

@@ -8,15 +8,12 @@
 
 #include "channel_texts.h"
 #include "factory_sets.h"
-#include "file_request.h"
-#include "image_file.h"
+#include "address_map.h"
+#include "image_file_form.h"
 #include "link_texts.h"
 
 namespace brel::chann {
 namespace {
-
-// The window was laid out in twips; 15 twips make a pixel at 96 dpi.
-constexpr int Px(int twips) { return twips / 15; }
 
 // The grid sizes each column to its heading; a column is never narrower
 // than the widest text it shows, so nothing is cut off.
@@ -25,17 +22,21 @@ const char* const kWidestText[kGridColumns] = {"128",  "VHF/UHF ", "000.00000", 
 
 }  // namespace
 
-frm_chann::frm_chann(AppContext& context) : Form(context, FormId::frm_chann) {
+frm_chann::frm_chann(AppContext& context)
+    : Form(context, FormId::frm_chann),
+      poller_(context.state, RequestPair::Adj, windowToken(),
+              {[this](const std::string& path) { LoadChannImageFile(path); },
+               [this](const std::string& path) { SaveChannImageFile(path); }, [this] { return busy(); }}) {
   model_ = new ChannelTableModel(context.state, context.messages, this);
   grid_ = new ChannelGridView(this);
   grid_->setObjectName("MSF_Chann");
   grid_->setChannelModel(model_);
-  grid_->setGeometry(Px(120), 0, Px(12000), Px(7335));
+  grid_->setGeometry(twipsRect(120, 0, 12000, 7335));
 
   auto button = [this](const char* name, int left, int top) {
     auto* b = new QPushButton(this);
     b->setObjectName(name);
-    b->setGeometry(Px(left), Px(top), Px(855), Px(495));
+    b->setGeometry(twipsRect(left, top, 855, 495));
     return b;
   };
   defaultButton_ = button("Command_def", 8160, 7560);
@@ -51,7 +52,7 @@ frm_chann::frm_chann(AppContext& context) : Form(context, FormId::frm_chann) {
 
   statusLabel_ = new QLabel(this);
   statusLabel_->setObjectName("Label_tr_count");
-  statusLabel_->setGeometry(Px(4560), Px(8160), Px(2415), Px(255));
+  statusLabel_->setGeometry(twipsRect(4560, 8160, 2415, 255));
   QFont labelFont = statusLabel_->font();
   labelFont.setPointSizeF(10.5);
   statusLabel_->setFont(labelFont);
@@ -59,12 +60,12 @@ frm_chann::frm_chann(AppContext& context) : Form(context, FormId::frm_chann) {
   progressBar_ = new QProgressBar(this);
   progressBar_->setObjectName("ProgressBar1");
   progressBar_->setRange(0, 100);
-  progressBar_->setGeometry(Px(-1800), Px(8280), Px(9855), Px(495));
+  progressBar_->setGeometry(twipsRect(-1800, 8280, 9855, 495));
   progressBar_->hide();
 
   channelLabel_ = new QLabel(this);
   channelLabel_->setObjectName("Label_chann");
-  channelLabel_->setGeometry(0, Px(6240), Px(12735), Px(375));
+  channelLabel_->setGeometry(twipsRect(0, 6240, 12735, 375));
   channelLabel_->hide();
 
   connect(defaultButton_, &QPushButton::clicked, this, [this] { Command_def_Click(); });
@@ -102,18 +103,17 @@ void frm_chann::showEvent(QShowEvent* event) {
   Form::showEvent(event);
   if (gridSized_) return;
   gridSized_ = true;
-  grid_->setGeometry(Px(120), 0, static_cast<int>(width() / 1.02), Px(7335));
+  grid_->setGeometry(twipsX(120), 0, static_cast<int>(width() / 1.02), twipsY(7335));
 }
 
 void frm_chann::setCaptions() {
-  const std::int16_t language = state().LanguageFlag;
-  setWindowTitle(QString::fromStdString(Pick(language, kWindowCaption)));
-  readButton_->setText(QString::fromStdString(Pick(language, kReadCaption)));
-  writeButton_->setText(QString::fromStdString(Pick(language, kWriteCaption)));
-  clearButton_->setText(QString::fromStdString(Pick(language, kClearCaption)));
-  defaultButton_->setText(QString::fromStdString(Pick(language, kDefaultCaption)));
-  closeButton_->setText(QString::fromStdString(Pick(language, kCloseCaption)));
-  model_->setLanguage(language);
+  setWindowTitle(qtext(kWindowCaption));
+  readButton_->setText(qtext(kReadCaption));
+  writeButton_->setText(qtext(kWriteCaption));
+  clearButton_->setText(qtext(kClearCaption));
+  defaultButton_->setText(qtext(kDefaultCaption));
+  closeButton_->setText(qtext(kCloseCaption));
+  model_->setLanguage(language());
 
   const QFontMetrics headingMetrics(grid_->horizontalHeader()->font());
   const QFontMetrics cellMetrics(grid_->font());
@@ -124,13 +124,7 @@ void frm_chann::setCaptions() {
   }
 }
 
-bool frm_chann::queryUnload() {
-  if (busy()) {
-    warn(kCloseRefusedEditorText);
-    return false;
-  }
-  return true;
-}
+bool frm_chann::queryUnload() { return !refuseCloseWhileBusy(busy()); }
 
 void frm_chann::unloadHandling() {
   QObject::disconnect(activation_);
@@ -153,10 +147,7 @@ void frm_chann::Command_def_Click() {
 }
 
 void frm_chann::Command_Clear_Click() {
-  if (busy()) {
-    warn(kClearRefusedText);
-    return;
-  }
+  if (refuseWhileBusy(busy(), kClearRefusedText)) return;
   resetProgress();
   // A click on Clear takes the focus from an open editor, which commits it;
   // the same holds when Clear is run without a click.
@@ -165,10 +156,7 @@ void frm_chann::Command_Clear_Click() {
 }
 
 void frm_chann::Command_close_Click() {
-  if (busy()) {
-    warn(kCloseRefusedText);
-    return;
-  }
+  if (refuseWhileBusy(busy(), kCloseRefusedText)) return;
   if (transfer_) transfer_->stop();
   FormHost& forms = host();
   if (!forms.unloadForm(FormId::frm_chann)) return;
@@ -205,61 +193,22 @@ void frm_chann::Command_Write_Click() {
 
 bool frm_chann::busy() const { return transfer_ && transfer_->busy(); }
 
-void frm_chann::ShowOpenChannDialog() {
-  if (busy()) {
-    warn(kBusyText);
-    return;
-  }
-  host().loadForm(FormId::Form_open_chann);
-}
+void frm_chann::ShowOpenChannDialog() { ShowFileDialog(*this, FormId::Form_open_chann, busy()); }
 
-void frm_chann::ShowSaveChannDialog() {
-  if (busy()) {
-    warn(kBusyText);
-    return;
-  }
-  host().loadForm(FormId::Form_save_chann);
-}
+void frm_chann::ShowSaveChannDialog() { ShowFileDialog(*this, FormId::Form_save_chann, busy()); }
 
-void frm_chann::PollChannFileRequests() {
-  if (auto path = TakeFileRequest(state(), FileRequest::AdjOpen)) LoadChannImageFile(*path);
-  if (auto path = TakeFileRequest(state(), FileRequest::AdjSave)) SaveChannImageFile(*path);
-}
+void frm_chann::PollChannFileRequests() { poller_.tick(); }
 
 void frm_chann::LoadChannImageFile(const std::string& path) {
-  // A short or damaged file leaves the image as it was.
-  const ParamReadResult read = ReadImageFileValues(path);
-  if (!read.ok()) {
-    showText(ParamFileNotLoadedText(state().LanguageFlag, path, read.error));
-    return;
-  }
-  // An edit still open goes into the image the file replaces, not over it.
-  commitPendingEdit();
-  ApplyImageFileValues(read.values, state().MemImage);
-  Form_Activate();
-  warn(kParamFileReadText);
-  resetProgress();
+  if (LoadImageFileInto(context(), path, [this] { commitPendingEdit(); }, [this] { Form_Activate(); }))
+    resetProgress();
 }
 
 void frm_chann::SaveChannImageFile(const std::string& path) {
   commitPendingEdit();
-  setStatusText(Pick(state().LanguageFlag, kFileSavingLabel));
-  if (auto error = SaveTableRows(state().MemImage, 0, addr::kLastImageRowInUse, path)) {
-    showText(ParamFileNotSavedText(state().LanguageFlag, path, *error));
-    resetProgress();
-    return;
-  }
-  setStatusText(Pick(state().LanguageFlag, kFileSavedLabel));
-  warn(kParamFileSavedText);
+  setStatusText(text(kFileSavingLabel));
+  SaveImageRowsTo(context(), path, addr::kLastImageRowInUse, [this] { setStatusText(text(kFileSavedLabel)); });
   resetProgress();
-}
-
-void frm_chann::warn(const Bilingual& text) const {
-  context().messages.show(Warn(state().LanguageFlag, kTitlePromptLower, text));
-}
-
-void frm_chann::showText(const std::string& text) const {
-  context().messages.show(Message{Pick(state().LanguageFlag, kTitlePromptLower), text, MessageIcon::Warning});
 }
 
 void frm_chann::resetProgress() {

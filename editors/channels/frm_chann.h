@@ -15,6 +15,7 @@
 #include "channel_grid_view.h"
 #include "channel_table_model.h"
 #include "channel_transfer.h"
+#include "file_request.h"
 #include "form.h"
 
 namespace brel::chann {
@@ -40,7 +41,8 @@ class frm_chann : public Form, private TransferDisplay {
   void Command_read_Click();
   void Command_Write_Click();
 
-  // The window's file procedures (nothing calls them in this release).
+  // The window's file procedures (nothing calls them in this release, and
+  // its poller has no timer: PollChannFileRequests is one tick of it).
   void ShowOpenChannDialog();
   void ShowSaveChannDialog();
   void PollChannFileRequests();
@@ -65,8 +67,6 @@ class frm_chann : public Form, private TransferDisplay {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void warn(const Bilingual& text) const;
-  void showText(const std::string& text) const;  // already in the current language
   void setCaptions();
   void resetProgress();
   ChannelTransfer* ensureTransfer();
@@ -88,6 +88,7 @@ class frm_chann : public Form, private TransferDisplay {
   QProgressBar* progressBar_;
   QLabel* channelLabel_;
   std::unique_ptr<ChannelTransfer> transfer_;
+  FileRequestPoller poller_;
   QMetaObject::Connection activation_;
   bool gridSized_ = false;
 };

@@ -1,64 +1,89 @@
-// The editor file dialogs and the hand-over of their requests to a poller.
+// The editor file dialogs and the hand-over of their requests to the window
+// that showed them.
 #include "file_forms_fixture.h"
 #include "numtext.h"
+#include "virtual_clock.h"
 
 namespace brel::test {
 namespace {
 
-// A timer on a virtual clock, advanced by the test in milliseconds.
-class VirtualTimer : public PollTimer {
+using Events = std::vector<std::string>;
+using link::kMs;
+
+// An editor that polls a pair of request flags on the virtual clock and logs
+// "<window> read <path>" / "<window> write <path>", with "(flag up)" when the
+// flag was still raised as its handler ran.
+class PollingEditor : public Form {
  public:
-  void start(int intervalMs, std::function<void()> onTick) override {
-    interval_ = intervalMs;
-    onTick_ = std::move(onTick);
-    active_ = true;
-    sinceTick_ = 0;
-  }
-  void stop() override { active_ = false; }
-  bool isActive() const override { return active_; }
-  void advance(int ms) {
-    for (int i = 0; i < ms && active_; ++i)
-      if (++sinceTick_ == interval_) {
-        sinceTick_ = 0;
-        onTick_();
-      }
-  }
+  PollingEditor(AppContext& context, FormId id, RequestPair pair, link::TimerService& timers, Events& events)
+      : Form(context, id),
+        timers_(timers),
+        events_(events),
+        poller_(context.state, pair, windowToken(),
+                {[this, pair](const std::string& path) { log("read", path, pair == RequestPair::Adj
+                                                                               ? state().AdjOpenRequest
+                                                                               : state().FileOpenRequest); },
+                 [this, pair](const std::string& path) { log("write", path, pair == RequestPair::Adj
+                                                                                ? state().AdjSaveRequest
+                                                                                : state().FileSaveRequest); },
+                 [this] { return busy; }}) {}
+  void loadHandling() override { poller_.start(timers_); }
+  void unloadHandling() override { poller_.stop(); }
+  void show(FormId dialog) { ShowFileDialog(*this, dialog, busy); }
+
+  FileRequestPoller& poller() { return poller_; }
+  bool busy = false;
+  // Runs inside a read handler (a message box's event loop, a started exchange).
+  std::function<void()> duringRead;
 
  private:
-  int interval_ = 0;
-  int sinceTick_ = 0;
-  bool active_ = false;
-  std::function<void()> onTick_;
-};
-
-// A poller whose handlers log "read <path>" / "write <path>" and the flags
-// they find when they run.
-struct LoggingPoller {
-  LoggingPoller(ProgramState& state, RequestPair pair, bool withRead = true, bool withWrite = true) {
-    auto timer = std::make_unique<VirtualTimer>();
-    clock = timer.get();
-    FileRequestHandlers handlers;
-    const bool adj = pair == RequestPair::Adj;
-    std::int16_t& openFlag = adj ? state.AdjOpenRequest : state.FileOpenRequest;
-    std::int16_t& saveFlag = adj ? state.AdjSaveRequest : state.FileSaveRequest;
-    if (withRead)
-      handlers.read = [this, &openFlag](const std::string& path) {
-        events.push_back("read " + path + (openFlag ? " (flag up)" : ""));
-      };
-    if (withWrite)
-      handlers.write = [this, &saveFlag](const std::string& path) {
-        events.push_back("write " + path + (saveFlag ? " (flag up)" : ""));
-      };
-    poller = std::make_unique<FileRequestPoller>(state, pair, std::move(handlers), std::move(timer));
+  void log(const char* what, const std::string& path, std::int16_t flag) {
+    events_.push_back(std::string(FormName(formId())) + " " + what + " " + path + (flag ? " (flag up)" : ""));
+    if (duringRead && std::string(what) == "read") duringRead();
   }
-  std::vector<std::string> events;
-  VirtualTimer* clock = nullptr;
-  std::unique_ptr<FileRequestPoller> poller;
+  link::TimerService& timers_;
+  Events& events_;
+  FileRequestPoller poller_;
 };
 
-using Events = std::vector<std::string>;
+class FileRequestTest : public FileFormsTest {
+ protected:
+  FileRequestTest() {
+    registerPoller(FormId::frm_Adj_Txp, RequestPair::Adj);
+    registerPoller(FormId::frm_FM, RequestPair::Adj);
+    registerPoller(FormId::frm_2tone, RequestPair::File);
+    registerPoller(FormId::frm_5tone, RequestPair::File);
+  }
+  // The editors go before the clock and the log they use.
+  ~FileRequestTest() override {
+    host.unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  PollingEditor* editor(FormId id) { return dynamic_cast<PollingEditor*>(host.loadForm(id)); }
+  // The editor shows the dialog; the user types the name and confirms.
+  void confirmFrom(PollingEditor* requester, FormId dialog, const std::string& name) {
+    requester->show(dialog);
+    auto* shown = dynamic_cast<FileDialogForm*>(host.form(dialog));
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(shown->browser()->setDirectory(dir.path()));
+    shown->nameBox()->setText(QString::fromStdString(name));
+    shown->confirmButton()->click();
+  }
+  std::int16_t allFlags() const {
+    return static_cast<std::int16_t>(state.FileOpenRequest | state.FileSaveRequest | state.AdjOpenRequest |
+                                     state.AdjSaveRequest);
+  }
 
-class FileRequestTest : public FileFormsTest {};
+  link::VirtualClock clock;
+  Events events;
+
+ private:
+  void registerPoller(FormId id, RequestPair pair) {
+    host.registerForm(id, [this, id, pair](AppContext& c) -> Form* {
+      return new PollingEditor(c, id, pair, clock, events);
+    });
+  }
+};
 
 TEST_F(FileRequestTest, EditorDialogsPostTheirRequestWithThePathAndClose) {
   const struct {
@@ -98,108 +123,182 @@ TEST_F(FileRequestTest, CancelLeavesFlagsAndPathAlone) {
     EXPECT_FALSE(host.isLoaded(id)) << FormName(id);
   }
   EXPECT_EQ(state.ParamFileName, "last.dat");
-  EXPECT_EQ(state.FileOpenRequest | state.FileSaveRequest | state.AdjOpenRequest | state.AdjSaveRequest, 0);
+  EXPECT_EQ(allFlags(), 0);
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(readFile("typed.dat"), "<missing>");
 }
 
+// Both editors of a pair poll; each request reaches only the editor whose
+// dialog posted it, whichever ticks first.
+TEST_F(FileRequestTest, EachRequestReachesOnlyTheWindowThatShowedItsDialog) {
+  const struct {
+    FormId first, second;
+    FormId open, save;
+    const char* suffix;
+  } pairs[] = {
+      {FormId::frm_Adj_Txp, FormId::frm_FM, FormId::Form_open_adj, FormId::Form_save_adj, ".adj"},
+      {FormId::frm_2tone, FormId::frm_5tone, FormId::Form_open_menu, FormId::Form_save_menu, ".dat"},
+      {FormId::frm_5tone, FormId::frm_2tone, FormId::Form_open_sig, FormId::Form_save_sig, ".dat"},
+  };
+  for (const auto& p : pairs) {
+    SCOPED_TRACE(FormName(p.open));
+    events.clear();
+    PollingEditor* first = editor(p.first);
+    clock.advance(200 * kMs);  // the two pollers tick at different moments
+    PollingEditor* second = editor(p.second);
+    confirmFrom(second, p.open, std::string("in") + p.suffix);
+    confirmFrom(first, p.save, std::string("out") + p.suffix);
+    clock.advance(1000 * kMs);
+    EXPECT_EQ(events, (Events{std::string(FormName(p.first)) + " write " + pathOf(std::string("out") + p.suffix),
+                              std::string(FormName(p.second)) + " read " + pathOf(std::string("in") + p.suffix)}));
+    EXPECT_EQ(allFlags(), 0);
+    host.unloadForm(p.first);
+    host.unloadForm(p.second);
+  }
+}
+
 TEST_F(FileRequestTest, OpenAndSaveConfirmedBeforeOneTickEachUseTheirOwnFile) {
-  LoggingPoller editor(state, RequestPair::File);
-  editor.poller->start();
-  confirm(FormId::Form_open_menu, "in.dat");
-  confirm(FormId::Form_save_sig, "out.dat");
-  EXPECT_EQ(state.ParamFileName, pathOf("out.dat"));
+  PollingEditor* fm = editor(FormId::frm_FM);
+  confirmFrom(fm, FormId::Form_open_adj, "in.adj");
+  confirmFrom(fm, FormId::Form_save_adj, "out.adj");
+  EXPECT_EQ(state.ParamFileName, pathOf("out.adj"));
 
-  editor.clock->advance(500);
-
+  clock.advance(499 * kMs);
+  EXPECT_EQ(events, Events{});
+  clock.advance(1 * kMs);
   // Read first; each flag is down before its handler runs.
-  EXPECT_EQ(editor.events, (Events{"read " + pathOf("in.dat"), "write " + pathOf("out.dat")}));
-  EXPECT_EQ(state.FileOpenRequest, 0);
-  EXPECT_EQ(state.FileSaveRequest, 0);
-  editor.clock->advance(5000);
-  EXPECT_EQ(editor.events.size(), 2u);
+  EXPECT_EQ(events, (Events{"frm_FM read " + pathOf("in.adj"), "frm_FM write " + pathOf("out.adj")}));
+  clock.advance(5000 * kMs);
+  EXPECT_EQ(events.size(), 2u);
 }
 
 TEST_F(FileRequestTest, TwoOpensBeforeATickCollapseIntoTheLaterPath) {
-  LoggingPoller editor(state, RequestPair::Adj);
-  PostFileRequest(state, FileRequest::AdjOpen, "/first.adj");
-  PostFileRequest(state, FileRequest::AdjOpen, "/second.adj");
-  editor.poller->tick();
-  EXPECT_EQ(editor.events, (Events{"read /second.adj"}));
+  PollingEditor* alignment = editor(FormId::frm_Adj_Txp);
+  confirmFrom(alignment, FormId::Form_open_adj, "first.adj");
+  confirmFrom(alignment, FormId::Form_open_adj, "second.adj");
+  alignment->poller().tick();
+  EXPECT_EQ(events, (Events{"frm_Adj_Txp read " + pathOf("second.adj")}));
 }
 
-TEST_F(FileRequestTest, PendingRequestWaitsForTheFirstPollerAndKeepsItsPath) {
+// A dialog no window showed (loaded by itself) goes to the first poller of
+// its pair, and its request keeps its own path while ParamFileName moves on.
+TEST_F(FileRequestTest, AnUnaddressedRequestWaitsForTheFirstPollerOfItsPair) {
   confirm(FormId::Form_save_adj, "align.adj");
-  // A later dialog moves ParamFileName but not the pending request.
   confirm(FormId::Form_open_menu, "other.dat");
-  EXPECT_EQ(state.AdjSaveRequest, -1);
+  EXPECT_EQ(RequestWindow(state, FileRequest::AdjSave), 0u);
 
-  LoggingPoller fileEditor(state, RequestPair::File, /*withRead=*/false);
-  LoggingPoller alignment(state, RequestPair::Adj);
-  fileEditor.poller->start();
-  alignment.poller->start();
-  fileEditor.clock->advance(500);
-  alignment.clock->advance(499);
-  EXPECT_EQ(alignment.events, Events{});
-  // The file editor takes no reads, so the open request stays for another.
-  EXPECT_EQ(fileEditor.events, Events{});
-  EXPECT_EQ(state.FileOpenRequest, -1);
-
-  alignment.clock->advance(1);
-  EXPECT_EQ(alignment.events, (Events{"write " + pathOf("align.adj")}));
-  EXPECT_EQ(state.AdjSaveRequest, 0);
+  editor(FormId::frm_2tone);
+  clock.advance(300 * kMs);
+  editor(FormId::frm_Adj_Txp);
+  clock.advance(200 * kMs);
+  EXPECT_EQ(events, (Events{"frm_2tone read " + pathOf("other.dat")}));
+  clock.advance(300 * kMs);
+  EXPECT_EQ(events, (Events{"frm_2tone read " + pathOf("other.dat"), "frm_Adj_Txp write " + pathOf("align.adj")}));
+  EXPECT_EQ(allFlags(), 0);
 }
 
-TEST_F(FileRequestTest, StoppedPollerTakesNothing) {
-  auto editor = std::make_unique<LoggingPoller>(state, RequestPair::File);
-  editor->poller->start();
-  EXPECT_TRUE(editor->poller->isRunning());
-  editor->poller->stop();
-  PostFileRequest(state, FileRequest::FileOpen, "/x.dat");
-  editor->clock->advance(2000);
-  EXPECT_EQ(editor->events, Events{});
-  EXPECT_EQ(state.FileOpenRequest, -1);
+TEST_F(FileRequestTest, ARequestWaitsWhileItsWindowIsBusy) {
+  PollingEditor* fm = editor(FormId::frm_FM);
+  confirmFrom(fm, FormId::Form_open_adj, "in.adj");
+  confirmFrom(fm, FormId::Form_save_adj, "out.adj");
+  fm->busy = true;  // an exchange or a pending retry
+  clock.advance(3000 * kMs);
+  EXPECT_EQ(events, Events{});
+  EXPECT_EQ(state.AdjOpenRequest, -1);
 
-  // The same on the desktop timer the editors use.
-  FileRequestPoller onQtTimer(state, RequestPair::File, {});
-  onQtTimer.start();
-  EXPECT_TRUE(onQtTimer.isRunning());
-  onQtTimer.stop();
-  EXPECT_FALSE(onQtTimer.isRunning());
+  // The read starts an exchange: the save waits for it to end.
+  fm->busy = false;
+  fm->duringRead = [fm] { fm->busy = true; };
+  clock.advance(500 * kMs);
+  EXPECT_EQ(events, (Events{"frm_FM read " + pathOf("in.adj")}));
+  EXPECT_EQ(state.AdjSaveRequest, -1);
+  fm->duringRead = nullptr;
+  fm->busy = false;
+  clock.advance(500 * kMs);
+  EXPECT_EQ(events.back(), "frm_FM write " + pathOf("out.adj"));
+}
+
+TEST_F(FileRequestTest, ARequestForAClosedWindowIsDropped) {
+  // The window closes with its request still waiting (it was busy).
+  PollingEditor* fm = editor(FormId::frm_FM);
+  confirmFrom(fm, FormId::Form_save_adj, "a.adj");
+  fm->busy = true;
+  ASSERT_EQ(state.AdjSaveRequest, -1);
+  fm->busy = false;
+  host.unloadForm(FormId::frm_FM);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(state.AdjSaveRequest, 0);
+
+  // The window closes while its dialog is open: the confirmed dialog posts
+  // nothing, not even to a new window of the same kind.
+  PollingEditor* alignment = editor(FormId::frm_Adj_Txp);
+  alignment->show(FormId::Form_open_adj);
+  host.unloadForm(FormId::frm_Adj_Txp);
+  editor(FormId::frm_Adj_Txp);
+  auto* dialog = dynamic_cast<FileDialogForm*>(host.form(FormId::Form_open_adj));
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(dialog->browser()->setDirectory(dir.path()));
+  dialog->nameBox()->setText("b.adj");
+  dialog->confirmButton()->click();
+  EXPECT_FALSE(host.isLoaded(FormId::Form_open_adj));
+  EXPECT_EQ(state.ParamFileName, pathOf("b.adj"));
+  EXPECT_EQ(allFlags(), 0);
+  clock.advance(2000 * kMs);
+  EXPECT_EQ(events, Events{});
+}
+
+TEST_F(FileRequestTest, TheImageDialogsDropAPendingAlignmentRequestOfTheirDirection) {
+  PollingEditor* alignment = editor(FormId::frm_Adj_Txp);
+  confirmFrom(alignment, FormId::Form_open_adj, "a.adj");
+  confirmFrom(alignment, FormId::Form_save_adj, "b.adj");
+  confirm(FormId::Form_save_chann, "image.dat");
+  EXPECT_EQ(state.AdjSaveRequest, 0);
+  EXPECT_EQ(state.AdjOpenRequest, -1);
+  clock.advance(500 * kMs);
+  EXPECT_EQ(events, (Events{"frm_Adj_Txp read " + pathOf("a.adj")}));
+}
+
+TEST_F(FileRequestTest, AStoppedPollerTakesNothing) {
+  PollingEditor* twoTone = editor(FormId::frm_2tone);
+  EXPECT_TRUE(twoTone->poller().isRunning());
+  twoTone->poller().stop();
+  confirmFrom(twoTone, FormId::Form_open_sig, "x.dat");
+  clock.advance(2000 * kMs);
+  EXPECT_EQ(events, Events{});
+  EXPECT_EQ(state.FileOpenRequest, -1);
 }
 
 TEST_F(FileRequestTest, ATickInsideAHandlerDoesNotTakeTheNextRequestTwice) {
-  FileRequestPoller* self = nullptr;
-  Events events;
-  FileRequestHandlers handlers;
-  handlers.read = [&](const std::string& path) {
-    events.push_back("read " + path);
+  PollingEditor* fiveTone = editor(FormId::frm_5tone);
+  fiveTone->duringRead = [&] {
     // A message box's event loop lets the timer fire inside the handler.
-    if (events.size() == 1) {
-      PostFileRequest(state, FileRequest::FileOpen, "/next.dat");
-      self->tick();
-    }
+    fiveTone->duringRead = nullptr;
+    PostFileRequest(state, FileRequest::FileOpen, "/next.dat", fiveTone->windowToken());
+    fiveTone->poller().tick();
   };
-  FileRequestPoller poller(state, RequestPair::File, handlers, std::make_unique<VirtualTimer>());
-  self = &poller;
-  PostFileRequest(state, FileRequest::FileOpen, "/first.dat");
-  poller.tick();
-  EXPECT_EQ(events, Events{"read /first.dat"});
+  PostFileRequest(state, FileRequest::FileOpen, "/first.dat", fiveTone->windowToken());
+  fiveTone->poller().tick();
+  EXPECT_EQ(events, Events{"frm_5tone read /first.dat"});
   EXPECT_EQ(state.FileOpenRequest, -1);
 }
 
 TEST_F(FileRequestTest, ShowFileDialogRefusesWhileBusyAndKeepsALoadedDialog) {
-  EXPECT_EQ(ShowFileDialog(context, FormId::Form_open_adj, /*transferRunning=*/true, kTitlePromptUpper), nullptr);
+  PollingEditor* alignment = editor(FormId::frm_Adj_Txp);
+  EXPECT_EQ(ShowFileDialog(*alignment, FormId::Form_open_adj, /*transferRunning=*/true, kTitlePromptUpper), nullptr);
   EXPECT_FALSE(host.isLoaded(FormId::Form_open_adj));
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.lastText(), "Read-write operating with transceiver .");
   EXPECT_EQ(messages.shown[0].title, "Operate Prompt");
 
-  auto* dialog = dynamic_cast<FileDialogForm*>(ShowFileDialog(context, FormId::Form_open_adj, false));
+  auto* dialog = dynamic_cast<RequestFileDialog*>(ShowFileDialog(*alignment, FormId::Form_open_adj, false));
   ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->requester(), alignment->windowToken());
   dialog->nameBox()->setText("half typed");
-  EXPECT_EQ(ShowFileDialog(context, FormId::Form_open_adj, false), dialog);
+  // Shown again by another window: the name box stays, the request goes to it.
+  PollingEditor* fm = editor(FormId::frm_FM);
+  EXPECT_EQ(ShowFileDialog(*fm, FormId::Form_open_adj, false), dialog);
   EXPECT_EQ(dialog->nameBox()->text(), "half typed");
+  EXPECT_EQ(dialog->requester(), fm->windowToken());
 }
 
 }  // namespace

@@ -92,6 +92,13 @@ TEST_F(Files, PollingTakesBothRequestsWithTheirOwnPaths) {
   messages.shown.clear();
   window()->PollChannFileRequests();
   EXPECT_TRUE(messages.shown.empty());
+
+  // Another window's request stays for it; one addressed here is taken.
+  PostFileRequest(state, FileRequest::AdjOpen, path("in.dat"), window()->windowToken() + 1);
+  PostFileRequest(state, FileRequest::AdjSave, path("mine.dat"), window()->windowToken());
+  window()->PollChannFileRequests();
+  EXPECT_EQ(state.AdjOpenRequest, -1);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Complete storing  parameter."});
 }
 
 TEST_F(Files, TheDialogsOpenUnlessATransferRuns) {
@@ -109,6 +116,12 @@ TEST_F(Files, TheDialogsOpenUnlessATransferRuns) {
   EXPECT_FALSE(host.isLoaded(FormId::Form_open_chann));
   EXPECT_FALSE(host.isLoaded(FormId::Form_save_chann));
   EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Read-write operating with transceiver ."));
+
+  // A file request waits for the transfer: it must not change the image under it.
+  PostFileRequest(state, FileRequest::AdjOpen, path("in.dat"), window()->windowToken());
+  window()->PollChannFileRequests();
+  EXPECT_EQ(state.AdjOpenRequest, -1);
+  EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 }  // namespace
