@@ -4,73 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "exact_decimal.h"
+
 namespace brel {
-namespace {
 
-bool IsSkippable(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+double TextToNumber(std::string_view text) { return ReadExactDecimal(text, NumberRule::Full).ToDouble(); }
 
-// Collects the characters of the text that are not skippable, so that the
-// parser below can look at them as one contiguous run.
-std::string Compact(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text)
-    if (!IsSkippable(c)) out.push_back(c);
-  return out;
-}
-
-double ReadRadix(const std::string& s, std::size_t pos, int radix) {
-  double value = 0;
-  for (; pos < s.size(); ++pos) {
-    int digit = -1;
-    char c = s[pos];
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    if (digit < 0 || digit >= radix) break;
-    value = value * radix + digit;
-  }
-  return value;
-}
-
-}  // namespace
-
-double TextToNumber(std::string_view text) {
-  const std::string s = Compact(text);
-  if (s.size() >= 2 && s[0] == '&') {
-    if (s[1] == 'H' || s[1] == 'h') return ReadRadix(s, 2, 16);
-    if (s[1] == 'O' || s[1] == 'o') return ReadRadix(s, 2, 8);
-    return 0;
-  }
-  std::size_t i = 0;
-  std::string number;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) number.push_back(s[i++]);
-  bool digits = false;
-  bool point = false;
-  for (; i < s.size(); ++i) {
-    char c = s[i];
-    if (c >= '0' && c <= '9') {
-      number.push_back(c);
-      digits = true;
-    } else if (c == '.' && !point) {
-      number.push_back(c);
-      point = true;
-    } else {
-      break;
-    }
-  }
-  if (!digits) return 0;
-  // An exponent counts only when digits follow it.
-  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
-    std::size_t j = i + 1;
-    std::string exponent = "e";
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent.push_back(s[j++]);
-    std::size_t firstDigit = j;
-    while (j < s.size() && s[j] >= '0' && s[j] <= '9') exponent.push_back(s[j++]);
-    if (j > firstDigit) number += exponent;
-  }
-  return std::strtod(number.c_str(), nullptr);
-}
+double TextToPlainNumber(std::string_view text) { return ReadExactDecimal(text, NumberRule::Plain).ToDouble(); }
 
 std::string NumberToTrimmedText(double value) {
   if (!std::isfinite(value)) return "0";

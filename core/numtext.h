@@ -15,8 +15,14 @@ namespace brel {
 // wherever they stand; a sign, digits, one decimal point and an exponent
 // (E or D followed by digits) are taken; "&H" / "&O" introduce a hexadecimal
 // or octal whole number.  Reading stops at the first character that cannot
-// continue the number; a text without digits reads as 0.
+// continue the number; a text without digits reads as 0.  (The exact
+// reader of exact_decimal.h reads by the same rule: use it where the digits
+// matter.)
 double TextToNumber(std::string_view text);
+
+// The plain rule of the FM and signalling editors: blanks skipped, a sign,
+// digits and one decimal point, nothing more ("1e2" reads 1, "&H10" 0).
+double TextToPlainNumber(std::string_view text);
 
 // Plain decimal with up to 15 significant digits: no exponent, no trailing
 // zeros after the point, no point for a whole number, and one leading blank

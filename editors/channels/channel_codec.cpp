@@ -1,11 +1,12 @@
 #include "channel_codec.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "address_map.h"
 #include "frequency_codec.h"
 #include "numtext.h"
+#include "tone_code.h"
+#include "tone_tables.h"
 
 namespace brel::chann {
 namespace {
@@ -45,21 +46,20 @@ int ShownChannelCount(const ProgramState& state) {
 }
 
 std::string ToneCodeText(const ProgramState& state, int lo, int hi, bool trimDcs) {
-  if ((lo == 0 && hi == 0) || (lo == 0xFF && hi == 0xFF)) return "OFF";
-  if (hi == 0) {
-    // DCS number lo; numbers past the list show nothing.
-    const std::size_t index = static_cast<std::size_t>(lo) + 50;
-    if (index >= state.ToneList.size()) return "";
-    const std::string& entry = state.ToneList[index];
-    return trimDcs ? TrimBlanks(entry) : entry;
+  const ToneCode tone = DecodeTone(lo, hi, ToneOffRule::Channel);
+  switch (tone.kind) {
+    case ToneCode::Kind::Off: return "OFF";
+    case ToneCode::Kind::Dcs: {
+      // Numbers past the list show nothing.
+      if (!tone.IsListedDcs()) return "";
+      const std::string& entry = state.ToneList[static_cast<std::size_t>(ToneListIndexOfDcs(tone.value))];
+      return trimDcs ? TrimBlanks(entry) : entry;
+    }
+    case ToneCode::Kind::Ctcss:
+      // A high byte from 0x80 up is no tone the radio knows, so it shows nothing.
+      return hi >= 0x80 ? "" : CtcssText(tone.value);
   }
-  // A high byte from 0x80 up is no tone the radio knows (and the code would
-  // not fit the 16-bit value it is read into), so it shows nothing.
-  if (hi >= 0x80) return "";
-  const double hz = (hi * 256 + lo) / 10.0;
-  std::string text = NumberToTrimmedText(hz);
-  if (hz == std::floor(hz)) text += ".0";
-  return text;
+  return "";
 }
 
 std::pair<int, int> CtcssToneBytes(double hz) {
