@@ -91,8 +91,20 @@ constexpr int kFirstImageRowInUse = 0;
 constexpr int kLastImageRowInUse = RowOf(0x1EFF);  // 495
 
 // Whole-memory read range 0x0000..0x17FF.
-constexpr int kReadFirstRow = 0;
-constexpr int kReadLastRow = RowOf(0x17FF);  // 383
+constexpr int kReadFirstAddress = 0x0000;
+constexpr int kReadLastAddress = 0x17FF;
+constexpr int kReadFirstRow = RowOf(kReadFirstAddress);
+constexpr int kReadLastRow = RowOf(kReadLastAddress);  // 383
+
+// Whole-memory write: these ranges, one 16-byte row a frame.  The gaps are
+// left as the radio holds them (the alignment editor's fixed block among
+// them).
+struct AddressRange {
+  int first;
+  int last;
+};
+inline constexpr AddressRange kWholeWriteRanges[] = {
+    {0x0000, 0x080F}, {0x0A00, 0x0CEF}, {0x0E00, 0x0E8F}, {0x0F00, 0x0F6F}, {0x1000, 0x180F}};
 
 // Parameter file of the memory image: rows 0..480 (0x0000..0x1E0F).
 constexpr int kImageFileFirstRow = 0;

@@ -9,28 +9,47 @@ namespace brel::link {
 namespace {
 constexpr std::uint8_t kReadCommand = 0x53;   // 'S'
 constexpr std::uint8_t kReplyHeader = 0x58;   // 'X', also the write command
-constexpr std::uint8_t kBlockLength = 0x40;   // 64 bytes a read block
+constexpr std::uint8_t kWriteCommand = 0x58;
+constexpr std::uint8_t kErasedByte = 0xFF;
 constexpr std::uint8_t kFrameStart = 0xAA;
 constexpr std::uint8_t kSteppedFrameEnd = 0xDD;
 constexpr std::uint8_t kLegacyFrameEnd = 0xBB;
-constexpr int kFirstReplyRow = 2;             // ReadBuf1 row of the first reply
+constexpr int kFirstReplyRow = 2;             // a read's block counter starts here
 }  // namespace
 
-BlockAddress ReadPlan::address(int n) const {
-  // The radio's addresses are 16 bits; a block past the base carries into the
-  // high byte rather than wrapping within the low one.
-  const BlockAddress b = base();
-  const int address = ((b.hi << 8) | b.lo) + 64 * n;
-  return BlockAddress{static_cast<std::uint8_t>((address >> 8) & 0xFF), static_cast<std::uint8_t>(address & 0xFF)};
+FrameData FrameData::Row(std::uint16_t address, const MemoryImage& image, int row) {
+  FrameData d;
+  d.address = address;
+  for (int c = 0; c < 16; ++c) d.bytes[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(image.at(row, c) & 0xFF);
+  return d;
 }
 
-LinkEngine::LinkEngine(LinkContext context, std::unique_ptr<SerialPort> port, EngineProfile profile,
-                       LinkObserver& observer)
-    : ctx_(context), port_(std::move(port)), profile_(std::move(profile)), observer_(observer) {
+FrameData FrameData::Erased(std::uint16_t address) {
+  FrameData d;
+  d.address = address;
+  d.bytes[0] = kErasedByte;
+  d.length = 1;
+  return d;
+}
+
+std::size_t BuildWriteFrame(const FrameData& data, bool leadingAck, std::uint8_t* out) {
+  std::size_t i = 0;
+  if (leadingAck) out[i++] = kAck;
+  out[i++] = kWriteCommand;
+  out[i++] = static_cast<std::uint8_t>(data.address >> 8);
+  out[i++] = static_cast<std::uint8_t>(data.address & 0xFF);
+  const std::size_t length = std::min<std::size_t>(data.length, data.bytes.size());
+  out[i++] = static_cast<std::uint8_t>(length);
+  for (std::size_t k = 0; k < length; ++k) out[i++] = data.bytes[k];
+  return i;
+}
+
+LinkEngine::LinkEngine(LinkContext context, EngineProfile profile, LinkObserver& observer)
+    : ctx_(context), port_(context.services.ports.createPort()), profile_(std::move(profile)), observer_(observer) {
   port_->setListener(this);
-  timer1_ = ctx_.timers.createTimer();
-  timer2_ = ctx_.timers.createTimer();
-  timer3_ = ctx_.timers.createTimer();
+  timer1_ = ctx_.services.timers.createTimer();
+  timer2_ = ctx_.services.timers.createTimer();
+  timer3_ = ctx_.services.timers.createTimer();
   timer1_->setCallback([this] { senderTick(); });
   timer2_->setCallback([this] { replyTimeout(); });
   timer3_->setCallback([this] { retryTick(); });
@@ -44,18 +63,27 @@ LinkEngine::~LinkEngine() {
 
 bool LinkEngine::retryPending() const { return timer3_->isActive(); }
 
-bool LinkEngine::startIdent() { return start(Kind::Ident); }
+bool LinkEngine::startIdent() {
+  if (!profile_.identOnly) return false;
+  return start(Kind::Ident);
+}
 
-bool LinkEngine::startRead(std::shared_ptr<const ReadPlan> plan) {
-  if (busy()) return false;
+bool LinkEngine::startRead(std::shared_ptr<ReadPlan> plan) {
+  if (profile_.identOnly || !plan || plan->blockCount() < 1 || busy()) return false;
   readPlan_ = std::move(plan);
   return start(Kind::Read);
 }
 
-bool LinkEngine::startWrite(std::shared_ptr<const WritePlan> plan) {
-  if (busy()) return false;
+bool LinkEngine::startWrite(std::shared_ptr<WritePlan> plan) {
+  if (profile_.identOnly || !plan || plan->frameCount() < 1 || busy()) return false;
   writePlan_ = std::move(plan);
   return start(Kind::Write);
+}
+
+bool LinkEngine::startReadThenWrite(std::shared_ptr<ReadThenWritePlan> plan) {
+  if (profile_.identOnly || !plan || busy()) return false;
+  stepPlan_ = std::move(plan);
+  return start(Kind::ReadThenWrite);
 }
 
 OpenResult LinkEngine::probeOpen() {
@@ -107,20 +135,25 @@ bool LinkEngine::start(Kind kind) {
   }
 
   kind_ = kind;
-  f_.WriteMode = kind == Kind::Write ? -1 : 0;
+  const bool writing = kind == Kind::Write || kind == Kind::ReadThenWrite;
+  f_.WriteMode = writing ? -1 : 0;
   f_.BlockCount = 0;
-  BlockAddress base{};
+  std::uint16_t base = 0;
   if (kind == Kind::Read) {
-    f_.LastReadBlock = readPlan_->lastReadBlock();
-    base = readPlan_->base();
+    f_.LastReadBlock = readPlan_->blockCount();
+    base = readPlan_->block(0).address;
+    readPlan_->begin();
   } else if (kind == Kind::Write) {
-    f_.LastWriteBlock = writePlan_->lastWriteBlock();
-    base = writePlan_->base();
+    f_.LastWriteBlock = writePlan_->frameCount() - 1;
+    base = writePlan_->frame(0).address;
+  } else if (kind == Kind::ReadThenWrite) {
+    f_.LastWriteBlock = 1;
+    base = stepPlan_->block().address;
   }
-  ctx_.state.XferBaseHi = base.hi;
-  ctx_.state.XferBaseLo = base.lo;
-  f_.WriteBusy = kind == Kind::Write ? -1 : 0;
-  f_.ReadBusy = kind == Kind::Write ? 0 : -1;
+  ctx_.state.XferBaseHi = static_cast<std::uint8_t>(base >> 8);
+  ctx_.state.XferBaseLo = static_cast<std::uint8_t>(base & 0xFF);
+  f_.WriteBusy = writing ? -1 : 0;
+  f_.ReadBusy = writing ? 0 : -1;
   armSender();
   return true;
 }
@@ -172,7 +205,7 @@ void LinkEngine::senderTick() {
     case SenderKind::Paced: {
       // Bytes go out on a schedule of one per pause from the frame's first
       // byte, so a late tick sends what is due rather than falling behind.
-      const std::int64_t now = ctx_.timers.nowUs();
+      const std::int64_t now = ctx_.services.timers.nowUs();
       if (!frameStarted_) {
         frameStarted_ = true;
         frameStartUs_ = now;
@@ -228,8 +261,7 @@ void LinkEngine::retryTick() {
   }
   observer_.beforeRetry();
   f_.Retries -= 1;
-  const Kind kind = f_.WriteMode != 0 ? Kind::Write : kind_ == Kind::Ident ? Kind::Ident : Kind::Read;
-  if (!start(kind) && ctx_.state.PortErrorFlag != 0) observer_.retryPortFailed();
+  if (!start(kind_) && ctx_.state.PortErrorFlag != 0) observer_.retryPortFailed();
 }
 
 std::size_t LinkEngine::readInto(std::uint8_t* into, std::size_t count) {
@@ -245,10 +277,12 @@ std::size_t LinkEngine::readInto(std::uint8_t* into, std::size_t count) {
 void LinkEngine::bytesArrived() {
   if (!port_->isOpen()) return;
   if (f_.Connected != 0) {
-    if (f_.WriteMode != 0)
-      writePhase();
-    else
-      readPhase();
+    switch (kind_) {
+      case Kind::Read: readPhase(); break;
+      case Kind::Write: writePhase(); break;
+      case Kind::ReadThenWrite: readThenWritePhase(); break;
+      case Kind::Ident: port_->flushInput(); break;
+    }
   } else {
     handshake();
   }
@@ -383,95 +417,132 @@ void LinkEngine::handshakeCompleted() {
   if (profile_.connectedPanel > 0)
     ctx_.panels.setPanelText(profile_.connectedPanel, Pick(ctx_.state.LanguageFlag, profile_.connectedText));
 
-  const bool stepped = profile_.generation == Generation::Stepped;
-  if (f_.WriteMode != 0) {
-    port_->flushInput();
-    f_.BlockCount = 0;
-    sendWriteRow(writePlan_->firstRow());
-  } else {
-    // The stepped radio's first reply has no Ack in front of it.
-    firstReply_ = stepped;
-    f_.BlockCount = kFirstReplyRow;
-    sendReadRequest(0, !stepped);
-    port_->flushInput();
+  blockIndex_ = 0;
+  gapAck_ = false;
+  firstReply_ = true;
+  switch (kind_) {
+    case Kind::Write:
+      port_->flushInput();
+      sendWriteFrame(0);
+      break;
+    case Kind::Read:
+      f_.BlockCount = kFirstReplyRow;
+      sendReadRequest(readPlan_->block(0), profile_.ackBeforeFirstRequest);
+      port_->flushInput();
+      break;
+    case Kind::ReadThenWrite:
+      step_ = Step::Reply;
+      sendReadRequest(stepPlan_->block(), profile_.ackBeforeFirstRequest);
+      port_->flushInput();
+      break;
+    case Kind::Ident:
+      break;
   }
   observer_.connected();
 }
 
-void LinkEngine::sendReadRequest(int n, bool leadingAck) {
-  requested_ = readPlan_->address(n);
+void LinkEngine::sendReadRequest(const Block& block, bool leadingAck) {
+  requested_ = block;
   int i = 0;
   if (leadingAck) f_.TxFrame[i++] = kAck;
   f_.TxFrame[i++] = kReadCommand;
-  f_.TxFrame[i++] = requested_.hi;
-  f_.TxFrame[i++] = requested_.lo;
-  f_.TxFrame[i++] = kBlockLength;
+  f_.TxFrame[i++] = static_cast<std::uint8_t>(block.address >> 8);
+  f_.TxFrame[i++] = static_cast<std::uint8_t>(block.address & 0xFF);
+  f_.TxFrame[i++] = block.length;
   f_.TxLen = i;
   armSender();
 }
 
-void LinkEngine::sendWriteRow(int row) {
-  int length = 0;
-  const auto frame = writePlan_->frame(row, ctx_.state, length);
-  int i = 0;
-  if (profile_.generation != Generation::Stepped) f_.TxFrame[i++] = kAck;
-  for (int k = 0; k < length; ++k) f_.TxFrame[i++] = frame[k];
-  f_.TxLen = i;
-  const int next = writePlan_->nextRow(row);
-  f_.BlockCount = next < 0 ? f_.LastWriteBlock + 1 : next;
+void LinkEngine::sendWriteFrame(const FrameData& data, bool leadingAck) {
+  std::array<std::uint8_t, kMaxWriteFrame> frame{};
+  const std::size_t length = BuildWriteFrame(data, leadingAck, frame.data());
+  for (std::size_t k = 0; k < length; ++k) f_.TxFrame[k] = frame[k];
+  f_.TxLen = static_cast<int>(length);
   armSender();
+}
+
+void LinkEngine::sendWriteFrame(int index) {
+  f_.BlockCount = index + 1;
+  sendWriteFrame(writePlan_->frame(index), profile_.ackBeforeWriteFrames);
+}
+
+bool LinkEngine::takeReply(std::array<std::uint8_t, 4 + 64 + 1>& reply, std::span<const std::uint8_t>& payload) {
+  const bool ackInFront = firstReply_ ? profile_.ackBeforeFirstReply : true;
+  if (f_.TxDone == 0) {
+    // Nothing before our request has gone out answers it: surplus bytes of
+    // the last reply are dropped here, whenever they come.  The one byte
+    // kept is the stepped radio's 0x06 for our Ack, which leads the next
+    // reply and may come before the request.
+    std::uint8_t byte = 0;
+    while (port_->read(&byte, 1) == 1) {
+      if (ackInFront && !gapAck_ && !gapSeen_ && byte == kAck) gapAck_ = true;
+      gapSeen_ = true;
+    }
+    return false;
+  }
+  const bool ackOnLine = ackInFront && !gapAck_;
+  const std::size_t length = std::min<std::size_t>(requested_.length, 64);
+  const std::size_t expected = 4 + length + (ackOnLine ? 1 : 0);
+  if (port_->bytesWaiting() < expected) return false;
+  readInto(reply.data(), expected);
+  port_->flushInput();  // bytes beyond the reply are dropped
+
+  // A reply is taken only when it answers the request: the radio's Ack
+  // where one is due, its header, the requested address and length.
+  // Anything else ends the attempt in the time-out, so data never land in
+  // a place they do not belong.
+  const std::uint8_t* header = ackOnLine ? reply.data() + 1 : reply.data();
+  if ((ackOnLine && reply[0] != kAck) || header[0] != kReplyHeader ||
+      header[1] != static_cast<std::uint8_t>(requested_.address >> 8) ||
+      header[2] != static_cast<std::uint8_t>(requested_.address & 0xFF) || header[3] != requested_.length)
+    return false;
+
+  timer2_->stop();
+  f_.ReplySeen = -1;
+  if (firstReply_) {
+    firstReply_ = false;
+    f_.LinkState = 4;
+  }
+  gapAck_ = false;
+  gapSeen_ = false;
+  payload = std::span<const std::uint8_t>(header + 4, length);
+  return true;
 }
 
 void LinkEngine::readPhase() {
-  while (port_->isOpen() && f_.Connected != 0 && f_.WriteMode == 0) {
-    const std::size_t expected = firstReply_ ? 68 : 69;
-    if (port_->bytesWaiting() < expected) return;
-    std::array<std::uint8_t, 69> reply{};
-    readInto(reply.data(), expected);
-    port_->flushInput();  // bytes beyond the reply are dropped
-
-    // A reply is taken only when it answers the request: its header, the
-    // requested address and length, and the radio's Ack in front of every
-    // reply but the stepped first.  Anything else ends the attempt in the
-    // time-out, so data never land in a place they do not belong.
-    const std::uint8_t* header = firstReply_ ? reply.data() : reply.data() + 1;
-    const bool ackOk = firstReply_ || reply[0] == kAck;
-    if (!ackOk || header[0] != kReplyHeader || header[1] != requested_.hi || header[2] != requested_.lo ||
-        header[3] != kBlockLength)
-      return;
-
-    timer2_->stop();
-    f_.ReplySeen = -1;
-    const int column = firstReply_ ? 1 : 0;
-    for (std::size_t i = 0; i < expected; ++i)
-      ctx_.state.ReadBuf1.at(f_.BlockCount, column + static_cast<int>(i)) = reply[i];
-    if (firstReply_) {
-      firstReply_ = false;
-      f_.LinkState = 4;
-    }
+  while (port_->isOpen() && f_.Connected != 0 && kind_ == Kind::Read) {
+    std::array<std::uint8_t, 4 + 64 + 1> reply{};
+    std::span<const std::uint8_t> payload;
+    if (!takeReply(reply, payload)) return;
+    readPlan_->onBlock(blockIndex_, payload);
     port_->writeByte(kAck);
+    ++blockIndex_;
 
-    if (f_.BlockCount > f_.LastReadBlock) {
+    if (blockIndex_ >= readPlan_->blockCount()) {
       stopTimers();
       f_.WriteBusy = 0;
       f_.ReadBusy = 0;
       closePort();
+      observer_.readCompleting();
+      readPlan_->complete();
       observer_.readComplete();
       return;
     }
-    sendReadRequest(f_.BlockCount - 1, false);
-    f_.BlockCount += 1;
-    observer_.readProgress(f_.BlockCount);
+    sendReadRequest(readPlan_->block(blockIndex_), false);
+    f_.BlockCount = kFirstReplyRow + blockIndex_ + 1;
+    observer_.readProgress(blockIndex_);
   }
 }
 
 void LinkEngine::writePhase() {
-  while (port_->isOpen() && f_.Connected != 0 && f_.WriteMode != 0 && port_->bytesWaiting() > 0) {
-    readInto(f_.RxBuf.data(), 1);
+  while (port_->isOpen() && f_.Connected != 0 && kind_ == Kind::Write && port_->bytesWaiting() > 0) {
+    std::uint8_t answer = 0;
+    readInto(&answer, 1);
     // An Ack counts only once the whole frame has gone out.
-    if (f_.RxBuf[0] != kAck || f_.TxDone == 0) continue;
+    if (answer != kAck || f_.TxDone == 0) continue;
     timer2_->stop();
-    if (f_.BlockCount > f_.LastWriteBlock) {
+    ++blockIndex_;
+    if (blockIndex_ >= writePlan_->frameCount()) {
       closePort();
       stopTimers();
       f_.WriteBusy = 0;
@@ -479,10 +550,61 @@ void LinkEngine::writePhase() {
       observer_.writeComplete();
       return;
     }
-    const int row = f_.BlockCount;
-    sendWriteRow(row);
-    observer_.writeProgress(row);
+    sendWriteFrame(blockIndex_);
+    observer_.writeProgress(blockIndex_);
   }
+}
+
+void LinkEngine::readThenWritePhase() {
+  while (port_->isOpen() && f_.Connected != 0 && kind_ == Kind::ReadThenWrite) {
+    switch (step_) {
+      case Step::Reply: {
+        std::array<std::uint8_t, 4 + 64 + 1> reply{};
+        std::span<const std::uint8_t> payload;
+        if (!takeReply(reply, payload)) return;
+        stepPayloadLength_ = payload.size();
+        std::copy(payload.begin(), payload.end(), stepPayload_.begin());
+        port_->writeByte(kAck);
+        step_ = Step::AnswerToAck;
+        break;
+      }
+      case Step::AnswerToAck: {
+        std::uint8_t answer = 0;
+        if (readInto(&answer, 1) == 0) return;
+        const auto decision = stepPlan_->decide(std::span<const std::uint8_t>(stepPayload_.data(), stepPayloadLength_));
+        if (!decision) {
+          finish();
+          observer_.writeRefused();
+          return;
+        }
+        timer2_->stop();
+        timer3_->stop();
+        f_.BlockCount = 1;
+        sendWriteFrame(decision->frame, decision->leadingAck);
+        port_->flushInput();
+        step_ = Step::AnswerToFrame;
+        return;
+      }
+      case Step::AnswerToFrame: {
+        if (f_.TxDone == 0) {
+          port_->flushInput();
+          return;
+        }
+        std::uint8_t answer = 0;
+        if (readInto(&answer, 1) == 0) return;
+        finish();
+        observer_.writeAnswered(answer);
+        return;
+      }
+    }
+  }
+}
+
+void LinkEngine::finish() {
+  stopTimers();
+  closePort();
+  f_.WriteBusy = 0;
+  f_.ReadBusy = 0;
 }
 
 }  // namespace brel::link

@@ -18,11 +18,13 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "bilingual.h"
 #include "port_messages.h"
 #include "program_state.h"
 #include "radio_model.h"
+#include "link_services.h"
 #include "serial_port.h"
 #include "timer_service.h"
 #include "ui_ports.h"
@@ -78,6 +80,15 @@ struct EngineProfile {
   bool startIgnoresBusy = false;
   // Legacy generations open with this command instead of HandshakeCmd.
   std::array<std::uint8_t, 8> legacyCommand = kBrelProCommands.legacyCommand;
+
+  // Block framing.  The first read request carries a leading 0x06 (the one
+  // after the identification); later requests never do, as the 0x06 for a
+  // reply goes out by itself.  Every reply but perhaps the first comes with
+  // the radio's 0x06 in front.  Write frames may carry a leading 0x06
+  // (21 bytes) or not (20).
+  bool ackBeforeFirstRequest = false;
+  bool ackBeforeFirstReply = false;
+  bool ackBeforeWriteFrames = false;
 };
 
 // The per-window link fields.  Flags are -1 / 0.
@@ -100,33 +111,69 @@ struct LinkFields {
   int LinkState = 0;
 };
 
-struct BlockAddress {
-  std::uint8_t hi = 0;
-  std::uint8_t lo = 0;
-  bool operator==(const BlockAddress&) const = default;
+// One block of a read: `length` bytes (64 or 16) from radio `address`.
+struct Block {
+  std::uint16_t address = 0;
+  std::uint8_t length = 64;
+  bool operator==(const Block&) const = default;
 };
 
-// The blocks a read asks for.  Replies land in ReadBuf1 rows 2, 3, ...
+// The data of one write frame: 16 bytes for `address`, or the one byte 0xFF
+// of the short frame that erases a row.
+struct FrameData {
+  std::uint16_t address = 0;
+  std::array<std::uint8_t, 16> bytes{};
+  std::uint8_t length = 16;
+
+  static FrameData Row(std::uint16_t address, const MemoryImage& image, int row);
+  static FrameData Erased(std::uint16_t address);
+};
+
+inline constexpr std::size_t kMaxWriteFrame = 21;
+// Every write frame on the line: [0x06] 0x58 hi lo length data.  Returns the
+// number of bytes put into `out`.
+std::size_t BuildWriteFrame(const FrameData& data, bool leadingAck, std::uint8_t* out);
+
+// The blocks a read asks for.  The engine checks each reply (header, address,
+// length, the leading 0x06 where the profile says) and hands its payload to
+// onBlock(); the plan stages it in a buffer of its own and touches what it
+// reads into only in complete(), so a failed or cancelled read changes
+// nothing.
 class ReadPlan {
  public:
   virtual ~ReadPlan() = default;
-  virtual int lastReadBlock() const = 0;  // number of 64-byte blocks
-  virtual BlockAddress base() const = 0;
-  // Address of block n (0-based): the base plus 64 * n.
-  virtual BlockAddress address(int n) const;
+  virtual int blockCount() const = 0;
+  virtual Block block(int index) const = 0;
+  // An attempt begins: whatever an earlier attempt staged is void.
+  virtual void begin() {}
+  virtual void onBlock(int index, std::span<const std::uint8_t> payload) = 0;
+  // Every block is in and checked.
+  virtual void complete() = 0;
 };
 
-// The rows a write sends, one frame each.
+// The frames a write sends, one at a time, each answered by the radio.
 class WritePlan {
  public:
   virtual ~WritePlan() = default;
-  virtual int lastWriteBlock() const = 0;  // for progress: Int(row * 100 / lastWriteBlock)
-  virtual BlockAddress base() const = 0;
-  virtual int firstRow() const { return 0; }
-  // The row sent after `row`, or -1 when `row` is the last.
-  virtual int nextRow(int row) const = 0;
-  // The frame of `row` (without a leading 0x06), built from the image now.
-  virtual std::array<std::uint8_t, 20> frame(int row, const ProgramState& state, int& length) const = 0;
+  virtual int frameCount() const = 0;
+  // Frame `index`, built from the data as they are when it goes out.
+  virtual FrameData frame(int index) const = 0;
+};
+
+// One block read, then one frame written that depends on it: the reply is
+// acknowledged, the radio's next byte awaited, and decide() picks the frame
+// (or refuses, which ends the exchange with nothing written).  The radio's
+// one-byte answer to the frame ends the exchange.
+struct WriteDecision {
+  FrameData frame;
+  bool leadingAck = false;
+};
+
+class ReadThenWritePlan {
+ public:
+  virtual ~ReadThenWritePlan() = default;
+  virtual Block block() const = 0;
+  virtual std::optional<WriteDecision> decide(std::span<const std::uint8_t> payload) = 0;
 };
 
 // What a window makes of the exchange.  Every call comes after the engine
@@ -136,10 +183,13 @@ class LinkObserver {
   virtual ~LinkObserver() = default;
   virtual void identified() {}                       // frame accepted and decoded
   virtual void connected() {}                        // handshake complete
-  virtual void readProgress(int /*blockCount*/) {}   // a reply stored, the next requested
-  virtual void readComplete() {}                     // every reply stored, port closed
-  virtual void writeProgress(int /*row*/) {}         // the frame of `row` goes out next
+  virtual void readProgress(int /*blocksDone*/) {}   // a block staged, the next requested
+  virtual void readCompleting() {}                   // every block in, before the plan commits
+  virtual void readComplete() {}                     // the plan has committed, port closed
+  virtual void writeProgress(int /*frame*/) {}       // frame `frame` (1..) goes out next
   virtual void writeComplete() {}                    // last frame acknowledged, port closed
+  virtual void writeRefused() {}                     // a read-then-write plan wrote nothing
+  virtual void writeAnswered(std::uint8_t /*answer*/) {}  // the radio's answer to its frame
   virtual void identComplete() {}                    // identOnly: frame taken, port closed
   virtual void attemptTimedOut() {}                  // port closed, retry pending
   virtual void beforeRetry() {}                      // a retry is about to start
@@ -147,17 +197,18 @@ class LinkObserver {
   virtual void retryPortFailed() {}                  // a retry could not reopen the port
 };
 
+// Everything an engine works with.  The engine makes its own port from the
+// services' factory and its timers from their timer service.
 struct LinkContext {
   ProgramState& state;
   MessageSink& messages;
   StatusPanels& panels;
-  TimerService& timers;
+  LinkServices& services;
 };
 
 class LinkEngine : private PortListener {
  public:
-  LinkEngine(LinkContext context, std::unique_ptr<SerialPort> port, EngineProfile profile,
-             LinkObserver& observer);
+  LinkEngine(LinkContext context, EngineProfile profile, LinkObserver& observer);
   ~LinkEngine() override;
 
   LinkEngine(const LinkEngine&) = delete;
@@ -167,15 +218,20 @@ class LinkEngine : private PortListener {
   const EngineProfile& profile() const { return profile_; }
   bool busy() const { return f_.WriteBusy != 0 || f_.ReadBusy != 0; }
   bool retryPending() const;
+  // The exchange runs or a retry of it is pending: its window must not go.
+  bool running() const { return busy() || retryPending(); }
   bool portOpen() const { return port_->isOpen(); }
   void setRetries(int retries) { f_.Retries = retries; }
 
   // Start routines.  Each returns true when the exchange started (the port
   // opened and the opening command is armed).  A start while the engine is
-  // busy does nothing; a start cancels a retry still pending.
+  // busy does nothing; a start cancels a retry still pending.  Identification
+  // belongs to identification-only profiles and blocks to the others: a
+  // start of the wrong kind is refused (false) and starts nothing.
   bool startIdent();
-  bool startRead(std::shared_ptr<const ReadPlan> plan);
-  bool startWrite(std::shared_ptr<const WritePlan> plan);
+  bool startRead(std::shared_ptr<ReadPlan> plan);
+  bool startWrite(std::shared_ptr<WritePlan> plan);
+  bool startReadThenWrite(std::shared_ptr<ReadThenWritePlan> plan);
 
   // Opens the port as a start routine does, without starting anything
   // (the start-up probe).  Returns the port's answer.
@@ -186,7 +242,9 @@ class LinkEngine : private PortListener {
   void closePort();
 
  private:
-  enum class Kind { Ident, Read, Write };
+  enum class Kind { Ident, Read, Write, ReadThenWrite };
+  // Where a read-then-write exchange stands after the handshake.
+  enum class Step { Reply, AnswerToAck, AnswerToFrame };
 
   bool start(Kind kind);
   bool openPort();
@@ -194,7 +252,7 @@ class LinkEngine : private PortListener {
   void senderTick();
   void replyTimeout();
   void retryTick();
-  void restartReplyTimeout(int ms);
+  void finish();
 
   void bytesArrived() override;
   void outputDrained() override;
@@ -205,8 +263,11 @@ class LinkEngine : private PortListener {
   void handshakeCompleted();
   void readPhase();
   void writePhase();
-  void sendReadRequest(int n, bool leadingAck);
-  void sendWriteRow(int row);
+  void readThenWritePhase();
+  bool takeReply(std::array<std::uint8_t, 4 + 64 + 1>& reply, std::span<const std::uint8_t>& payload);
+  void sendReadRequest(const Block& block, bool leadingAck);
+  void sendWriteFrame(const FrameData& data, bool leadingAck);
+  void sendWriteFrame(int index);
   void stopTimers();
   std::size_t readInto(std::uint8_t* into, std::size_t count);
 
@@ -219,12 +280,19 @@ class LinkEngine : private PortListener {
   std::unique_ptr<Timer> timer3_;  // retry delay
   LinkFields f_;
   Kind kind_ = Kind::Ident;
-  std::shared_ptr<const ReadPlan> readPlan_;
-  std::shared_ptr<const WritePlan> writePlan_;
+  std::shared_ptr<ReadPlan> readPlan_;
+  std::shared_ptr<WritePlan> writePlan_;
+  std::shared_ptr<ReadThenWritePlan> stepPlan_;
   std::int64_t frameStartUs_ = 0;
   bool frameStarted_ = false;
-  BlockAddress requested_{};
+  Block requested_{};
+  int blockIndex_ = 0;     // read: the block awaited; write: the frame awaiting its Ack
   bool firstReply_ = false;
+  bool gapAck_ = false;    // the radio's 0x06 in front of the next reply came early
+  bool gapSeen_ = false;   // a byte has come since the last reply
+  Step step_ = Step::Reply;
+  std::array<std::uint8_t, 64> stepPayload_{};
+  std::size_t stepPayloadLength_ = 0;
 };
 
 }  // namespace brel::link

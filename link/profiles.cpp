@@ -24,6 +24,9 @@ EngineProfile ByteTicks(Generation generation, int tickMs, int retryDelayMs, Por
   p.sender = SenderKind::BytePerTick;
   p.byteTickMs = tickMs;
   p.dropLeadingAck = tickMs == 20;
+  p.ackBeforeFirstRequest = true;
+  p.ackBeforeFirstReply = true;
+  p.ackBeforeWriteFrames = true;
   p.retryDelayMs = retryDelayMs;
   p.portMessage = message;
   p.connectedText = texts::kPanelDataLinkOk;
@@ -70,13 +73,19 @@ EngineProfile DtmfEditor() {
   return p;
 }
 
-EngineProfile AlignmentEditor() { return Stepped(1000, PortMessageStyle::Short); }
+EngineProfile AlignmentEditor() {
+  EngineProfile p = Stepped(1000, PortMessageStyle::Short);
+  p.ackBeforeFirstRequest = true;
+  p.ackBeforeWriteFrames = true;
+  return p;
+}
 
 EngineProfile PasswordDialog() {
   EngineProfile p = Stepped(1000, PortMessageStyle::Prompt);
   p.sender = SenderKind::WholeFrame;
   p.commandWithIdentRequest = true;
   p.fixedShortIdentFrame = true;
+  p.ackBeforeFirstRequest = true;
   p.flushOutputOnOpen = true;
   p.decoding = IdentDecoding::None;
   p.connectedText = texts::kPanelLinkOk;
@@ -100,6 +109,15 @@ EngineProfile OlderOptionEditor() {
 EngineProfile SignallingEditor() {
   EngineProfile p = ByteTicks(Generation::LongLegacy, 10, 3000, PortMessageStyle::Short);
   p.sender = SenderKind::WholeFrame;
+  p.decoding = IdentDecoding::None;
+  return p;
+}
+
+EngineProfile ChannelEditor() {
+  // The same bytes on the line as the other one-shot editors (no leading
+  // 0x06 before a block frame), at a pace that suits a whole channel area.
+  EngineProfile p = ByteTicks(Generation::OneShot, 2, 1500, PortMessageStyle::Prompt);
+  p.dropLeadingAck = true;
   p.decoding = IdentDecoding::None;
   return p;
 }

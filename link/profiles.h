@@ -22,5 +22,6 @@ EngineProfile PasswordDialog();    // Form_Write_PassWord: stepped, 8-byte comma
 EngineProfile FmEditor();          // frm_FM: legacy
 EngineProfile OlderOptionEditor(); // frm_Adj_Mod, frm_Adj_Tune: legacy
 EngineProfile SignallingEditor();  // frm_2tone, frm_5tone: long legacy frame
+EngineProfile ChannelEditor();     // frm_chann: one-shot, 2 ms a byte
 
 }  // namespace brel::link::profiles

@@ -17,8 +17,7 @@ StartupIdentification::StartupIdentification(ProgramState& state, StatusPanels& 
     : state_(state),
       panels_(panels),
       silent_(std::make_unique<SilentMessages>()),
-      engine_(LinkContext{state, *silent_, panels, services.timers}, services.ports.createPort(),
-              profiles::MainWindowIdent(), *this) {}
+      engine_(LinkContext{state, *silent_, panels, services}, profiles::MainWindowIdent(), *this) {}
 
 StartupIdentification::~StartupIdentification() = default;
 
@@ -57,8 +56,7 @@ PortDialogIdentification::PortDialogIdentification(ProgramState& state, MessageS
                                                    StatusPanels& panels, LinkServices& services)
     : state_(state),
       panels_(panels),
-      engine_(LinkContext{state, messages, panels, services.timers}, services.ports.createPort(),
-              profiles::PortDialogIdent(), *this) {}
+      engine_(LinkContext{state, messages, panels, services}, profiles::PortDialogIdent(), *this) {}
 
 bool PortDialogIdentification::start() { return engine_.startIdent(); }
 

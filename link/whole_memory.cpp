@@ -1,147 +1,129 @@
 #include "whole_memory.h"
 
+#include <algorithm>
+
+#include "address_map.h"
 #include "default_contents.h"
-#include "link_texts.h"
 #include "prewrite_checks.h"
 #include "profiles.h"
 
 namespace brel::link {
 
 namespace {
-constexpr int kAlignFixedRow = 207;  // 0x0CF0: only the alignment editor writes it
-constexpr int kFirstReplyRow = 2;
-constexpr int kReplyDataColumn = 5;  // after the Ack, 0x58, address and length
+
+constexpr int kBlockBytes = 64;
+constexpr int kRowBytes = 16;
+constexpr int kRetries = 3;
+// A read's progress counts from the second reply row on, as the dialog always has.
+constexpr int kFirstProgressCount = 2;
+
+bool ChannelRowMayBeShort(int row) {
+  // Channel 1's record always goes whole; names are rows from channel 2's
+  // on (the write's last row, just past the names, counts with them).
+  return (row > addr::kFirstChannelRecordRow && row <= addr::kLastChannelRecordRow) ||
+         row > addr::kFirstChannelNameRow;
+}
+
 }  // namespace
 
-int WholeMemoryWritePlan::nextRow(int row) const {
-  switch (row) {
-    case 128: return 160;
-    case 206: return 224;
-    case 232: return 240;
-    case 246: return 256;
-    case 384: return -1;
-    default: return row + 1;
-  }
+int WholeMemoryReadPlan::BlockCount() {
+  return (addr::kReadLastAddress - addr::kReadFirstAddress + 1) / kBlockBytes;
+}
+
+Block WholeMemoryReadPlan::block(int index) const {
+  return {static_cast<std::uint16_t>(addr::kReadFirstAddress + kBlockBytes * index), kBlockBytes};
+}
+
+void WholeMemoryReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
+  std::copy(payload.begin(), payload.end(), staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
+}
+
+void WholeMemoryReadPlan::complete() {
+  for (std::size_t i = 0; i < staged_.size(); ++i)
+    image_.at(addr::kReadFirstRow + static_cast<int>(i) / kRowBytes, static_cast<int>(i) % kRowBytes) = staged_[i];
+  for (int c = 0; c < kRowBytes; ++c) image_.at(addr::kAlignFixedRow, c) = 0xFF;
+}
+
+WholeMemoryWritePlan::WholeMemoryWritePlan(const MemoryImage& image) : image_(image) {
+  for (const auto& range : addr::kWholeWriteRanges)
+    for (int row = addr::RowOf(range.first); row <= addr::RowOf(range.last); ++row) rows_.push_back(row);
 }
 
 bool WholeMemoryWritePlan::SendsShortFrame(int row, const MemoryImage& image) {
-  const bool channelRow = (row >= 1 && row < 128) || row > 256;
-  return channelRow && image.at(row, 0) == 0xFF;
+  return ChannelRowMayBeShort(row) && image.at(row, 0) == 0xFF;
 }
 
-std::array<std::uint8_t, 20> WholeMemoryWritePlan::frame(int row, const ProgramState& state, int& length) const {
-  const int address = row * 16;
-  std::array<std::uint8_t, 20> f{};
-  f[0] = 0x58;
-  f[1] = static_cast<std::uint8_t>((address >> 8) & 0xFF);
-  f[2] = static_cast<std::uint8_t>(address & 0xFF);
-  if (SendsShortFrame(row, state.MemImage)) {
-    f[3] = 0x01;
-    f[4] = 0xFF;
-    length = 5;
-    return f;
-  }
-  f[3] = 0x10;
-  for (int c = 0; c < 16; ++c) f[4 + c] = static_cast<std::uint8_t>(state.MemImage.at(row, c) & 0xFF);
-  length = 20;
-  return f;
-}
-
-void StoreReadBlocks(ProgramState& state) {
-  // Every stored reply was checked to carry its 0x58 in column 1, so the
-  // data stand in columns 5..68 of each row.
-  const int lastReplyRow = kFirstReplyRow + 384 / 4 - 1;
-  int imageRow = 0;
-  for (int k = kFirstReplyRow; k <= lastReplyRow; ++k) {
-    int p = kReplyDataColumn;
-    for (int part = 0; part < 4; ++part, ++imageRow)
-      for (int c = 0; c < 16; ++c) state.MemImage.at(imageRow, c) = state.ReadBuf1.at(k, p++);
-  }
-  for (int c = 0; c < 16; ++c) state.MemImage.at(kAlignFixedRow, c) = 0xFF;
+FrameData WholeMemoryWritePlan::frame(int index) const {
+  const int row = rowOf(index);
+  const auto address = static_cast<std::uint16_t>(row * kRowBytes);
+  return SendsShortFrame(row, image_) ? FrameData::Erased(address) : FrameData::Row(address, image_, row);
 }
 
 int FindNonByteCell(const MemoryImage& image, int& value) {
-  const WholeMemoryWritePlan plan;
-  for (int row = plan.firstRow(); row >= 0; row = plan.nextRow(row)) {
-    const int cells = WholeMemoryWritePlan::SendsShortFrame(row, image) ? 1 : 16;
+  const WholeMemoryWritePlan plan(image);
+  for (int i = 0; i < plan.frameCount(); ++i) {
+    const int row = plan.rowOf(i);
+    const int cells = WholeMemoryWritePlan::SendsShortFrame(row, image) ? 1 : kRowBytes;
     for (int c = 0; c < cells; ++c) {
       const int v = image.at(row, c);
       if (v < 0 || v > 255) {
         value = v;
-        return row * 16 + c;
+        return row * kRowBytes + c;
       }
     }
   }
   return -1;
 }
 
-WholeMemoryTransfer::WholeMemoryTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels,
-                                         LinkServices& services, TransferView& view, EngineProfile profile)
-    : state_(state),
-      messages_(messages),
-      view_(view),
-      engine_(LinkContext{state, messages, panels, services.timers}, services.ports.createPort(),
-              std::move(profile), *this) {}
+namespace {
 
-bool WholeMemoryTransfer::refuseWhileBusy() {
-  if (!engine_.busy()) return false;
-  messages_.show(Warn(state_.LanguageFlag, kTitlePromptLower, kBusyText));
-  return true;
+TransferTexts ReadTexts() {
+  TransferTexts t;
+  t.startShowsBar = false;
+  t.readProgress = [](ProgramState& s, int done) {
+    const int count = done + kFirstProgressCount;
+    return std::optional<ProgressShown>(
+        ProgressShown{count * 100 / (WholeMemoryReadPlan::BlockCount() + 1), texts::ReadingBlockText(s.LanguageFlag, count)});
+  };
+  t.readDoneLabel = texts::kLabelReadDone;
+  t.readDoneMessage = texts::kReadDone;
+  t.fault = FaultReport{.message = true, .panel = false, .label = true, .clearProgress = true};
+  return t;
 }
 
-void WholeMemoryTransfer::showStarted() {
-  state_.AreaToggle = 0;
-  view_.setProgressValue(0);
-  view_.setStatusText(Pick(state_.LanguageFlag, texts::kLabelConnecting));
+TransferTexts WriteTexts(const WholeMemoryWritePlan& plan) {
+  TransferTexts t;
+  t.startShowsBar = false;
+  const int lastRow = plan.rowOf(plan.frameCount() - 1);
+  t.writeProgress = [&plan, lastRow](ProgramState& s, int frame) {
+    const int row = plan.rowOf(frame);
+    return std::optional<ProgressShown>(ProgressShown{row * 100 / lastRow, texts::WritingBlockText(s.LanguageFlag, row - 1)});
+  };
+  t.writeDoneLabel = texts::kLabelWriteDone;
+  t.writeDoneMessage = texts::kWriteDone;
+  t.fault = FaultReport{.message = true, .panel = false, .label = true, .clearProgress = true};
+  return t;
 }
 
-bool WholeMemoryTransfer::cancelClicked() {
-  if (engine_.busy()) {
-    messages_.show(Warn(state_.LanguageFlag, kTitlePromptLower, kCloseRefusedText));
-    return false;
-  }
-  engine_.stop();
-  return true;
-}
-
-void WholeMemoryTransfer::gaveUp() {
-  view_.setProgressValue(0);
-  view_.setProgressVisible(false);
-  view_.setStatusText("");
-  messages_.show(Warn(state_.LanguageFlag, kTitlePromptLower, texts::kFailConnect));
-  view_.setStatusText(Pick(state_.LanguageFlag, texts::kLabelFault));
-}
+}  // namespace
 
 WholeMemoryRead::WholeMemoryRead(ProgramState& state, MessageSink& messages, StatusPanels& panels,
                                  LinkServices& services, TransferView& view)
-    : WholeMemoryTransfer(state, messages, panels, services, view, profiles::ReadDialog()) {}
+    : transfer_(LinkContext{state, messages, panels, services}, profiles::ReadDialog(), ReadTexts(), view) {}
 
 void WholeMemoryRead::readClicked() {
-  if (refuseWhileBusy()) return;
-  engine_.setRetries(3);
-  if (engine_.startRead(std::make_shared<WholeMemoryReadPlan>())) showStarted();
-}
-
-void WholeMemoryRead::readProgress(int blockCount) {
-  view_.setProgressVisible(true);
-  view_.setProgressValue(blockCount * 100 / (engine_.fields().LastReadBlock + 1));
-  view_.setStatusText(texts::ReadingBlockText(state_.LanguageFlag, blockCount));
-}
-
-void WholeMemoryRead::readComplete() {
-  StoreReadBlocks(state_);
-  view_.setProgressVisible(true);
-  view_.setProgressValue(100);
-  view_.setStatusText(Pick(state_.LanguageFlag, texts::kLabelReadDone));
-  messages_.show(Warn(state_.LanguageFlag, kTitlePromptUpper, texts::kReadDone));
+  transfer_.read(std::make_shared<WholeMemoryReadPlan>(transfer_.state().MemImage), kRetries);
 }
 
 WholeMemoryWrite::WholeMemoryWrite(ProgramState& state, MessageSink& messages, StatusPanels& panels,
                                    LinkServices& services, TransferView& view)
-    : WholeMemoryTransfer(state, messages, panels, services, view, profiles::WriteDialog()) {}
+    : state_(state),
+      messages_(messages),
+      plan_(std::make_shared<WholeMemoryWritePlan>(state.MemImage)),
+      transfer_(LinkContext{state, messages, panels, services}, profiles::WriteDialog(), WriteTexts(*plan_), view) {}
 
 void WholeMemoryWrite::writeClicked() {
-  if (refuseWhileBusy()) return;
+  if (transfer_.refuseIfBusy()) return;
   const int channel = FindOutOfBandChannel(state_);
   if (channel < 255) {
     messages_.show(Message{Pick(state_.LanguageFlag, kTitlePromptLower),
@@ -160,20 +142,7 @@ void WholeMemoryWrite::writeClicked() {
                            texts::BadCellText(state_.LanguageFlag, address, value), MessageIcon::Warning});
     return;
   }
-
-  engine_.setRetries(3);
-  if (engine_.startWrite(std::make_shared<WholeMemoryWritePlan>())) showStarted();
-}
-
-void WholeMemoryWrite::writeProgress(int row) {
-  view_.setProgressVisible(true);
-  view_.setProgressValue(row * 100 / engine_.fields().LastWriteBlock);
-  view_.setStatusText(texts::WritingBlockText(state_.LanguageFlag, row - 1));
-}
-
-void WholeMemoryWrite::writeComplete() {
-  messages_.show(Warn(state_.LanguageFlag, kTitlePromptUpper, texts::kWriteDone));
-  view_.setStatusText(Pick(state_.LanguageFlag, texts::kLabelWriteDone));
+  transfer_.write(plan_, kRetries);
 }
 
 }  // namespace brel::link

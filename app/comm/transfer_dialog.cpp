@@ -71,19 +71,19 @@ void TransferDialog::loadHandling() {
 bool TransferDialog::queryUnload() {
   // Reloading or closing the dialog would cut its transfer off: refuse, and
   // say why, while it runs or a retry of it is pending.
-  if (!transfer().transferRunning()) return true;
+  if (!transfer().running()) return true;
   context().messages.show(Warn(state().LanguageFlag, kTitlePromptLower, kCloseRefusedText));
   return false;
 }
 
 void TransferDialog::unloadHandling() {
   timer4_->stop();
-  transfer().shutdown();
+  transfer().stop();
   openFlag() = 0;
 }
 
 void TransferDialog::cancelClicked() {
-  if (transfer().cancelClicked()) host().unloadForm(formId());
+  if (transfer().closeRequested()) host().unloadForm(formId());
 }
 
 void TransferDialog::pollCloseFlag() {

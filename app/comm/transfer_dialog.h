@@ -39,7 +39,7 @@ class TransferDialog : public Form, public link::TransferView {
   void requestClose() { closeFlag_ = -1; }
 
  protected:
-  virtual link::WholeMemoryTransfer& transfer() = 0;
+  virtual link::Transfer& transfer() = 0;
   virtual std::int16_t& openFlag() = 0;
   virtual Bilingual caption() const = 0;
   virtual Bilingual actionCaption() const = 0;
@@ -66,7 +66,7 @@ class Form_Comm_Read : public TransferDialog {
   link::WholeMemoryRead& read() { return *read_; }
 
  protected:
-  link::WholeMemoryTransfer& transfer() override { return *read_; }
+  link::Transfer& transfer() override { return read_->transfer(); }
   std::int16_t& openFlag() override { return state().FormOpenFlags.ReadFormOpen; }
   Bilingual caption() const override { return link::texts::kReadCaption; }
   Bilingual actionCaption() const override { return link::texts::kReadButton; }
@@ -84,7 +84,7 @@ class Form_Comm_Write : public TransferDialog {
   link::WholeMemoryWrite& write() { return *write_; }
 
  protected:
-  link::WholeMemoryTransfer& transfer() override { return *write_; }
+  link::Transfer& transfer() override { return write_->transfer(); }
   std::int16_t& openFlag() override { return state().FormOpenFlags.WriteFormOpen; }
   Bilingual caption() const override { return link::texts::kWriteCaption; }
   Bilingual actionCaption() const override { return link::texts::kWriteButton; }

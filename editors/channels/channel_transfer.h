@@ -1,6 +1,6 @@
 // The channel editor's own exchange with the radio: the channel records
 // (from 0x0000) and the channel names (from 0x1000), block by block in
-// alternation, over the shared link engine with the one-shot opening.
+// alternation, over the shared transfer with the one-shot opening.
 //
 // Read: Int(ChannelTotal / 4 + 0.9) + 1 blocks of 64 bytes per area, record
 // block and name block in turn; the image changes only when every block is
@@ -10,93 +10,66 @@
 #pragma once
 
 #include <memory>
-#include <string>
+#include <vector>
 
-#include "link_engine.h"
-#include "link_services.h"
-#include "program_state.h"
-#include "ui_ports.h"
+#include "transfer.h"
 
 namespace brel::chann {
-
-// What the window shows of an exchange.
-class TransferDisplay {
- public:
-  virtual ~TransferDisplay() = default;
-  virtual void showProgress(int value) = 0;  // the bar made visible with this value
-  virtual void setStatusText(const std::string& text) = 0;
-  // Every block is in: the window commits an edit still open before the
-  // image changes, and shows the channels afterwards.
-  virtual void beforeImageReplaced() = 0;
-  virtual void imageReplaced() = 0;
-};
-
-// The engine settings of this window.
-link::EngineProfile ChannelEditorProfile();
 
 // The blocks of a read: even n the record area, odd n the name area.
 class ChannelReadPlan : public link::ReadPlan {
  public:
-  explicit ChannelReadPlan(int channels);
+  ChannelReadPlan(MemoryImage& image, int channels);
   int blocksPerArea() const { return blocksPerArea_; }
   int channels() const { return channels_; }
-  int lastReadBlock() const override { return 2 * blocksPerArea_; }
-  link::BlockAddress base() const override { return {0, 0}; }
-  link::BlockAddress address(int n) const override;
+  int blockCount() const override { return 2 * blocksPerArea_; }
+  link::Block block(int n) const override;
+  void onBlock(int n, std::span<const std::uint8_t> payload) override;
+  void complete() override;
 
  private:
+  MemoryImage& image_;
   int channels_;
   int blocksPerArea_;
+  std::vector<std::uint8_t> staged_;
 };
 
-// The frames of a write: even row 2k the record of channel k + 1, odd row
-// 2k + 1 its name.
+// The frames of a write: frame 2k the record of channel k + 1, frame 2k + 1
+// its name.
 class ChannelWritePlan : public link::WritePlan {
  public:
-  explicit ChannelWritePlan(int channels) : channels_(channels) {}
+  ChannelWritePlan(const MemoryImage& image, int channels) : image_(image), channels_(channels) {}
   int channels() const { return channels_; }
-  int lastWriteBlock() const override { return 2 * channels_ - 1; }
-  link::BlockAddress base() const override { return {0, 0}; }
-  int nextRow(int row) const override { return row < lastWriteBlock() ? row + 1 : -1; }
-  std::array<std::uint8_t, 20> frame(int row, const ProgramState& state, int& length) const override;
+  int frameCount() const override { return 2 * channels_; }
+  link::FrameData frame(int n) const override;
 
  private:
+  const MemoryImage& image_;
   int channels_;
 };
 
 class ChannelTransfer : private link::LinkObserver {
  public:
   ChannelTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels, link::LinkServices& services,
-                  TransferDisplay& display);
-  ~ChannelTransfer() override;
+                  link::TransferView& view);
 
   // The Read and Write buttons.
   void read();
   void write();
-  bool busy() const { return engine_->busy(); }
+  bool busy() const { return transfer_.busy(); }
+  bool running() const { return transfer_.running(); }
   // Stops every timer and closes the port (the window is going).
-  void stop() { engine_->stop(); }
-  const link::LinkEngine& engine() const { return *engine_; }
+  void stop() { transfer_.stop(); }
+  const link::LinkEngine& engine() const { return transfer_.engine(); }
 
  private:
-  void start(bool writing);
-  // Copies the replies of a finished read into the image.
-  void storeReadBlocks();
-
-  void connected() override;
-  void readProgress(int blockCount) override;
-  void readComplete() override;
-  void writeProgress(int row) override;
-  void writeComplete() override;
-  void gaveUp() override;
+  void connected() override { state_.AreaToggle = 0; }
 
   ProgramState& state_;
-  MessageSink& messages_;
-  StatusPanels& panels_;
-  TransferDisplay& display_;
-  std::unique_ptr<link::LinkEngine> engine_;
-  std::shared_ptr<const ChannelReadPlan> readPlan_;
-  std::shared_ptr<const ChannelWritePlan> writePlan_;
+  // What the progress wording needs of the plans under way.
+  int blocksPerArea_ = 1;
+  int channels_ = 1;
+  link::Transfer transfer_;
 };
 
 }  // namespace brel::chann

@@ -168,7 +168,7 @@ void frm_chann::Command_close_Click() {
 ChannelTransfer* frm_chann::ensureTransfer() {
   if (!transfer_ && context().link != nullptr)
     transfer_ = std::make_unique<ChannelTransfer>(state(), context().messages, context().panels, *context().link,
-                                                  static_cast<TransferDisplay&>(*this));
+                                                  static_cast<link::TransferView&>(*this));
   return transfer_.get();
 }
 
@@ -217,10 +217,9 @@ void frm_chann::resetProgress() {
   progressBar_->hide();
 }
 
-void frm_chann::showProgress(int value) {
-  progressBar_->setValue(std::clamp(value, 0, 100));
-  progressBar_->show();
-}
+void frm_chann::setProgressValue(int value) { progressBar_->setValue(std::clamp(value, 0, 100)); }
+
+void frm_chann::setProgressVisible(bool visible) { progressBar_->setVisible(visible); }
 
 void frm_chann::setStatusText(const std::string& text) { statusLabel_->setText(QString::fromStdString(text)); }
 

@@ -20,7 +20,7 @@
 
 namespace brel::chann {
 
-class frm_chann : public Form, private TransferDisplay {
+class frm_chann : public Form, private link::TransferView {
   Q_OBJECT
  public:
   explicit frm_chann(AppContext& context);
@@ -71,8 +71,9 @@ class frm_chann : public Form, private TransferDisplay {
   void resetProgress();
   ChannelTransfer* ensureTransfer();
 
-  // TransferDisplay
-  void showProgress(int value) override;
+  // TransferView
+  void setProgressValue(int value) override;
+  void setProgressVisible(bool visible) override;
   void setStatusText(const std::string& text) override;
   void beforeImageReplaced() override;
   void imageReplaced() override;

@@ -22,44 +22,42 @@ class RecordingObserver : public link::LinkObserver {
   int identifiedCount = 0, readCompleteCount = 0, writeCompleteCount = 0, timeouts = 0, gaveUpCount = 0;
 };
 
-// Five blocks from a base, as the option and FM editors read.
+// Blocks of 64 bytes from a base, as the option and FM editors read; the
+// payloads are kept as they came.
 class BlocksFrom : public link::ReadPlan {
  public:
-  BlocksFrom(int hi, int lo, int count) : base_{static_cast<std::uint8_t>(hi), static_cast<std::uint8_t>(lo)}, count_(count) {}
-  int lastReadBlock() const override { return count_; }
-  link::BlockAddress base() const override { return base_; }
+  BlocksFrom(int hi, int lo, int count) : base_((hi << 8) | lo), count_(count) {}
+  int blockCount() const override { return count_; }
+  link::Block block(int i) const override { return {static_cast<std::uint16_t>(base_ + 64 * i), 64}; }
+  void onBlock(int, std::span<const std::uint8_t> payload) override { staged.emplace_back(payload.begin(), payload.end()); }
+  void complete() override { committed = staged; }
+  std::vector<std::vector<std::uint8_t>> staged, committed;
 
  private:
-  link::BlockAddress base_;
+  int base_;
   int count_;
 };
 
 // Image rows first..first+count-1 to the radio from a base address.
 class RowsTo : public link::WritePlan {
  public:
-  RowsTo(int firstRow, int count, int address) : first_(firstRow), count_(count), address_(address) {}
-  int lastWriteBlock() const override { return count_ - 1; }
-  link::BlockAddress base() const override {
-    return {static_cast<std::uint8_t>(address_ >> 8), static_cast<std::uint8_t>(address_ & 0xFF)};
-  }
-  int nextRow(int row) const override { return row + 1 < count_ ? row + 1 : -1; }
-  std::array<std::uint8_t, 20> frame(int row, const ProgramState& s, int& length) const override {
-    const int a = address_ + 16 * row;
-    std::array<std::uint8_t, 20> f{0x58, static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a & 0xFF), 0x10};
-    for (int c = 0; c < 16; ++c) f[4 + c] = static_cast<std::uint8_t>(s.MemImage.at(first_ + row, c));
-    length = 20;
-    return f;
+  RowsTo(const MemoryImage& image, int firstRow, int count, int address)
+      : image_(image), first_(firstRow), count_(count), address_(address) {}
+  int frameCount() const override { return count_; }
+  link::FrameData frame(int i) const override {
+    return link::FrameData::Row(static_cast<std::uint16_t>(address_ + 16 * i), image_, first_ + i);
   }
 
  private:
+  const MemoryImage& image_;
   int first_, count_, address_;
 };
 
 class EngineTest : public LinkFixture {
  protected:
   std::unique_ptr<link::LinkEngine> makeEngine(link::EngineProfile profile) {
-    return std::make_unique<link::LinkEngine>(link::LinkContext{state, messages, panels, clock}, bus.createPort(),
-                                              std::move(profile), observer);
+    return std::make_unique<link::LinkEngine>(link::LinkContext{state, messages, panels, services}, std::move(profile),
+                                              observer);
   }
   RecordingObserver observer;
 };
@@ -68,7 +66,7 @@ TEST_F(EngineTest, ReplyTimeOutCountsFromWhenTheLastByteHasLeft) {
   // A slow line: the 7-byte command needs 350 ms to leave.
   plugRadio({}, kRadioPort, 50 * kMs).addFault({sim::FaultKind::Silence});
   auto engine = makeEngine(link::profiles::ReadDialog());
-  ASSERT_TRUE(engine->startRead(std::make_shared<link::WholeMemoryReadPlan>()));
+  ASSERT_TRUE(engine->startRead(std::make_shared<link::WholeMemoryReadPlan>(state.MemImage)));
   ASSERT_TRUE(runUntil([&] { return observer.timeouts == 1; }));
   // 15 ms to the first byte, 7 bytes of 50 ms, then 1000 ms of silence.
   EXPECT_EQ(clock.nowUs(), 15 * kMs + 7 * 50 * kMs + 1000 * kMs);
@@ -78,7 +76,7 @@ TEST_F(EngineTest, EachTimeOutGivesOneRetryAfterTheDelayAndTheLastGivesUp) {
   plugRadio().addFault({sim::FaultKind::Silence});
   auto engine = makeEngine(link::profiles::ReadDialog());
   engine->setRetries(2);
-  ASSERT_TRUE(engine->startRead(std::make_shared<link::WholeMemoryReadPlan>()));
+  ASSERT_TRUE(engine->startRead(std::make_shared<link::WholeMemoryReadPlan>(state.MemImage)));
   ASSERT_TRUE(runUntil([&] { return observer.gaveUpCount == 1; }));
   EXPECT_EQ(observer.timeouts, 3);
   EXPECT_EQ(line->opens(), 3);
@@ -93,7 +91,7 @@ TEST_F(EngineTest, BusyFlagsAreClearedByTheTimeOutAndSetAgainByTheRetry) {
   plugRadio().addFault({sim::FaultKind::Silence});
   auto engine = makeEngine(link::profiles::WriteDialog());
   engine->setRetries(1);
-  ASSERT_TRUE(engine->startWrite(std::make_shared<link::WholeMemoryWritePlan>()));
+  ASSERT_TRUE(engine->startWrite(std::make_shared<link::WholeMemoryWritePlan>(state.MemImage)));
   EXPECT_EQ(engine->fields().WriteBusy, -1);
   EXPECT_EQ(engine->fields().ReadBusy, 0);
   ASSERT_TRUE(runUntil([&] { return observer.timeouts == 1; }));
@@ -101,12 +99,12 @@ TEST_F(EngineTest, BusyFlagsAreClearedByTheTimeOutAndSetAgainByTheRetry) {
   EXPECT_TRUE(engine->retryPending());
   runFor(1000 * kMs);
   EXPECT_EQ(engine->fields().WriteBusy, -1);  // the retry restarted the write
-  EXPECT_FALSE(engine->startRead(std::make_shared<link::WholeMemoryReadPlan>()));
+  EXPECT_FALSE(engine->startRead(std::make_shared<link::WholeMemoryReadPlan>(state.MemImage)));
 }
 
 TEST_F(EngineTest, StartReportsAPortThatDoesNotOpenInTheWindowsWording) {
   auto prompt = makeEngine(link::profiles::ReadDialog());
-  EXPECT_FALSE(prompt->startRead(std::make_shared<link::WholeMemoryReadPlan>()));
+  EXPECT_FALSE(prompt->startRead(std::make_shared<link::WholeMemoryReadPlan>(state.MemImage)));
   auto shortWording = makeEngine(link::profiles::OptionEditor());
   EXPECT_FALSE(shortWording->startRead(std::make_shared<BlocksFrom>(0x0E, 0x00, 5)));
   ASSERT_EQ(messages.shown.size(), 2u);
@@ -128,7 +126,8 @@ TEST_F(EngineTest, OneShotGenerationDropsTheLeadingAckAndTakes69ByteReplies) {
   state.VfoBUpper = 480;
   auto engine = makeEngine(link::profiles::OptionEditor());
   engine->setRetries(1);
-  ASSERT_TRUE(engine->startRead(std::make_shared<BlocksFrom>(0x0E, 0x00, 5)));
+  auto plan = std::make_shared<BlocksFrom>(0x0E, 0x00, 5);
+  ASSERT_TRUE(engine->startRead(plan));
   ASSERT_TRUE(runUntil([&] { return observer.readCompleteCount == 1; }));
 
   EXPECT_EQ(observer.timeouts, 0);
@@ -138,11 +137,8 @@ TEST_F(EngineTest, OneShotGenerationDropsTheLeadingAckAndTakes69ByteReplies) {
   ASSERT_GE(sent.size(), 12u);
   EXPECT_EQ(sent[7], link::kIdentRequest);
   EXPECT_EQ(sent[8], 0x53);
-  for (int k = 2; k <= 6; ++k) {
-    EXPECT_EQ(state.ReadBuf1.at(k, 0), 0x06);
-    EXPECT_EQ(state.ReadBuf1.at(k, 1), 0x58);
-    EXPECT_EQ(state.ReadBuf1.at(k, 5), (0x0E00 + 64 * (k - 2)) & 0xFF);
-  }
+  ASSERT_EQ(plan->committed.size(), 5u);
+  for (int k = 0; k < 5; ++k) EXPECT_EQ(plan->committed[k][0], (0x0E00 + 64 * k) & 0xFF);
   // The option editor's decoding: band A from the frame, upper limits raised.
   EXPECT_EQ(state.VfoALower, 136);
   EXPECT_EQ(state.VfoAUpper, 175);
@@ -157,7 +153,7 @@ TEST_F(EngineTest, OneShotWriteSendsEveryFrameWithoutItsLeadingAck) {
   sim::RadioSim& r = plugRadio(config);
   for (int c = 0; c < 16; ++c) state.MemImage.at(224, c) = 0x20 + c, state.MemImage.at(225, c) = 0x80 + c;
   auto engine = makeEngine(link::profiles::DtmfEditor());
-  ASSERT_TRUE(engine->startWrite(std::make_shared<RowsTo>(224, 2, 0x0E00)));
+  ASSERT_TRUE(engine->startWrite(std::make_shared<RowsTo>(state.MemImage, 224, 2, 0x0E00)));
   ASSERT_TRUE(runUntil([&] { return observer.writeCompleteCount == 1; }));
   ASSERT_EQ(r.writeFrames().size(), 2u);
   EXPECT_EQ(r.writeFrames()[1].size(), 20u);
@@ -169,7 +165,8 @@ TEST_F(EngineTest, LegacyGenerationAcceptsTheBBFrameAndRaisesBothUpperLimits) {
   sim::RadioSim& r = plugRadio();
   for (int a = 0x3000; a < 0x3100; ++a) r.memory()[a] = static_cast<std::uint8_t>(a >> 2);
   auto engine = makeEngine(link::profiles::FmEditor());
-  ASSERT_TRUE(engine->startRead(std::make_shared<BlocksFrom>(0x30, 0x00, 4)));
+  auto plan = std::make_shared<BlocksFrom>(0x30, 0x00, 4);
+  ASSERT_TRUE(engine->startRead(plan));
   ASSERT_TRUE(runUntil([&] { return observer.readCompleteCount == 1; }));
 
   const auto& sent = line->fromProgram();
@@ -177,7 +174,8 @@ TEST_F(EngineTest, LegacyGenerationAcceptsTheBBFrameAndRaisesBothUpperLimits) {
   EXPECT_TRUE(std::equal(legacy.begin(), legacy.end(), sent.begin()));
   EXPECT_EQ(std::vector<std::uint8_t>(sent.begin() + 8, sent.begin() + 13),
             (std::vector<std::uint8_t>{0x06, 0x53, 0x30, 0x00, 0x40}));
-  EXPECT_EQ(state.ReadBuf1.at(5, 5), 0x30C0 >> 2 & 0xFF);
+  ASSERT_EQ(plan->committed.size(), 4u);
+  EXPECT_EQ(plan->committed[3][0], 0x30C0 >> 2 & 0xFF);
   EXPECT_EQ(panels.panelText(8), " 136-- 174 MHZ");
   EXPECT_EQ(panels.panelText(10), " 136-- 174 MHZ");
   EXPECT_EQ(panels.panelText(4), "与对讲机数据通讯正常");
@@ -191,7 +189,7 @@ TEST_F(EngineTest, LegacyWriteFramesCarryTheirLeadingAck) {
   sim::RadioSim& r = plugRadio();
   for (int c = 0; c < 16; ++c) state.MemImage.at(0, c) = 0x40 + c;
   auto engine = makeEngine(link::profiles::OlderOptionEditor());
-  ASSERT_TRUE(engine->startWrite(std::make_shared<RowsTo>(0, 3, 0x0E20)));
+  ASSERT_TRUE(engine->startWrite(std::make_shared<RowsTo>(state.MemImage, 0, 3, 0x0E20)));
   ASSERT_TRUE(runUntil([&] { return observer.writeCompleteCount == 1; }));
   EXPECT_EQ(r.writeFrames().size(), 3u);
   EXPECT_EQ(r.memory()[0x0E20], 0x40);

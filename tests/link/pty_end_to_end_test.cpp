@@ -25,7 +25,7 @@ TEST(PtyEndToEndTest, ReadThenWriteTheWholeMemoryThroughQtSerialPort) {
 
   link::WholeMemoryRead read(state, messages, panels, rig.services(), view);
   read.readClicked();
-  ASSERT_TRUE(sim::PumpEventsUntil([&] { return !read.transferRunning(); }, 60000));
+  ASSERT_TRUE(sim::PumpEventsUntil([&] { return !read.transfer().running(); }, 60000));
   ASSERT_EQ(messages.texts(), std::vector<std::string>{"Complete reading the data from transceiver."});
   for (int a = 0; a < 0x1800; ++a) {
     if (a / 16 == 207) continue;  // erased after every read
@@ -41,7 +41,7 @@ TEST(PtyEndToEndTest, ReadThenWriteTheWholeMemoryThroughQtSerialPort) {
   for (int c = 0; c < 16; ++c) state.MemImage.at(256, c) = 'Z' - c;
   link::WholeMemoryWrite write(state, messages, panels, rig.services(), view);
   write.writeClicked();
-  ASSERT_TRUE(sim::PumpEventsUntil([&] { return !write.transferRunning(); }, 90000));
+  ASSERT_TRUE(sim::PumpEventsUntil([&] { return !write.transfer().running(); }, 90000));
   ASSERT_EQ(messages.lastText(), "Complete writing parameters to the transceiver.");
   rig.server().stop();
 

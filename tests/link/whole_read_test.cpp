@@ -16,7 +16,7 @@ class WholeReadTest : public LinkFixture {
     imageBefore = state.MemImage;
   }
 
-  bool done() const { return !read.transferRunning(); }
+  bool done() const { return !read.transfer().running(); }
   void expectImageUnchanged() const { EXPECT_TRUE(state.MemImage == imageBefore); }
   void expectImageHoldsRadio() const {
     for (int row = 0; row <= 383; ++row)
@@ -62,7 +62,7 @@ TEST_F(WholeReadTest, ReadsRadioMemoryIntoRowsZeroTo383WithRow207Erased) {
   EXPECT_EQ(panels.panelText(2), "Connect well with radio.");
   EXPECT_EQ(panels.panelText(7), "Band_A: 136-- 174 MHZ");
   EXPECT_FALSE(line->heldOpen());
-  EXPECT_FALSE(read.engine().busy());
+  EXPECT_FALSE(read.transfer().engine().busy());
 }
 
 TEST_F(WholeReadTest, UsesTheVariantTheStartUpIdentificationLeft) {
@@ -157,7 +157,7 @@ TEST_F(WholeReadTest, ReadAndCancelAreRefusedWhileTheReadRunsAndTheReadGoesOn) {
   runUntil([&] { return view.text == "Reading 20 Data Block"; });
   read.readClicked();
   EXPECT_EQ(messages.lastText(), "Read-write operating with transceiver .");
-  EXPECT_FALSE(read.cancelClicked());
+  EXPECT_FALSE(read.transfer().closeRequested());
   EXPECT_EQ(messages.lastText(), "Read-write operating，don't close the window. ,");
   ASSERT_TRUE(runUntil([&] { return done(); }));
   expectImageHoldsRadio();
@@ -168,13 +168,13 @@ TEST_F(WholeReadTest, CancelDuringTheRetryDelayDropsTheRetry) {
   radio->addFault({sim::FaultKind::Silence});
   read.readClicked();
   runFor(1500 * kMs);
-  ASSERT_TRUE(read.transferRunning());
-  ASSERT_FALSE(read.engine().busy());
-  EXPECT_TRUE(read.cancelClicked());
+  ASSERT_TRUE(read.transfer().running());
+  ASSERT_FALSE(read.transfer().engine().busy());
+  EXPECT_TRUE(read.transfer().closeRequested());
   runFor(10 * kSecond);
   EXPECT_EQ(line->opens(), 1);
   EXPECT_TRUE(messages.shown.empty());
-  EXPECT_FALSE(read.transferRunning());
+  EXPECT_FALSE(read.transfer().running());
 }
 
 TEST_F(WholeReadTest, ReadPressedDuringTheRetryDelayStartsAFreshReadThatIsNotStalled) {
@@ -210,7 +210,7 @@ TEST_F(WholeReadTest, PortHeldByAnotherWindowIsReportedAndNothingStarts) {
   EXPECT_EQ(messages.shown[0].text, "Communication port is error, please setting right communication port . ！");
   EXPECT_EQ(messages.shown[0].title, "Operate prompt");
   EXPECT_EQ(state.PortErrorFlag, -1);
-  EXPECT_FALSE(read.transferRunning());
+  EXPECT_FALSE(read.transfer().running());
   EXPECT_EQ(view.text, "");
   other->close();
   read.readClicked();

@@ -47,7 +47,7 @@ class WholeWriteTest : public LinkFixture {
     state.VfoALower = 136, state.VfoAUpper = 174, state.VfoBLower = 400, state.VfoBUpper = 480;
   }
 
-  bool done() const { return !write.transferRunning(); }
+  bool done() const { return !write.transfer().running(); }
   int progressWhen(const std::string& text) const {
     for (const auto& s : view.steps)
       if (s.text == text) return s.progress;
@@ -137,7 +137,7 @@ TEST_P(BandRefusal, NamesTheChannelAndSendsNothing) {
   EXPECT_EQ(messages.shown[0].title, "Operate prompt");
   EXPECT_EQ(line->opens(), 0);
   EXPECT_TRUE(state.MemImage == before);
-  EXPECT_FALSE(write.transferRunning());
+  EXPECT_FALSE(write.transfer().running());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,7 +176,7 @@ TEST_F(WholeWriteTest, RepairsAreMadeOnceAndStayWhenThePortFails) {
   EXPECT_EQ(messages.lastText(), "Communication port is error, please setting right communication port . ！");
   EXPECT_EQ(state.MemImage.at(231, 6), 0);
   EXPECT_EQ(state.MemImage.at(244, 3), 'F');
-  EXPECT_FALSE(write.transferRunning());
+  EXPECT_FALSE(write.transfer().running());
   EXPECT_EQ(view.text, "");
 }
 
@@ -227,7 +227,7 @@ TEST_F(WholeWriteTest, AWriteStartedAsAReadEndsIsNotMisledByTheRadiosLastAck) {
   RecordingView readView;
   link::WholeMemoryRead read{state, messages, panels, services, readView};
   read.readClicked();
-  ASSERT_TRUE(runUntil([&] { return !read.transferRunning(); }));
+  ASSERT_TRUE(runUntil([&] { return !read.transfer().running(); }));
   write.writeClicked();
   ASSERT_TRUE(runUntil([&] { return done(); }));
   EXPECT_EQ(line->opens(), 2);
@@ -240,7 +240,7 @@ TEST_F(WholeWriteTest, WriteAndCancelAreRefusedWhileTheWriteRuns) {
   runUntil([&] { return view.text == "Writing  100  Data Block"; });
   write.writeClicked();
   EXPECT_EQ(messages.lastText(), "Read-write operating with transceiver .");
-  EXPECT_FALSE(write.cancelClicked());
+  EXPECT_FALSE(write.transfer().closeRequested());
   EXPECT_EQ(messages.lastText(), "Read-write operating，don't close the window. ,");
   ASSERT_TRUE(runUntil([&] { return done(); }));
   EXPECT_EQ(messages.lastText(), "Complete writing parameters to the transceiver.");

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
   sim::NullTransferView view;
 
   link::WholeMemoryRead read(state, messages, panels, rig.services(), view);
-  const Measure r = Run([&] { read.readClicked(); }, [&] { return !read.transferRunning(); });
+  const Measure r = Run([&] { read.readClicked(); }, [&] { return !read.transfer().running(); });
   Report("whole-memory read", r, kReadFloor, messages.last);
 
   // A full image: every channel programmed (145.000 MHz) and named, so all
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
   for (int row = 256; row <= 384; ++row)
     for (int c = 0; c < 16; ++c) state.MemImage.at(row, c) = 'A' + (row + c) % 26;
   link::WholeMemoryWrite write(state, messages, panels, rig.services(), view);
-  const Measure w = Run([&] { write.writeClicked(); }, [&] { return !write.transferRunning(); });
+  const Measure w = Run([&] { write.writeClicked(); }, [&] { return !write.transfer().running(); });
   Report("whole-memory write", w, kWriteFloor, messages.last);
 
   rig.server().stop();

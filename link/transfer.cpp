@@ -1,0 +1,136 @@
+#include "transfer.h"
+
+namespace brel::link {
+
+Transfer::Transfer(LinkContext context, EngineProfile profile, TransferTexts texts, TransferView& view)
+    : ctx_(context), texts_(std::move(texts)), view_(view), engine_(context, std::move(profile), *this) {}
+
+Transfer::~Transfer() = default;
+
+bool Transfer::refuseIfBusy() {
+  if (!engine_.busy()) return false;
+  say(kTitlePromptLower, kBusyText);
+  return true;
+}
+
+bool Transfer::closeRequested() {
+  if (engine_.busy()) {
+    say(kTitlePromptLower, kCloseRefusedText);
+    return false;
+  }
+  engine_.stop();
+  return true;
+}
+
+bool Transfer::read(std::shared_ptr<ReadPlan> plan, int retries) {
+  if (refuseIfBusy()) return false;
+  engine_.setRetries(retries);
+  return started(engine_.startRead(std::move(plan)));
+}
+
+bool Transfer::write(std::shared_ptr<WritePlan> plan, int retries) {
+  if (refuseIfBusy()) return false;
+  engine_.setRetries(retries);
+  return started(engine_.startWrite(std::move(plan)));
+}
+
+bool Transfer::readThenWrite(std::shared_ptr<ReadThenWritePlan> plan, int retries) {
+  if (refuseIfBusy()) return false;
+  engine_.setRetries(retries);
+  return started(engine_.startReadThenWrite(std::move(plan)));
+}
+
+bool Transfer::started(bool ok) {
+  if (!ok || ctx_.state.PortErrorFlag != 0) return false;
+  ctx_.state.AreaToggle = 0;
+  if (texts_.startShowsBar) view_.setProgressVisible(true);
+  view_.setProgressValue(0);
+  view_.setStatusText(Pick(ctx_.state.LanguageFlag, texts_.connecting));
+  return true;
+}
+
+void Transfer::show(const std::optional<ProgressShown>& shown) {
+  if (!shown) return;
+  view_.setProgressVisible(true);
+  view_.setProgressValue(shown->value);
+  view_.setStatusText(shown->text);
+}
+
+void Transfer::say(const Bilingual& title, const Bilingual& text) {
+  ctx_.messages.show(Warn(ctx_.state.LanguageFlag, title, text));
+}
+
+void Transfer::identified() {
+  if (listener_) listener_->identified();
+}
+
+void Transfer::connected() {
+  if (listener_) listener_->connected();
+}
+
+void Transfer::readProgress(int done) {
+  if (texts_.readProgress) show(texts_.readProgress(ctx_.state, done));
+  if (listener_) listener_->readProgress(done);
+}
+
+void Transfer::readCompleting() {
+  view_.beforeImageReplaced();
+  if (listener_) listener_->readCompleting();
+}
+
+void Transfer::readComplete() {
+  view_.imageReplaced();
+  if (texts_.readDoneFullBar) {
+    view_.setProgressVisible(true);
+    view_.setProgressValue(100);
+  }
+  if (texts_.readDoneLabel) view_.setStatusText(Pick(ctx_.state.LanguageFlag, *texts_.readDoneLabel));
+  if (texts_.readDoneMessage) say(texts_.doneTitle, *texts_.readDoneMessage);
+  if (listener_) listener_->readComplete();
+}
+
+void Transfer::writeProgress(int frame) {
+  if (texts_.writeProgress) show(texts_.writeProgress(ctx_.state, frame));
+  if (listener_) listener_->writeProgress(frame);
+}
+
+void Transfer::writeComplete() {
+  if (texts_.writeDoneMessage) say(texts_.doneTitle, *texts_.writeDoneMessage);
+  if (texts_.writeDoneLabel) view_.setStatusText(Pick(ctx_.state.LanguageFlag, *texts_.writeDoneLabel));
+  if (listener_) listener_->writeComplete();
+}
+
+void Transfer::writeRefused() {
+  if (listener_) listener_->writeRefused();
+}
+
+void Transfer::writeAnswered(std::uint8_t answer) {
+  if (listener_) listener_->writeAnswered(answer);
+}
+
+void Transfer::attemptTimedOut() {
+  if (listener_) listener_->attemptTimedOut();
+}
+
+void Transfer::beforeRetry() {
+  if (listener_) listener_->beforeRetry();
+}
+
+void Transfer::gaveUp() {
+  const FaultReport& f = texts_.fault;
+  if (f.clearProgress) {
+    view_.setProgressValue(0);
+    view_.setProgressVisible(false);
+    view_.setStatusText("");
+  }
+  if (f.message) say(kTitlePromptLower, texts::kFailConnect);
+  if (f.panel) ctx_.panels.setPanelText(2, Pick(ctx_.state.LanguageFlag, texts::kPanelFault));
+  if (f.label) view_.setStatusText(Pick(ctx_.state.LanguageFlag, texts::kLabelFault));
+  if (listener_) listener_->gaveUp();
+}
+
+void Transfer::retryPortFailed() {
+  if (listener_) listener_->retryPortFailed();
+}
+
+}  // namespace brel::link

@@ -1,0 +1,141 @@
+// A window's exchange with the radio: the engine, what the window shows of
+// it, and the refusals while it runs.  An editor configures one; it writes
+// no engine code of its own:
+//
+//   // The plan: which blocks, where the payloads are staged, where they go.
+//   class OptionReadPlan : public link::ReadPlan {
+//     int blockCount() const override { return 5; }
+//     link::Block block(int i) const override { return {std::uint16_t(0x0E00 + 64 * i), 64}; }
+//     void onBlock(int i, std::span<const std::uint8_t> data) override { /* copy into staged_ */ }
+//     void complete() override { /* staged_ into the image, the only change */ }
+//   };
+//
+//   // The texts: progress wording, what completion and failure show.
+//   link::TransferTexts texts;
+//   texts.readProgress = [](ProgramState& s, int done) {
+//     return link::ProgressShown{(done + 2) * 100 / 6, Pick(s.LanguageFlag, kReading) + ...};
+//   };
+//   texts.readDoneLabel = kReadDoneLabel;  texts.readDoneMessage = kReadDone;
+//   texts.fault = {.message = true, .panel = true};
+//
+//   // The transfer, with the window as its view (progress bar, label).
+//   link::Transfer transfer{{state, messages, panels, services}, link::profiles::OptionEditor(),
+//                           texts, view};
+//   transfer.read(std::make_shared<OptionReadPlan>(state), /*retries=*/1);
+//
+// The window refuses close, reload, default, open and save while
+// transfer.running() (the exchange runs or a retry of it is pending);
+// refuseIfBusy() and refuseClose() show the standard messages.  For the few
+// events texts do not cover (a read-then-write outcome, the moment the
+// handshake completes) the window sets a listener.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "link_engine.h"
+#include "link_texts.h"
+
+namespace brel::link {
+
+// What a window shows of an exchange.
+class TransferView {
+ public:
+  virtual ~TransferView() = default;
+  virtual void setProgressValue(int value) = 0;  // 0..100
+  virtual void setProgressVisible(bool visible) = 0;
+  virtual void setStatusText(const std::string& text) = 0;
+  // A read is about to commit its blocks: an edit still open goes in first.
+  virtual void beforeImageReplaced() {}
+  // The read has committed: the window shows the new contents.
+  virtual void imageReplaced() {}
+};
+
+struct ProgressShown {
+  int value = 0;
+  std::string text;
+};
+// The progress after `done` blocks (read) or as frame `done` goes out
+// (write); nothing for a step the window does not show.
+using ProgressWording = std::function<std::optional<ProgressShown>(ProgramState& state, int done)>;
+
+// How a window reports an exchange that has given up.
+struct FaultReport {
+  bool message = true;         // "Fail connect with transceiver." box
+  bool panel = false;          // status panel 2 "Communication fault."
+  bool label = false;          // the status label "Communication fault."
+  bool clearProgress = false;  // the bar to 0 and hidden, the label emptied first
+};
+
+struct TransferTexts {
+  Bilingual connecting = texts::kLabelConnecting;
+  bool startShowsBar = true;  // the bar made visible at 0 when an exchange starts
+  ProgressWording readProgress;
+  ProgressWording writeProgress;
+  Bilingual doneTitle = kTitlePromptUpper;
+  bool readDoneFullBar = true;  // the bar shown at 100 when a read completes
+  std::optional<Bilingual> readDoneLabel;
+  std::optional<Bilingual> readDoneMessage;
+  std::optional<Bilingual> writeDoneLabel;
+  std::optional<Bilingual> writeDoneMessage;
+  FaultReport fault;
+};
+
+class Transfer : private LinkObserver {
+ public:
+  Transfer(LinkContext context, EngineProfile profile, TransferTexts texts, TransferView& view);
+  ~Transfer() override;
+
+  // The window's Read and Write commands: refused with the busy message
+  // while the exchange runs; otherwise the exchange starts with `retries`
+  // retries.  True when it started.
+  bool read(std::shared_ptr<ReadPlan> plan, int retries);
+  bool write(std::shared_ptr<WritePlan> plan, int retries);
+  bool readThenWrite(std::shared_ptr<ReadThenWritePlan> plan, int retries);
+
+  bool busy() const { return engine_.busy(); }
+  // The exchange runs or a retry of it is pending: close, reload, default,
+  // open and save must wait.
+  bool running() const { return engine_.running(); }
+  // The busy message when busy (true), else nothing (false).
+  bool refuseIfBusy();
+  // The close command: refused with the close message while busy (false);
+  // otherwise the port closes, a pending retry is dropped, and true.
+  bool closeRequested();
+  // The window is going whatever happens: every timer stops, the port closes.
+  void stop() { engine_.stop(); }
+
+  const LinkEngine& engine() const { return engine_; }
+  ProgramState& state() { return ctx_.state; }
+  // Receives every event after the transfer has shown it.
+  void setListener(LinkObserver* listener) { listener_ = listener; }
+
+ private:
+  bool started(bool ok);
+  void show(const std::optional<ProgressShown>& shown);
+  void say(const Bilingual& title, const Bilingual& text);
+
+  void identified() override;
+  void connected() override;
+  void readProgress(int done) override;
+  void readCompleting() override;
+  void readComplete() override;
+  void writeProgress(int frame) override;
+  void writeComplete() override;
+  void writeRefused() override;
+  void writeAnswered(std::uint8_t answer) override;
+  void attemptTimedOut() override;
+  void beforeRetry() override;
+  void gaveUp() override;
+  void retryPortFailed() override;
+
+  LinkContext ctx_;
+  TransferTexts texts_;
+  TransferView& view_;
+  LinkObserver* listener_ = nullptr;
+  LinkEngine engine_;
+};
+
+}  // namespace brel::link
