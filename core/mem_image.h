@@ -27,4 +27,12 @@ using AdjTable = CellTable<33, 17>;
 // A 16 x 16 table of small values (five-tone standards, group buffer).
 using SmallTable = CellTable<16, 16>;
 
+// The FM editor's staging rows (17 x 22): rows 0..15 the presets, row 16 the
+// band-limit block; cells 0..15 of each row start erased (0xFF), cells
+// 16..21 at 0.
+class FmStageTable : public CellTable<17, 22> {
+ public:
+  FmStageTable() { fill(0, kRows - 1, 0, 15, 0xFF); }
+};
+
 }  // namespace brel

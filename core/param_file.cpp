@@ -24,11 +24,18 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 // values it should hold is never read further than needed.
 class ValueScanner {
  public:
-  explicit ValueScanner(int count) : count_(count) { values_.reserve(static_cast<std::size_t>(count)); }
+  ValueScanner(int count, bool nothingAfter) : count_(count), nothingAfter_(nothingAfter) {
+    values_.reserve(static_cast<std::size_t>(count));
+  }
 
   // False once enough values are in or the text was refused.
   bool take(char c) {
     const bool separator = c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ',';
+    if (nothingAfter_ && done() && token_.empty()) {
+      if (separator) return true;
+      error_ = "the file holds more than " + std::to_string(count_) + " values";
+      return false;
+    }
     if (!separator) {
       if (token_.empty()) tokenLine_ = line_;
       if (token_.size() < kMaxShownToken) {
@@ -49,7 +56,7 @@ class ValueScanner {
       fieldHasValue_ = false;
     }
     if (c == '\n') ++line_;
-    return !done();
+    return nothingAfter_ || !done();
   }
 
   ParamReadResult finish() {
@@ -109,6 +116,7 @@ class ValueScanner {
   }
 
   int count_;
+  bool nothingAfter_;
   std::vector<std::int16_t> values_;
   std::string token_;
   bool tokenTooLong_ = false;
@@ -232,7 +240,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, const st
   return std::nullopt;
 }
 
-ParamReadResult ReadParamValues(const std::string& path, int count) {
+ParamReadResult ReadParamValues(const std::string& path, int count, bool nothingAfter) {
   ParamReadResult result;
   if (count <= 0) return result;
 
@@ -241,7 +249,7 @@ ParamReadResult ReadParamValues(const std::string& path, int count) {
     result.error = "cannot open the file: " + ErrnoText(errno);
     return result;
   }
-  ValueScanner scanner(count);
+  ValueScanner scanner(count, nothingAfter);
   char buffer[65536];
   for (;;) {
     const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);

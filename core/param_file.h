@@ -32,8 +32,10 @@ struct ParamReadResult {
 // reason) a file that cannot be opened or read, holds fewer values, a text
 // that is not a whole number, an empty value between two commas, or a value
 // outside 0..255.  Nothing is returned but the reason on failure, so a caller
-// that applies the values only on success keeps its image untouched.
-ParamReadResult ReadParamValues(const std::string& path, int count);
+// that applies the values only on success keeps its image untouched.  With
+// `nothingAfter`, a file holding more than `count` values (or anything else
+// after them) is refused too.
+ParamReadResult ReadParamValues(const std::string& path, int count, bool nothingAfter = false);
 
 // The cells of rows first..last, columns 0..cols-1, in file order.
 template <int Rows, int Cols>

@@ -62,6 +62,9 @@ struct ProgramState {
   AdjTable AdjDefaults;
   std::int16_t AdjBandVariant = 0;
 
+  // --- FM editor ------------------------------------------------------------
+  FmStageTable FmStageRows;  // kept for the whole run, apart from MemImage
+
   // --- band limits (MHz) ----------------------------------------------------
   // Working limits the channel editor tests against: model table, then every
   // identification.

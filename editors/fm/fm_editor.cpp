@@ -1,0 +1,251 @@
+#include "fm_editor.h"
+
+#include "fm_number.h"
+#include "fm_texts.h"
+#include "frequency_codec.h"
+#include "numtext.h"
+
+namespace brel::fm {
+namespace {
+
+// A limit as the boxes show it: its whole MHz, a point and five zeros.
+std::string LimitText(double limit) { return FormatVfoFrequency(NumberToTrimmedText(limit), 0); }
+
+bool IsUpperBox(int box) { return box == kAUpper || box == kBUpper; }
+int PartnerBox(int box) { return box ^ 1; }
+
+const Bilingual& RangeMessage(int box) {
+  switch (box) {
+    case kALower: return texts::kALowerOutOfRange;
+    case kAUpper: return texts::kAUpperOutOfRange;
+    case kBLower: return texts::kBLowerOutOfRange;
+    default: return texts::kBUpperOutOfRange;
+  }
+}
+
+// Compares the digits of a number with whole + fraction (fraction given as
+// digits): -1, 0 or 1.
+int Compare(const DecimalDigits& d, int whole, const std::string& fraction) {
+  const std::string w = whole == 0 ? std::string() : std::to_string(whole);
+  if (d.whole.size() != w.size()) return d.whole.size() < w.size() ? -1 : 1;
+  if (d.whole != w) return d.whole < w ? -1 : 1;
+  const std::size_t n = std::max(d.fraction.size(), fraction.size());
+  std::string a = d.fraction, b = fraction;
+  a.resize(n, '0');
+  b.resize(n, '0');
+  return a == b ? 0 : a < b ? -1 : 1;
+}
+
+}  // namespace
+
+const std::array<DefaultPreset, 9> kDefaultPresets{{
+    {1, "88.90000", "CNRZS"},
+    {2, "90.40000", "CCTV1"},
+    {4, "92.30000", "JTZS2"},
+    {6, "95.50000", "FJJTG"},
+    {8, "96.90000", "CCTV4"},
+    {10, "98.30000", "FJQX"},
+    {12, "103.90000", "CCTV6"},
+    {14, "100.70000", "DNZS3"},
+    {16, "105.90000", "CCTV9"},
+}};
+
+BandLimits ShownBandLimits(const ProgramState& state) {
+  return {state.VfoALower, state.VfoAUpper - 1, state.VfoBLower, state.VfoBUpper - 1};
+}
+
+std::string CheckedFrequencyText(const std::string& typed) {
+  const DecimalDigits d = ReadDecimalDigits(typed);
+  if (d.negative || Compare(d, 87, "5") < 0 || Compare(d, 108, "") > 0) return {};
+  std::string fraction = d.fraction.substr(0, 5);
+  fraction.resize(5, '0');
+  return d.whole + "." + fraction;
+}
+
+std::string CheckedNameText(const std::string& typed, bool& tooLong) {
+  std::string kept;
+  for (char c : typed)
+    if (static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) <= 0x7E) kept.push_back(c);
+  kept = TrimBlanks(kept);
+  tooLong = kept.size() > static_cast<std::size_t>(kNameLength);
+  kept = TrimBlanks(kept.substr(0, kNameLength));
+  for (char& c : kept)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return kept;
+}
+
+FmEditor::FmEditor(ProgramState& state, MessageSink& messages, FmSheet& sheet)
+    : state_(state), messages_(messages), sheet_(sheet) {}
+
+void FmEditor::warn(const Bilingual& title, const Bilingual& text) const {
+  messages_.show(Warn(state_.LanguageFlag, title, text));
+}
+
+void FmEditor::setHeadings() {
+  // The column format's texts, without its centring marks.
+  std::string format = Pick(state_.LanguageFlag, texts::kGridFormat);
+  int col = 0;
+  std::string heading;
+  auto flush = [&] {
+    if (col < kGridColumns) sheet_.grid.setCell(0, col, heading);
+    heading.clear();
+    ++col;
+  };
+  for (char c : format) {
+    if (c == '|') flush();
+    else if (c != '^') heading.push_back(c);
+  }
+  flush();
+}
+
+void FmEditor::load() {
+  setHeadings();
+  for (int r = 1; r <= kPresetCount; ++r) sheet_.grid.setCell(r, kColFrequency, "");
+  sheet_.fmLower = "87.50000";
+  sheet_.fmUpper = "108.00000";
+  const BandLimits limits = ShownBandLimits(state_);
+  sheet_.boxes = {LimitText(limits.aLower), LimitText(limits.aUpper), LimitText(limits.bLower),
+                  LimitText(limits.bUpper)};
+  for (const DefaultPreset& p : kDefaultPresets) {
+    sheet_.grid.setCell(p.row, kColFrequency, p.frequency);
+    sheet_.grid.setCell(p.row, kColName, p.name);
+  }
+}
+
+void FmEditor::activate() {
+  for (int r = 1; r <= kPresetCount; ++r) sheet_.grid.setCell(r, kColNumber, std::to_string(r));
+}
+
+void FmEditor::leaveCell(int r, int c, const std::string* editorText) {
+  if (r < 1 || r > kPresetCount) return;
+  if (editorText != nullptr) {
+    if (c == kColFrequency) commitFrequency(r, *editorText);
+    else if (c == kColName) commitName(r, *editorText);
+  }
+  EncodeFmRow(r);
+}
+
+void FmEditor::commitFrequency(int r, const std::string& text) {
+  const std::string checked = CheckedFrequencyText(text);
+  if (!checked.empty()) {
+    sheet_.grid.setCell(r, kColFrequency, checked);
+  } else if (!TrimBlanks(text).empty()) {
+    warn(kTitlePromptLower, texts::kFreqOutOfRange);
+    sheet_.grid.setCell(r, kColFrequency, "87.50000");
+  } else {
+    // An emptied frequency erases the preset, its name with it.
+    sheet_.grid.setCell(r, kColFrequency, "");
+    sheet_.grid.setCell(r, kColName, "");
+  }
+}
+
+void FmEditor::commitName(int r, const std::string& text) {
+  bool tooLong = false;
+  std::string name = CheckedNameText(text, tooLong);
+  if (tooLong) warn(kTitlePromptUpper, texts::kNameTooLong);
+  // A name needs a frequency.
+  if (TrimBlanks(sheet_.grid.cell(r, kColFrequency)).empty()) name.clear();
+  sheet_.grid.setCell(r, kColName, name);
+}
+
+bool FmEditor::bandBoxChanged(int box) {
+  if (TrimBlanks(sheet_.boxes.at(static_cast<std::size_t>(box))).size() <= 9) return false;
+  const BandLimits limits = ShownBandLimits(state_);
+  const std::string lo = LimitText(limits.lower(box));
+  const std::string hi = LimitText(limits.upper(box));
+  const bool bandA = box < kBLower;
+  const std::string zh = std::string(bandA ? "A" : "B") + " 段频率的有效范围从 " + lo + "MHZ 到 " + hi + "MHZ   ";
+  const std::string en = std::string("The availability range of  ") + (bandA ? "A" : "B") +
+                         " band frequency is from  " + lo + "MHZ to " + hi + "MHZ   ";
+  messages_.show(Message{Pick(state_.LanguageFlag, kTitlePromptLower), state_.LanguageFlag != 0 ? zh : en,
+                         MessageIcon::Warning});
+  return true;
+}
+
+void FmEditor::setBoxToLimit(int box, double limit) { sheet_.boxes[static_cast<std::size_t>(box)] = LimitText(limit); }
+
+void FmEditor::bandBoxLeft(int box) {
+  const BandLimits limits = ShownBandLimits(state_);
+  const double lo = limits.lower(box);
+  const double hi = limits.upper(box);
+  const bool upper = IsUpperBox(box);
+  const double fallback = upper ? hi : lo;
+  const double v = NumberValue(sheet_.boxes.at(static_cast<std::size_t>(box)));
+  if (v < lo || v > hi) {
+    warn(kTitlePromptLower, RangeMessage(box));
+    setBoxToLimit(box, fallback);
+    return;
+  }
+  const double other = NumberValue(sheet_.boxes.at(static_cast<std::size_t>(PartnerBox(box))));
+  if (upper ? other > v : other < v) {
+    warn(kTitlePromptLower, upper ? texts::kUpperBelowLower : texts::kLowerAboveUpper);
+    setBoxToLimit(box, fallback);
+    return;
+  }
+  setBoxToLimit(box, v);
+}
+
+void FmEditor::clear() {
+  for (int r = 1; r <= kPresetCount; ++r) {
+    sheet_.grid.setCell(r, kColFrequency, "");
+    sheet_.grid.setCell(r, kColName, "");
+  }
+  sheet_.boxes = {};
+}
+
+void FmEditor::EncodeFmRow(int gridRow) {
+  if (gridRow < 1 || gridRow > kPresetCount) return;
+  const int row = gridRow - 1;
+  const RecordBytes record =
+      EncodePresetRecord(sheet_.grid.cell(gridRow, kColFrequency), sheet_.grid.cell(gridRow, kColName));
+  for (int k = 0; k < 16; ++k) state_.FmStageRows.at(row, k) = static_cast<std::int16_t>(record[static_cast<std::size_t>(k)]);
+  const auto limits = EncodeBandLimits(sheet_.boxes);
+  for (int k = 0; k < kBandLimitDigits; ++k)
+    state_.FmStageRows.at(kLimitStageRow, k) = static_cast<std::int16_t>(limits[static_cast<std::size_t>(k)]);
+  sheet_.readout.clear();
+  for (int k = 0; k < 16; ++k) sheet_.readout += " " + std::to_string(state_.FmStageRows.at(row, k));
+}
+
+void FmEditor::encodeAll() {
+  for (int r = 1; r <= kPresetCount; ++r) EncodeFmRow(r);
+}
+
+void FmEditor::DecodeFmBlock(const std::uint8_t* block, int gridRow, int offset, const std::uint8_t* limitBlock) {
+  RecordBytes record;
+  for (int k = 0; k < 16; ++k) record[static_cast<std::size_t>(k)] = block[offset + k];
+  const PresetTexts texts = DecodePresetRecord(record);
+  sheet_.grid.setCell(gridRow, kColFrequency, texts.frequency);
+  sheet_.grid.setCell(gridRow, kColName, texts.name);
+
+  std::array<int, kBandLimitDigits> digits;
+  for (int k = 0; k < kBandLimitDigits; ++k) digits[static_cast<std::size_t>(k)] = limitBlock[k];
+  const auto boxes = DecodeBandLimits(digits.data());
+  for (std::size_t b = 0; b < boxes.size(); ++b)
+    if (boxes[b]) sheet_.boxes[b] = *boxes[b];
+}
+
+void FmEditor::showReadBlocks(const std::vector<int>& addresses,
+                              const std::vector<std::array<std::uint8_t, 64>>& blocks) {
+  const std::uint8_t* limitBlock = nullptr;
+  for (std::size_t i = 0; i < addresses.size(); ++i)
+    if (addresses[i] == kLimitBlockAddress) limitBlock = blocks.at(i).data();
+  if (limitBlock == nullptr) return;
+  for (std::size_t i = 0; i < addresses.size(); ++i) {
+    const int first = (addresses[i] - kPresetBase) / 16 + 1;
+    if (addresses[i] < kPresetBase) continue;
+    for (int k = 0; k < 4; ++k)
+      if (first + k >= 1 && first + k <= kPresetCount) DecodeFmBlock(blocks[i].data(), first + k, 16 * k, limitBlock);
+  }
+}
+
+void FmEditor::showRowsFromStage() {
+  for (int r = 1; r <= kPresetCount; ++r) {
+    RecordBytes record;
+    for (int k = 0; k < 16; ++k) record[static_cast<std::size_t>(k)] = state_.FmStageRows.at(r - 1, k);
+    const PresetTexts texts = DecodePresetRecord(record);
+    sheet_.grid.setCell(r, kColFrequency, texts.frequency);
+    sheet_.grid.setCell(r, kColName, texts.name);
+  }
+}
+
+}  // namespace brel::fm
