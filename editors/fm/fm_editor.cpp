@@ -51,7 +51,10 @@ const std::array<DefaultPreset, 9> kDefaultPresets{{
 }};
 
 BandLimits ShownBandLimits(const ProgramState& state) {
-  return {state.VfoALower, state.VfoAUpper - 1, state.VfoBLower, state.VfoBUpper - 1};
+  // Not VfoAUpper - 1: the globals are raised by 1 only by some
+  // identifications, and the boxes would then offer a limit the radio never
+  // gave (173 for a 174 MHz radio).
+  return {state.ReportedVhfLower, state.ReportedVhfUpper, state.ReportedUhfLower, state.ReportedUhfUpper};
 }
 
 std::string CheckedFrequencyText(const std::string& typed) {

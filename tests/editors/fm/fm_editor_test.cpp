@@ -12,9 +12,12 @@ namespace {
 class FmEditorTest : public ::testing::Test {
  protected:
   FmEditorTest() {
-    // A radio that reported 136-174 MHz: the globals hold the upper + 1.
+    // A radio that reported 136-174 MHz, after a start-up identification
+    // that left the globals as they were.
+    state.ReportedVhfLower = state.ReportedUhfLower = 136;
+    state.ReportedVhfUpper = state.ReportedUhfUpper = 174;
     state.VfoALower = state.VfoBLower = 136;
-    state.VfoAUpper = state.VfoBUpper = 175;
+    state.VfoAUpper = state.VfoBUpper = 174;
     editor.load();
     editor.activate();
   }
@@ -49,6 +52,20 @@ TEST_F(FmEditorTest, OpensWithDefaultsAndLimits) {
     EXPECT_TRUE(n.size() >= 4 && n.size() <= 5) << n;
     for (char c : n) EXPECT_TRUE((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) << n;
   }
+}
+
+TEST(FmEditorLimits, NothingReportedShowsZeroInEveryBox) {
+  ProgramState state;
+  state.VfoAUpper = state.VfoBUpper = 175;  // globals alone do not count
+  test::RecordingMessages messages;
+  FmSheet sheet;
+  FmEditor editor{state, messages, sheet};
+  editor.load();
+  EXPECT_EQ(sheet.boxes, (std::array<std::string, 4>{"0.00000", "0.00000", "0.00000", "0.00000"}));
+  sheet.boxes[kAUpper] = "174";
+  editor.bandBoxLeft(kAUpper);
+  EXPECT_EQ(sheet.boxes[kAUpper], "0.00000");
+  EXPECT_EQ(messages.lastText(), "Over the range of A band upper limit frequency .");
 }
 
 TEST_F(FmEditorTest, FrequencyCellKeepsTheCheckedDigits) {
