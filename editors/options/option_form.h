@@ -1,0 +1,186 @@
+// The optional features window without its widgets: the settings block at
+// 0x0E20, the two VFO records at 0x0F00 and 0x0F20 and the channel total,
+// shown in plain-state controls whose handlers write every change into the
+// memory image at once.
+//
+// Showing the image (RefreshOptionForm) sets the controls with their
+// handlers live, so each display also writes back what a control could not
+// show as stored (a list position beyond its list becomes the last entry, a
+// non-zero switch byte becomes 1).  A band list that changes sets the VFO's
+// band limits and commits its frequency, which shows the image again from
+// inside: opening the window runs the display three times nested.
+//
+// The Qt window (frm_option) mirrors these controls; tests drive them
+// directly.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "option_controls.h"
+#include "program_state.h"
+#include "ui_ports.h"
+
+namespace brel::options {
+
+// How a settings control edits the option block.
+enum class Rule {
+  List,          // the selected index at the offset
+  Switch,        // 1 checked, 0 otherwise, the whole byte
+  FlagBit,       // one bit of the flag byte
+  WorkMode,      // 1 channel mode, 0 frequency mode
+  ChannelTotal,  // the channel total, and ChannelTotal itself
+};
+
+struct SettingBinding {
+  const char* control;
+  Rule rule;
+  int offset;
+  int bit = 0;  // FlagBit: the bit's value
+  bool hidden = false;  // stored hidden in the window's layout
+};
+
+// Every settings control of the window with what it edits.
+const std::vector<SettingBinding>& SettingBindings();
+
+// Option block offsets the window names.
+inline constexpr int kOptChanTotal = 46;
+inline constexpr int kOptFlags = 42;
+
+// A field of a VFO record that one list shows: `width` bits from `shift` of
+// byte +`offset`.
+struct VfoField {
+  const char* controlA;
+  const char* controlB;
+  int offset;
+  int shift;
+  int width;
+};
+const std::vector<VfoField>& VfoBitFields();
+
+// Band limits of the two band entries, MHz.
+inline constexpr double kVhfLower = 136, kVhfUpper = 175, kUhfLower = 400, kUhfUpper = 480;
+
+// Whether a typed character may enter a field; 0 drops it, else the
+// character to insert.  Backspace is '\b'.
+char FrequencyKey(const std::string& fieldText, char typed);
+char ToneKey(char typed);
+
+// The steps by which a committed frequency text becomes eight digits.  A
+// text that already names a multiple of 250 Hz (at most five decimals,
+// ending 00, 25, 50 or 75) is kept as it is, written with five decimals;
+// any other is rounded to whole kHz and its remainder to 0, 250 or 500 Hz.
+std::string RasterFrequencyText(const std::string& text);
+
+// The progress bar and one-line status of the window.
+struct ProgressDisplay {
+  bool visible = false;
+  int value = 0;
+  std::string label;
+  std::function<void()> changed;
+  void set(bool v, int val, std::string text) {
+    visible = v;
+    value = val;
+    label = std::move(text);
+    if (changed) changed();
+  }
+};
+
+class OptionForm {
+ public:
+  struct Vfo {
+    Vfo(char which);
+    char which;  // 'A' or 'B'
+    int row;     // first image row of the record
+    TextControl freq, range;
+    ListControl offset, rxTone, txTone, band;
+    // Ordered as VfoBitFields().
+    std::vector<std::unique_ptr<ListControl>> fields;
+    ListControl& field(int i) { return *fields[static_cast<std::size_t>(i)]; }
+  };
+
+  OptionForm(ProgramState& state, MessageSink& messages);
+  ~OptionForm();
+  OptionForm(const OptionForm&) = delete;
+  OptionForm& operator=(const OptionForm&) = delete;
+
+  // Tells whether the window's own exchange runs (or waits to retry);
+  // Default, Close and the unload refuse then.
+  std::function<bool()> transferBusy;
+
+  // --- window handlers ----------------------------------------------------
+  // The load handling without captions and size: flag, lists, display.
+  void Form_Load();
+  void Form_Activate();
+  void Command_def_Click();
+  // False (after its message) while the exchange runs.
+  bool closeAllowed();
+  bool queryUnload();
+  void Form_Unload();
+
+  void FillOptionLists();
+  void RefreshOptionForm();
+  void WriteBackOptionBlock();
+
+  // --- what the user does that is not a choice ----------------------------
+  void Text_chann_total_LostFocus();
+  void FrequencyLostFocus(Vfo& vfo);
+  void ToneLostFocus(ListControl& toneList);
+
+  // --- the option parameter file (image rows 0..495) ----------------------
+  // Both refuse with the reason and change nothing when they fail.
+  bool LoadImageFile(const std::string& path);
+  bool SaveImageFile(const std::string& path);
+
+  // --- controls ----------------------------------------------------------
+  Control* find(const std::string& name);
+  ListControl& list(const std::string& name);
+  CheckControl& check(const std::string& name);
+  OptionControl& option(const std::string& name);
+  TextControl& channelTotal() { return chanTotal_; }
+  Vfo& vfoA() { return *a_; }
+  Vfo& vfoB() { return *b_; }
+  const std::vector<Control*>& controls() const { return all_; }
+  ProgressDisplay& progress() { return progress_; }
+
+  // How many displays ran, nested ones included, since the last reset.
+  int refreshCount = 0;
+
+  ProgramState& state() { return s_; }
+  void warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en);
+
+ private:
+  std::int16_t& setting(int offset);
+  std::int16_t& vfoByte(const Vfo& vfo, int offset);
+  void buildControls();
+  void wireVfo(Vfo& vfo);
+  void showSettings();
+  void showVfo(Vfo& vfo);
+  void showTone(ListControl& list, int lo, int hi);
+  void listRule(ListControl& list, int value);
+  void channelTotalChanged();
+  void channelTotalRefused();
+  void bandChosen(Vfo& vfo);
+  void toneChosen(Vfo& vfo, ListControl& list, int offset);
+  void resetProgress();
+  bool busy() const { return transferBusy && transferBusy(); }
+  double& lower(const Vfo& vfo);
+  double& upper(const Vfo& vfo);
+
+  ProgramState& s_;
+  MessageSink& messages_;
+  std::vector<std::unique_ptr<ListControl>> lists_;
+  std::vector<std::unique_ptr<CheckControl>> checks_;
+  OptionControl optionChann_{"Option_chann"};
+  OptionControl optionFreq_{"Option_freq"};
+  TextControl chanTotal_{"Text_chann_total"};
+  std::unique_ptr<Vfo> a_, b_;
+  std::vector<Control*> all_;
+  ProgressDisplay progress_;
+};
+
+}  // namespace brel::options

@@ -1,0 +1,56 @@
+// The option editor on the image the program starts with, without widgets.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <initializer_list>
+#include <vector>
+
+#include "default_contents.h"
+#include "option_form.h"
+#include "program_state.h"
+#include "test_doubles.h"
+#include "tone_tables.h"
+
+namespace brel::options::test {
+
+inline void StartUpState(ProgramState& s) {
+  s.LanguageFlag = 0;
+  s.ChannelTotal = 128;
+  BuildToneTables(s);
+  InitOptionIndices(s);
+  for (int r = 0; r <= 495; ++r)
+    for (int c = 0; c < 16; ++c) s.MemImage.at(r, c) = 0xFF;
+  LoadOptionDefaults(s);
+  LoadDtmfDefaults(s.MemImage);
+}
+
+inline std::vector<int> Row(const ProgramState& s, int row) {
+  std::vector<int> out;
+  for (int c = 0; c < 16; ++c) out.push_back(s.MemImage.at(row, c));
+  return out;
+}
+
+inline void PutBytes(ProgramState& s, int address, std::initializer_list<int> bytes) {
+  for (int b : bytes) s.MemImage.byte(address++) = static_cast<std::int16_t>(b);
+}
+
+class OptionFormTest : public ::testing::Test {
+ protected:
+  OptionFormTest() { StartUpState(state); }
+
+  // Opening the window: load, then the activation that follows it.
+  void open() {
+    form.Form_Load();
+    form.Form_Activate();
+  }
+  std::vector<std::string> texts() const { return messages.texts(); }
+  int byte(int address) const { return state.MemImage.byte(address); }
+
+  ProgramState state;
+  brel::test::RecordingMessages messages;
+  OptionForm form{state, messages};
+};
+
+}  // namespace brel::options::test

@@ -1,0 +1,267 @@
+// The settings block, the display with its write-backs and the window's
+// commands, on plain-state controls.
+#include "option_fixture.h"
+#include "option_lists.h"
+#include "option_texts.h"
+
+namespace brel::options::test {
+namespace {
+
+constexpr int kBlock = 0x0E20;
+
+TEST_F(OptionFormTest, OpeningOnTheStartUpImageOnlyClearsVfoBTonesAndSetsTheBandLimits) {
+  const ProgramState before = state;
+  form.Form_Load();
+  EXPECT_EQ(form.refreshCount, 3) << "load, VFO A's band, VFO B's band";
+  form.Form_Activate();
+
+  for (int a = 0; a < 0x1F00; ++a) {
+    const bool vfoBTone = a >= 0x0F36 && a <= 0x0F39;
+    EXPECT_EQ(byte(a), vfoBTone ? 0 : before.MemImage.byte(a)) << std::hex << a;
+  }
+  EXPECT_EQ(state.VfoALower, 136);
+  EXPECT_EQ(state.VfoAUpper, 175);
+  EXPECT_EQ(state.VfoBLower, 400);
+  EXPECT_EQ(state.VfoBUpper, 480);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(state.FormOpenFlags.OptionFormOpen, -1);
+
+  EXPECT_EQ(form.vfoA().freq.text(), "136.02500");
+  EXPECT_EQ(form.vfoB().freq.text(), "470.62500");
+  EXPECT_EQ(form.vfoA().range.text(), "136 - 174.9950");
+  EXPECT_EQ(form.vfoB().range.text(), "400 - 479.9950");
+  EXPECT_EQ(form.vfoB().field(4).index(), 5);
+  EXPECT_EQ(form.list("Combo_pri").text(), "CH-128");
+  EXPECT_EQ(form.channelTotal().text(), "128");
+  EXPECT_FALSE(form.progress().visible);
+}
+
+TEST_F(OptionFormTest, EachSettingsChoiceStoresItsOffsetAndRewritesTheBlockFromTheWorkingCopy) {
+  PutBytes(state, kBlock + 40, {0x77});  // an offset the window never edits
+  open();
+  const ProgramState before = state;
+
+  form.list("Combo_sql").select(5);
+  EXPECT_EQ(byte(kBlock), 5);
+  for (int k = 1; k < 64; ++k) EXPECT_EQ(byte(kBlock + k), before.MemImage.byte(kBlock + k)) << k;
+
+  struct Case {
+    const char* control;
+    int index;
+    int offset;
+  };
+  for (const Case& c : {Case{"Combo_save", 4, 3}, Case{"Combo_tot", 39, 9}, Case{"Combo_pri", 0, 41},
+                        Case{"Combo_RPT_RL", 10, 37}, Case{"Combo_tx_led", 3, 31}}) {
+    form.list(c.control).select(c.index);
+    EXPECT_EQ(byte(kBlock + c.offset), c.index) << c.control;
+  }
+}
+
+TEST_F(OptionFormTest, FlagBoxesChangeOnlyTheirOwnBit) {
+  PutBytes(state, kBlock + kOptFlags, {0x80});
+  open();
+  form.check("Check_radio").setValue(1);
+  EXPECT_EQ(byte(kBlock + kOptFlags), 0x90);
+  form.check("Check_radio").setValue(0);
+  EXPECT_EQ(byte(kBlock + kOptFlags), 0x80);
+
+  PutBytes(state, kBlock + kOptFlags, {31});
+  form.Form_Activate();
+  form.check("Check_Alarm_Sound").setValue(0);
+  EXPECT_EQ(byte(kBlock + kOptFlags), 23) << "bit 2 stays set";
+}
+
+TEST_F(OptionFormTest, VoxEnableAndAlarmModeEnableTheirDependants) {
+  PutBytes(state, kBlock + 4, {7});
+  PutBytes(state, kBlock + 24, {1});
+  open();
+  ListControl& vox = form.list("Combo_vox");
+  EXPECT_TRUE(vox.enabled());
+  form.check("Check_Autolk").setValue(0);
+  EXPECT_FALSE(vox.enabled());
+  EXPECT_EQ(byte(0x0E38), 0);
+  EXPECT_EQ(byte(kBlock + 4), 7) << "the VOX level keeps its value";
+
+  CheckControl& sound = form.check("Check_Alarm_Sound");
+  form.list("Combo_AL_Mode").select(0);
+  EXPECT_FALSE(sound.enabled());
+  form.list("Combo_AL_Mode").select(2);
+  EXPECT_TRUE(sound.enabled());
+}
+
+TEST_F(OptionFormTest, TheDisplayWritesBackWhatItCouldNotShowAsStored) {
+  PutBytes(state, kBlock + 9, {0xFF});   // time-out beyond its 40 entries
+  PutBytes(state, kBlock + 0, {10});     // squelch = its entry count
+  PutBytes(state, kBlock + 7, {5});      // dual watch
+  PutBytes(state, kBlock + 44, {5});     // work mode
+  PutBytes(state, kBlock + 45, {9});     // key lock
+  PutBytes(state, kBlock + kOptFlags, {0x04});
+  open();
+  EXPECT_EQ(byte(kBlock + 9), 39);
+  EXPECT_EQ(byte(kBlock + 0), 9);
+  EXPECT_EQ(byte(kBlock + 7), 1);
+  EXPECT_EQ(byte(kBlock + 44), 1);
+  EXPECT_TRUE(form.option("Option_chann").value());
+  EXPECT_EQ(byte(kBlock + 45), 1);
+  EXPECT_EQ(byte(kBlock + kOptFlags), 0x04) << "bit 2 is never touched";
+  for (const char* box : {"Check_chann_menu", "Check_chann_init", "Check_Alarm_Sound", "Check_radio"})
+    EXPECT_EQ(form.check(box).value(), 0) << box;
+}
+
+TEST_F(OptionFormTest, AStoredChannelTotalOutsideTheRangeIsReportedOncePerDisplayAndKept) {
+  PutBytes(state, kBlock + kOptChanTotal, {0});
+  open();
+  EXPECT_EQ(texts(), std::vector<std::string>(4, kChannelTotalText.en));
+  EXPECT_EQ(messages.shown[0].title, "Operate Prompt");
+  EXPECT_EQ(form.channelTotal().text(), "128");
+  EXPECT_EQ(byte(kBlock + kOptChanTotal), 0);
+  EXPECT_EQ(state.ChannelTotal, 128);
+
+  messages.shown.clear();
+  form.Form_Activate();
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(byte(kBlock + kOptChanTotal), 0);
+
+  PutBytes(state, kBlock + kOptChanTotal, {250});
+  std::vector<std::string> shown;
+  form.channelTotal().viewChanged = [&] { shown.push_back(form.channelTotal().text()); };
+  form.RefreshOptionForm();
+  EXPECT_EQ(shown, (std::vector<std::string>{"200", "128"}));
+}
+
+TEST_F(OptionFormTest, TheChannelTotalBoxTakesOnlyOneTo128) {
+  open();
+  struct Case {
+    const char* text;
+    int stored;  // 0: refused
+  };
+  const Case cases[] = {{"0", 0},   {"129", 0},    {"abc", 0},   {"128.5", 0}, {"", 0},
+                        {"12.5", 12}, {"127.5", 128}, {"1.5", 2}, {"64abc", 64}};
+  for (const Case& c : cases) {
+    messages.shown.clear();
+    state.ChannelTotal = 100;
+    PutBytes(state, kBlock + kOptChanTotal, {100});
+    state.OptionSettings[kOptChanTotal] = 100;
+    form.channelTotal().setText(c.text);
+    if (c.stored != 0) form.Text_chann_total_LostFocus();
+    if (c.stored == 0) {
+      EXPECT_EQ(texts().front(), kChannelTotalText.en) << c.text;
+      EXPECT_EQ(form.channelTotal().text(), "128") << c.text;
+      EXPECT_EQ(state.ChannelTotal, 100) << c.text;
+      EXPECT_EQ(byte(kBlock + kOptChanTotal), 100) << c.text;
+    } else {
+      EXPECT_TRUE(messages.shown.empty()) << c.text;
+      EXPECT_EQ(state.ChannelTotal, c.stored) << c.text;
+      EXPECT_EQ(byte(kBlock + kOptChanTotal), c.stored) << c.text;
+    }
+  }
+}
+
+TEST_F(OptionFormTest, DefaultRestoresTheDefaultsUnlessTheExchangeRuns) {
+  open();
+  form.list("Combo_sql").select(9);
+  form.list("Combo_step_a").select(0);
+  state.ChannelTotal = 12;
+  form.progress().set(true, 40, "Reading 3 Data Block");
+
+  bool busy = true;
+  form.transferBusy = [&] { return busy; };
+  form.Command_def_Click();
+  EXPECT_EQ(texts(), std::vector<std::string>{"Read-write operating with transceiver ."});
+  EXPECT_EQ(byte(kBlock), 9);
+  EXPECT_FALSE(form.queryUnload());
+  EXPECT_EQ(messages.lastText(), "Read-write operating，don't close the window.,");
+  EXPECT_EQ(messages.shown.back().title, "Operate prompt");
+
+  busy = false;
+  form.Command_def_Click();
+  EXPECT_EQ(byte(kBlock), 3);
+  EXPECT_EQ(byte(0x0F00 + 30), 0x50);
+  EXPECT_EQ(state.ChannelTotal, 128);
+  EXPECT_EQ(form.list("Combo_sql").index(), 3);
+  EXPECT_FALSE(form.progress().visible);
+  EXPECT_EQ(form.progress().label, "");
+  EXPECT_TRUE(form.queryUnload());
+}
+
+TEST_F(OptionFormTest, ListsHoldTheirEntriesInBothLanguages) {
+  open();
+  EXPECT_EQ(form.list("Combo_dtmfst").items().front(), "OFF All ");
+  EXPECT_EQ(form.vfoA().field(6).items()[1], "NARROR");
+  EXPECT_EQ(form.list("Combo_tot").items()[39], "600");
+  EXPECT_EQ(form.list("Combo_Rp_Ste").items()[10], "1000");
+  const Items& offsets = form.vfoA().offset.items();
+  EXPECT_EQ(offsets[0], "00.000MHZ");
+  EXPECT_EQ(offsets[112], "05.600MHZ");
+  EXPECT_EQ(offsets[1999], "99.950MHZ");
+  const Items& tones = form.vfoB().rxTone.items();
+  ASSERT_EQ(tones.size(), 2211u);
+  EXPECT_EQ(tones[1], "60.0");
+  EXPECT_EQ(tones[2000], "259.9");
+  EXPECT_EQ(tones[2001], "D023N");
+  EXPECT_EQ(tones[2210], "D754I");
+
+  int lists = 0;
+  for (Control* c : form.controls()) lists += dynamic_cast<ListControl*>(c) != nullptr;
+  EXPECT_EQ(lists, 45);
+
+  // Reopening in Chinese empties and refills every list.
+  state.LanguageFlag = -1;
+  open();
+  EXPECT_EQ(form.list("Combo_Rp_Ste").items().front(), "关闭");
+  EXPECT_EQ(form.list("Combo_vox").items().front(), "关");
+  EXPECT_EQ(form.list("Combo_pri").count(), 128);
+  EXPECT_EQ(form.vfoA().rxTone.count(), 2211);
+}
+
+TEST_F(OptionFormTest, OptionFileLoadsAllOrNothingAndSavesSixteenValuesARow) {
+  const std::string dir = ::testing::TempDir();
+  const std::string path = dir + "/options-496.dat";
+  open();
+  form.list("Combo_sql").select(7);
+  ASSERT_TRUE(form.SaveImageFile(path));
+  EXPECT_EQ(form.progress().label, "Store  parameter in gear.");
+  EXPECT_EQ(messages.lastText(), "Complete storing  parameter.");
+
+  std::ifstream in(path, std::ios::binary);
+  std::string line, first;
+  int lines = 0;
+  while (std::getline(in, line)) {
+    if (lines == 300) first = line;
+    ++lines;
+  }
+  EXPECT_EQ(lines, 496);
+  std::string erased;
+  for (int i = 0; i < 16; ++i) erased += " 255 ";
+  EXPECT_EQ(first, erased + "\r") << "row 300 is erased";
+
+  form.list("Combo_sql").select(2);
+  ASSERT_TRUE(form.LoadImageFile(path));
+  EXPECT_EQ(byte(kBlock), 7);
+  EXPECT_EQ(form.list("Combo_sql").index(), 7);
+  EXPECT_EQ(messages.lastText(), "Succeed fold the parameter from file.");
+
+  // A main-window file of 481 rows, and a value beyond a byte: refused,
+  // image and window unchanged.
+  const std::string shortPath = dir + "/options-481.dat";
+  {
+    std::ofstream out(shortPath, std::ios::binary);
+    for (int r = 0; r < 481; ++r) {
+      for (int c = 0; c < 16; ++c) out << " 1 ";
+      out << "\r\n";
+    }
+  }
+  const ProgramState before = state;
+  EXPECT_FALSE(form.LoadImageFile(shortPath));
+  EXPECT_NE(messages.lastText().find("options-481.dat"), std::string::npos);
+  EXPECT_FALSE(form.LoadImageFile(dir + "/no-such-file.dat"));
+  for (int a = 0; a < 0x1F00; ++a) ASSERT_EQ(byte(a), before.MemImage.byte(a));
+  EXPECT_EQ(form.list("Combo_sql").index(), 7);
+
+  // A save that cannot be made says so and leaves the old file.
+  EXPECT_FALSE(form.SaveImageFile(dir + "/no-such-dir/x.dat"));
+  EXPECT_NE(messages.lastText().find("not saved"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brel::options::test
