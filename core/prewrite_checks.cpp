@@ -33,6 +33,13 @@ int CurrentChannelIndex(int stored) {
 
 int FindOutOfBandChannel(const ProgramState& state) {
   const MemoryImage& image = state.MemImage;
+  // The option editor's band lists may put band A above band B (VFO A on
+  // UHF, VFO B on VHF); the bands are tested low band first either way.
+  const bool swapped = state.VfoALower > state.VfoBLower;
+  const double lowLower = swapped ? state.VfoBLower : state.VfoALower;
+  const double lowUpper = swapped ? state.VfoBUpper : state.VfoAUpper;
+  const double highLower = swapped ? state.VfoALower : state.VfoBLower;
+  const double highUpper = swapped ? state.VfoAUpper : state.VfoBUpper;
   for (int index = 0; index < addr::kChannelCount; ++index) {
     const int row = addr::ChannelRecordRow(index + 1);
     for (int col : {addr::kRxFreqCol, addr::kTxFreqCol}) {
@@ -41,10 +48,10 @@ int FindOutOfBandChannel(const ProgramState& state) {
           BcdToFrequencyText(image.at(row, col), image.at(row, col + 1), image.at(row, col + 2), image.at(row, col + 3));
       // Whole megahertz: with an upper limit of 174, 174.99 MHz still passes.
       const double mhz = std::floor(TextToNumber(text));
-      const bool belowA = mhz < state.VfoALower;
-      const bool betweenBands = mhz > state.VfoAUpper && mhz < state.VfoBLower;
-      const bool aboveB = mhz > state.VfoBUpper;
-      if (belowA || betweenBands || aboveB) return index;
+      const bool belowLow = mhz < lowLower;
+      const bool betweenBands = mhz > lowUpper && mhz < highLower;
+      const bool aboveHigh = mhz > highUpper;
+      if (belowLow || betweenBands || aboveHigh) return index;
     }
   }
   return 255;

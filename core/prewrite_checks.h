@@ -7,6 +7,7 @@ namespace brel {
 
 // Index 0..127 of the first channel with a frequency outside the limits the
 // radio reported (VfoALower..VfoBUpper), or 255 when every channel passes.
+// The two bands are taken in ascending order, whichever of them is band A.
 int FindOutOfBandChannel(const ProgramState& state);
 
 // Points both current-channel bytes at programmed channels (or 0), and sets

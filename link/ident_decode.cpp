@@ -166,7 +166,7 @@ bool DecodeIdentFrame(IdentDecoding decoding, const std::uint8_t* f, ProgramStat
       s.VhfLower = band.lower;
       s.VfoAUpper = band.upper + 1;
       s.VhfUpper = band.upper + 1;
-      s.VfoBUpper += 1;
+      // The frame says nothing of band B: its limits stay as they are.
       return true;
     }
     case IdentDecoding::LegacyBand: {

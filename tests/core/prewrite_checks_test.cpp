@@ -50,6 +50,21 @@ TEST_F(PrewriteChecks, OutOfBandIsJudgedInWholeMegahertz) {
   }
 }
 
+TEST_F(PrewriteChecks, BandAAboveBandBIsTestedInAscendingOrder) {
+  // VFO A on UHF and VFO B on VHF, as the option editor's band lists leave them.
+  SetLimits(400, 480, 136, 175);
+  struct Case {
+    const char* rx;
+    int result;  // for channel 2; channel 1 always holds 145.5
+  } cases[] = {{"435", 255}, {"300", 1}, {"175.5", 255}, {"176", 1}, {"481", 1}, {"135", 1}};
+  for (const auto& c : cases) {
+    SetUp();
+    Program(1, "145.5");
+    Program(2, c.rx);
+    EXPECT_EQ(FindOutOfBandChannel(state), c.result) << c.rx;
+  }
+}
+
 TEST_F(PrewriteChecks, TransmitFrequencyIsSkippedOnlyWhenAllFourBytesAreErased) {
   SetLimits(136, 174, 400, 480);
   Program(1, "145.5");

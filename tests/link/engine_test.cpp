@@ -139,11 +139,12 @@ TEST_F(EngineTest, OneShotGenerationDropsTheLeadingAckAndTakes69ByteReplies) {
   EXPECT_EQ(sent[8], 0x53);
   ASSERT_EQ(plan->committed.size(), 5u);
   for (int k = 0; k < 5; ++k) EXPECT_EQ(plan->committed[k][0], (0x0E00 + 64 * k) & 0xFF);
-  // The option editor's decoding: band A from the frame, upper limits raised.
+  // The option editor's decoding: band A from the frame, its upper limit
+  // raised; band B's limits stay as they were.
   EXPECT_EQ(state.VfoALower, 136);
   EXPECT_EQ(state.VfoAUpper, 175);
   EXPECT_EQ(state.VhfUpper, 175);
-  EXPECT_EQ(state.VfoBUpper, 481);
+  EXPECT_EQ(state.VfoBUpper, 480);
   EXPECT_EQ(panels.panelText(7), " 136-- 174 MHZ");
 }
 

@@ -110,7 +110,7 @@ TEST_P(AcceptedFrame, RecordsTheLimitsAsReportedBesideTheGlobals) {
   const AcceptedCase& c = GetParam();
   ProgramState s;
   s.IdentFrameType = static_cast<std::int16_t>(c.frameType);
-  s.VfoBLower = 350, s.VfoBUpper = 390;  // what the one-shot decoding keeps or raises
+  s.VfoBLower = 350, s.VfoBUpper = 390;  // what the one-shot decoding keeps
   MapStatusPanels panels;
   const Bytes frame = Padded(c.frame);
   ASSERT_TRUE(link::DecodeIdentFrame(c.decoding, frame.data(), s, panels)) << c.what;
@@ -136,9 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedCase{"port dialog, variant 1 ignores the bytes", IdentDecoding::PortDialogCopy, 1,
                      {0xAA, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xDD},
                      {136, 174, 400, 480}, {136, 174, 400, 480}, 174},
-        AcceptedCase{"one-shot: band A only, uppers raised", IdentDecoding::OneShotBand, 0,
+        AcceptedCase{"one-shot: band A only, its upper raised, band B kept", IdentDecoding::OneShotBand, 0,
                      {0xAA, 0x01, 0x45, 0x01, 0x73, 0x00, 0x00, 0xDD},
-                     {145, 173, 0, 0}, {145, 174, 350, 391}, 174},
+                     {145, 173, 0, 0}, {145, 174, 350, 390}, 174},
         AcceptedCase{"legacy: one pair for both bands", IdentDecoding::LegacyBand, 0,
                      {0xAA, 1, 3, 6, 1, 7, 4, 0xBB},
                      {136, 174, 136, 174}, {136, 175, 136, 175}, 175}));
