@@ -265,12 +265,14 @@ TEST_F(RefusedFrameExchange, OneShotEditorWaitsForAFrameItCanTake) {
     void gaveUp() override { ++gaveUpCount; }
     int identifiedCount = 0, gaveUpCount = 0;
   } observer;
-  link::LinkEngine engine{link::LinkContext{state, messages, panels, clock}, bus.createPort(),
-                          link::profiles::OptionEditor(), observer};
+  link::LinkEngine engine{link::LinkContext{state, messages, panels, services}, link::profiles::OptionEditor(),
+                          observer};
   engine.setRetries(1);
   struct Plan : link::ReadPlan {
-    int lastReadBlock() const override { return 5; }
-    link::BlockAddress base() const override { return {0x0E, 0x00}; }
+    int blockCount() const override { return 5; }
+    link::Block block(int i) const override { return {static_cast<std::uint16_t>(0x0E00 + 64 * i), 64}; }
+    void onBlock(int, std::span<const std::uint8_t>) override {}
+    void complete() override {}
   };
   const Limits before = Snapshot(state, panels);
   ASSERT_TRUE(engine.startRead(std::make_shared<Plan>()));
