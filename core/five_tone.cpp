@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <stdexcept>
 
 #include "numtext.h"
 
@@ -52,10 +51,16 @@ std::string ToneFreqLabel(double hz) {
 }  // namespace
 
 int TonePeriodCode(double frequencyHz) {
-  if (frequencyHz <= 0) return 0;
   // The generator counts 2304000 ticks a second; the code is the largest
-  // whole number strictly below the period in ticks.
-  return static_cast<int>(std::ceil(2304000.0 / frequencyHz)) - 1;
+  // whole number strictly below the period in ticks.  A tone too low for the
+  // code's 16 bits, and anything that is no tone at all (0, below 0, not a
+  // number), has no period: 0, as for a symbol the standard leaves out.
+  constexpr double kTicksPerSecond = 2304000.0;
+  constexpr double kLargestCode = 65535;
+  if (!(frequencyHz > 0) || !std::isfinite(frequencyHz)) return 0;
+  const double ticks = std::ceil(kTicksPerSecond / frequencyHz);
+  if (!(ticks - 1 <= kLargestCode)) return 0;
+  return static_cast<int>(ticks) - 1;
 }
 
 void BuildFiveToneTables(ProgramState& state) {
@@ -85,18 +90,19 @@ std::string FiveToneStandardName(int index) {
   return kStandardNames[static_cast<std::size_t>(index)];
 }
 
-void UnpackSignalPackets(ProgramState& state, int& row) {
+bool UnpackSignalPackets(ProgramState& state, int& row) {
   constexpr int kPackets = 4;
   constexpr int kDataCol = 5;  // reply bytes 5..68 are the 64 data bytes
-  // Checked before anything is copied, so a bad row never leaves half a group.
-  if (row < 0 || row + kPackets - 1 >= ReplyTable::kRows)
-    throw std::out_of_range("signal packets beyond the reply table");
+  // Checked before anything is copied, so a bad row never leaves half a
+  // group; written so that no row number can overflow the test.
+  if (row < 0 || row > ReplyTable::kRows - kPackets) return false;
   const int first = row;
   for (int k = 0; k < kPackets; ++k)
     for (int j = 0; j < 4; ++j)
       for (int i = 0; i < 16; ++i) state.GroupBuf.at(4 * k + j, i) = state.ReadBuf1.at(first + k, kDataCol + 16 * j + i);
   // Left on the last reply taken, so the caller's own step moves past the group.
   row = first + kPackets - 1;
+  return true;
 }
 
 }  // namespace brel

@@ -12,10 +12,12 @@ void BuildFiveToneTables(ProgramState& state);
 // Trims the caller's text in place, then returns the standard's index or 255.
 std::uint8_t FiveToneStandardIndex(std::string& text);
 std::string FiveToneStandardName(int index);
-// Largest whole number below 2304000 / f; 0 for f = 0.
+// Largest whole number below 2304000 / f; 0 for f = 0 and for any f whose
+// code would not fit 16 bits or is no frequency at all (below 0, NaN).
 int TonePeriodCode(double frequencyHz);
 // Unpacks four consecutive replies of ReadBuf1 from `row` into GroupBuf and
-// leaves `row` on the last of the four.
-void UnpackSignalPackets(ProgramState& state, int& row);
+// leaves `row` on the last of the four.  Refuses a row whose four replies do
+// not all lie in the table: false, with GroupBuf and `row` unchanged.
+[[nodiscard]] bool UnpackSignalPackets(ProgramState& state, int& row);
 
 }  // namespace brel

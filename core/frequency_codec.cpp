@@ -19,6 +19,8 @@ std::uint8_t PackDigits(double high, double low) {
 }
 
 // The text of a frequency as the channel editor shows it: at least "ddd.ddddd".
+constexpr double kMaxBcdUnits = 99999999;  // 999.99999 MHz in 10 Hz units
+
 std::string PadToWidth(std::string text, std::size_t width) {
   if (text.size() >= 1 && text.size() <= 3) text += ".";
   if (text.size() < width) text.append(width - text.size(), '0');
@@ -44,8 +46,13 @@ FreqBcdBytes FrequencyToBcd(std::string_view text) {
   return {PackDigits(d1, d2), PackDigits(d3, d4), PackDigits(d5, d6), PackDigits(d7, d8)};
 }
 
-std::string StoreFrequency(MemoryImage& image, std::string_view text, int row, int col) {
+namespace {
+
+// A typed frequency on the raster, in 10 Hz units, or nothing when it falls
+// outside the eight digits of a record.
+std::optional<long long> SnappedUnits(std::string_view text) {
   const double kHz = TextToNumber(text) * 1000;
+  if (!std::isfinite(kHz)) return std::nullopt;
 
   // The radio tunes in 2.5 kHz and 6.25 kHz steps; a typed value goes down to
   // the step point that leaves the smaller remainder (2.5 kHz on a tie).
@@ -62,10 +69,29 @@ std::string StoreFrequency(MemoryImage& image, std::string_view text, int row, i
   const Snap coarse = snapDown(6.25);
   const double chosen = coarse.remainder < fine.remainder ? coarse.point : fine.point;
 
-  const std::string normalised = PadToWidth(NumberToTrimmedText(chosen / 1000), 9);
-  const FreqBcdBytes bcd = FrequencyToBcd(normalised);
-  // Least significant byte first in the record.
-  for (int i = 0; i < 4; ++i) image.at(row, col + i) = bcd[static_cast<std::size_t>(3 - i)];
+  // Every raster point is a whole number of 10 Hz units, so this is exact;
+  // a point beyond the eight digits is refused whole rather than stored with
+  // its top digits wrapped or lost.
+  const double units = chosen * 100;
+  if (!(units >= 0 && units <= kMaxBcdUnits)) return std::nullopt;
+  return static_cast<long long>(units);
+}
+
+}  // namespace
+
+bool CanStoreFrequency(std::string_view text) { return SnappedUnits(text).has_value(); }
+
+std::optional<std::string> StoreFrequency(MemoryImage& image, std::string_view text, int row, int col) {
+  const std::optional<long long> units = SnappedUnits(text);
+  if (!units) return std::nullopt;
+  const std::string normalised = PadToWidth(NumberToTrimmedText(static_cast<double>(*units) / 100000), 9);
+  // Least significant byte first in the record, two digits a byte.
+  long long rest = *units;
+  for (int i = 0; i < 4; ++i) {
+    const int twoDigits = static_cast<int>(rest % 100);
+    rest /= 100;
+    image.at(row, col + i) = static_cast<std::int16_t>((twoDigits / 10) << 4 | (twoDigits % 10));
+  }
   return normalised;
 }
 
@@ -91,6 +117,8 @@ std::string BcdToFrequencyText(int b0, int b1, int b2, int b3) {
 
 std::string FormatVfoFrequency(std::string_view text, int showFraction) {
   const double v = TextToNumber(text);
+  // "1e999" reads as infinity, which has no digits to show.
+  if (!std::isfinite(v)) return {};
   double whole = std::trunc(v);
   long long fraction = 0;
   if (showFraction == 1) {

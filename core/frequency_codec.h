@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,13 +21,18 @@ FreqBcdBytes FrequencyToBcd(std::string_view text);
 
 // Snaps a typed frequency down to the 2.5 kHz or 6.25 kHz raster and writes
 // its four bytes, least significant first, into columns col..col+3 of `row`.
-// Returns the normalised text ("145.52250").
-std::string StoreFrequency(MemoryImage& image, std::string_view text, int row, int col);
+// Returns the normalised text ("145.52250").  A frequency whose snapped value
+// eight BCD digits cannot hold (below 0 or from 1000 MHz up, or no number at
+// all) is refused: nothing is written and nothing returned.
+std::optional<std::string> StoreFrequency(MemoryImage& image, std::string_view text, int row, int col);
+// Whether StoreFrequency would store the text.
+bool CanStoreFrequency(std::string_view text);
 
 // Decodes four record bytes (b0 least significant) to the display text.
 std::string BcdToFrequencyText(int b0, int b1, int b2, int b3);
 
-// "145.5" -> "145.50000" (showFraction 1) or "145.00000" (any other value).
+// "145.5" -> "145.50000" (showFraction 1) or "145.00000" (any other value);
+// "" for a text that reads as no finite number ("1e999").
 std::string FormatVfoFrequency(std::string_view text, int showFraction);
 
 }  // namespace brel

@@ -118,6 +118,8 @@ bool InBand(const ProgramState& state, std::string_view text) {
   return state.VhfLower <= v && v <= state.UhfUpper && !(state.VhfUpper < v && v < state.UhfLower);
 }
 
+bool Storable(const ProgramState& state, std::string_view text) { return InBand(state, text) && CanStoreFrequency(text); }
+
 std::string LowerLimitText(const ProgramState& state) {
   std::string text;
   for (char c : NumberToTrimmedText(state.VhfLower))
@@ -146,7 +148,14 @@ void CommitBand(ChannelEditContext& ctx, int r, std::string_view comboText) {
 
 void CommitRxFrequency(ChannelEditContext& ctx, int r, std::string_view text) {
   ChannelGrid& grid = ctx.grid;
-  if (InBand(ctx.state, text)) {
+  if (IsBlank(text)) {
+    // Before the band test: with a lower limit of 0 a blank would read as an
+    // in-band 0 MHz.
+    grid.setCell(r, kColRxFreq, "");
+    grid.setCell(r, kColTxFreq, "");
+    EraseChannel(ctx, r);
+    ShowChannel(ctx, r);
+  } else if (Storable(ctx.state, text)) {
     if (grid.isBlank(r, kColRxFreq)) NewChannelDefaults(ctx, r);
     grid.setCell(r, kColRxFreq, std::string(text));
     // A new receive frequency is also the new transmit frequency.
@@ -154,20 +163,17 @@ void CommitRxFrequency(ChannelEditContext& ctx, int r, std::string_view text) {
     if (grid.isBlank(r, kColTxFreq)) grid.setCell(r, kColTxFreq, grid.cell(r, kColRxFreq));
     StoreFrequencyText(ctx, r, grid.cell(r, kColRxFreq), kRxFreqByte);
     ShowChannel(ctx, r);
-  } else if (IsBlank(text)) {
-    grid.setCell(r, kColRxFreq, "");
-    grid.setCell(r, kColTxFreq, "");
-    EraseChannel(ctx, r);
-    ShowChannel(ctx, r);
   } else {
     Warn(ctx, kTitlePromptLower, kRxOutOfRangeText);
     const std::string lower = LowerLimitText(ctx.state);
-    grid.setCell(r, kColRxFreq, lower);
-    if (Byte(ctx, r, kRxFreqByte) == kErased) {
-      NewChannelDefaults(ctx, r);
-      StoreFrequencyText(ctx, r, lower, kTxFreqByte);
+    if (CanStoreFrequency(lower)) {
+      grid.setCell(r, kColRxFreq, lower);
+      if (Byte(ctx, r, kRxFreqByte) == kErased) {
+        NewChannelDefaults(ctx, r);
+        StoreFrequencyText(ctx, r, lower, kTxFreqByte);
+      }
+      StoreFrequencyText(ctx, r, lower, kRxFreqByte);
     }
-    StoreFrequencyText(ctx, r, lower, kRxFreqByte);
     ShowChannel(ctx, r);
   }
 }
@@ -176,23 +182,25 @@ void CommitTxFrequency(ChannelEditContext& ctx, int r, std::string_view text) {
   ChannelGrid& grid = ctx.grid;
   if (grid.isBlank(r, kColRxFreq) && !IsBlank(text)) {
     Warn(ctx, kTitlePromptLower, kRxFirstText);
-  } else if (InBand(ctx.state, text)) {
-    grid.setCell(r, kColTxFreq, std::string(text));
-    StoreFrequencyText(ctx, r, grid.cell(r, kColTxFreq), kTxFreqByte);
-    ShowChannel(ctx, r);
   } else if (IsBlank(text)) {
     grid.setCell(r, kColTxFreq, "");
     grid.setCell(r, kColTxTone, "");
     for (int k : {4, 5, 6, 7, kTxToneLo, kTxToneHi}) SetByte(ctx, r, k, kErased);
     ShowChannel(ctx, r);
+  } else if (Storable(ctx.state, text)) {
+    grid.setCell(r, kColTxFreq, std::string(text));
+    StoreFrequencyText(ctx, r, grid.cell(r, kColTxFreq), kTxFreqByte);
+    ShowChannel(ctx, r);
   } else {
     Warn(ctx, kTitlePromptLower, kTxOutOfRangeText);
     const std::string lower = LowerLimitText(ctx.state);
-    grid.setCell(r, kColTxFreq, lower);
-    grid.setCell(r, kColTxTone, "OFF");
-    StoreFrequencyText(ctx, r, lower, kTxFreqByte);
-    SetByte(ctx, r, kTxToneLo, kErased);
-    SetByte(ctx, r, kTxToneHi, kErased);
+    if (CanStoreFrequency(lower)) {
+      grid.setCell(r, kColTxFreq, lower);
+      grid.setCell(r, kColTxTone, "OFF");
+      StoreFrequencyText(ctx, r, lower, kTxFreqByte);
+      SetByte(ctx, r, kTxToneLo, kErased);
+      SetByte(ctx, r, kTxToneHi, kErased);
+    }
     ShowChannel(ctx, r);
   }
 }
@@ -303,13 +311,13 @@ void ChooseFromList(ChannelEditContext& ctx, int r, int col, int p, std::string_
 
 EnterOutcome EnterRxFrequency(ChannelEditContext& ctx, int r, std::string_view text) {
   ChannelGrid& grid = ctx.grid;
-  if (InBand(ctx.state, text)) {
-    if (grid.isBlank(r, kColRxFreq)) NewChannelDefaults(ctx, r);
-    grid.setCell(r, kColRxFreq, ZeroFill(text));
-  } else if (IsBlank(text)) {
+  if (IsBlank(text)) {
     grid.setCell(r, kColRxFreq, "");
     grid.setCell(r, kColTxFreq, "");
     EraseChannel(ctx, r);
+  } else if (Storable(ctx.state, text)) {
+    if (grid.isBlank(r, kColRxFreq)) NewChannelDefaults(ctx, r);
+    grid.setCell(r, kColRxFreq, ZeroFill(text));
   } else {
     Warn(ctx, kTitlePromptLower, kRxOutOfRangeText);
     grid.setCell(r, kColRxFreq, LowerLimitText(ctx.state));
@@ -324,15 +332,15 @@ EnterOutcome EnterTxFrequency(ChannelEditContext& ctx, int r, std::string_view t
   ChannelGrid& grid = ctx.grid;
   if (grid.isBlank(r, kColRxFreq) && !IsBlank(text)) {
     Warn(ctx, kTitlePromptLower, kRxFirstText);
-  } else if (InBand(ctx.state, text)) {
+  } else if (IsBlank(text)) {
+    grid.setCell(r, kColTxFreq, "");
+    grid.setCell(r, kColTxTone, "");
+  } else if (Storable(ctx.state, text)) {
     grid.setCell(r, kColTxFreq, ZeroFill(text));
-  } else if (!IsBlank(text)) {
+  } else {
     Warn(ctx, kTitlePromptLower, kTxOutOfRangeText);
     grid.setCell(r, kColTxFreq, LowerLimitText(ctx.state));
     grid.setCell(r, kColTxTone, "OFF");
-  } else {
-    grid.setCell(r, kColTxFreq, "");
-    grid.setCell(r, kColTxTone, "");
   }
   EnterOutcome outcome{grid.cell(r, kColTxFreq), r, kColRxTone};
   if (grid.isBlank(r, kColRxFreq) && grid.isBlank(r, kColTxFreq)) {

@@ -34,6 +34,9 @@ char FilterToneKey(char key);
 
 // VhfLower <= v <= UhfUpper and not VhfUpper < v < UhfLower, v as read.
 bool InBand(const ProgramState& state, std::string_view text);
+// In band, and a frequency the channel record can hold exactly; anything
+// else gets the out-of-band message.
+bool Storable(const ProgramState& state, std::string_view text);
 // VhfLower written as the grid shows a frequency: 136 -> "136.00000".
 std::string LowerLimitText(const ProgramState& state);
 // A typed frequency completed with zeros: "145" -> "145.00000".

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <cmath>
+#include <limits>
+
 
 namespace brel {
 namespace {
@@ -32,6 +34,13 @@ TEST(FiveToneStandards, PeriodCodeIsTheLargestWholeNumberBelowThePeriod) {
   EXPECT_EQ(TonePeriodCode(657.5), 3504);
   EXPECT_EQ(TonePeriodCode(979.8), 2351);
   EXPECT_EQ(TonePeriodCode(0), 0);
+  // No tone, or one whose period does not fit the code's 16 bits: 0.
+  for (double f : {-1.0, -0.0, 0.0009, 1e-300, 35.0, std::nan(""), std::numeric_limits<double>::infinity(),
+                   -std::numeric_limits<double>::infinity()})
+    EXPECT_EQ(TonePeriodCode(f), 0) << f;
+  EXPECT_EQ(TonePeriodCode(35.2), 65454);  // the lowest tones that still fit
+  EXPECT_EQ(TonePeriodCode(2304000.0 / 65536), 65535);
+  EXPECT_EQ(TonePeriodCode(1e300), 0);     // a period below one tick
 }
 
 TEST(FiveToneStandards, TablesHoldTextFrequencyAndPeriodBytes) {
@@ -85,20 +94,27 @@ TEST(FiveToneStandards, UnpackingFourRepliesGivesOneGroupInAddressOrder) {
     for (int c = 0; c < ReplyTable::kCols; ++c)
       state.ReadBuf1.at(r, c) = static_cast<std::int16_t>(c >= 5 && c <= 68 ? ((r - 10) * 64 + c - 5) % 256 : 0x99);
   int row = 10;
-  UnpackSignalPackets(state, row);
+  ASSERT_TRUE(UnpackSignalPackets(state, row));
   EXPECT_EQ(row, 13);
   for (int line = 0; line < 16; ++line)
     for (int b = 0; b < 16; ++b) ASSERT_EQ(state.GroupBuf.at(line, b), (16 * line + b) % 256) << line << "," << b;
 
   row = 197;  // the last four rows of the table
-  EXPECT_NO_THROW(UnpackSignalPackets(state, row));
+  EXPECT_TRUE(UnpackSignalPackets(state, row));
   EXPECT_EQ(row, 200);
+}
 
+TEST(FiveToneStandards, UnpackingBeyondTheReplyTableIsRefusedWithNothingChanged) {
+  ProgramState state;
+  state.GroupBuf.at(3, 3) = 0x42;
   const SmallTable before = state.GroupBuf;
-  row = 198;
-  EXPECT_THROW(UnpackSignalPackets(state, row), std::out_of_range);
-  EXPECT_EQ(state.GroupBuf, before);
-  EXPECT_EQ(row, 198);
+  for (int start : {198, 200, -1, std::numeric_limits<int>::max(), std::numeric_limits<int>::max() - 2,
+                    std::numeric_limits<int>::min()}) {
+    int row = start;
+    EXPECT_FALSE(UnpackSignalPackets(state, row)) << start;
+    EXPECT_EQ(row, start);
+    EXPECT_EQ(state.GroupBuf, before) << start;
+  }
 }
 
 }  // namespace

@@ -61,12 +61,32 @@ TEST(StoreFrequency, EveryRasterPointOfBothBandsSurvivesARoundTrip) {
       for (double kHz = lowKHz; kHz <= highKHz; kHz += step) {
         char text[32];
         std::snprintf(text, sizeof text, "%.5f", kHz / 1000);
-        const std::string stored = StoreFrequency(image, text, 5, 0);
+        const std::string stored = StoreFrequency(image, text, 5, 0).value_or("refused");
         ASSERT_EQ(stored, text) << step;
         ASSERT_EQ(BcdToFrequencyText(image.at(5, 0), image.at(5, 1), image.at(5, 2), image.at(5, 3)), text);
       }
     }
   }
+}
+
+TEST(StoreFrequency, RefusesWhatEightDigitsCannotHoldAndWritesNothing) {
+  // From 1000 MHz up the top digit would wrap ("1500" stored 0 MHz,
+  // "1234.5675" the byte C3); below 0 and infinity are no frequency.
+  for (const char* typed : {"1500", "1234.5675", "1000", "999.999999", "-5", "-0.01", "1e999", "1e300",
+                            "&HFFFFFFFF", "-1e999"}) {
+    MemoryImage image;
+    image.fill(0, 0, 0, 15, 0x5A);
+    const MemoryImage before = image;
+    EXPECT_EQ(StoreFrequency(image, typed, 0, addr::kRxFreqCol), std::nullopt) << typed;
+    EXPECT_FALSE(CanStoreFrequency(typed)) << typed;
+    EXPECT_TRUE(image == before) << typed;
+  }
+  // The highest point that fits, and the lowest.
+  MemoryImage image;
+  EXPECT_EQ(StoreFrequency(image, "999.9999", 0, 0), "999.99750");
+  EXPECT_EQ(StoredBytes(image, 0, 0), (std::array<int, 4>{0x50, 0x97, 0x99, 0x99}));
+  EXPECT_EQ(StoreFrequency(image, "0.001", 0, 0), "0.0000000");
+  EXPECT_EQ(StoredBytes(image, 0, 0), (std::array<int, 4>{0, 0, 0, 0}));
 }
 
 TEST(FrequencyToBcd, GivesTheFourBytesMostSignificantFirst) {
@@ -110,6 +130,8 @@ TEST(FormatVfoFrequency, WholeMegahertzTruncatedAndFractionOnRequest) {
       {"", 1, "0.00000"},
       // A fraction that rounds up to a whole MHz carries instead of giving six digits.
       {"145.999996", 1, "146.00000"},
+      // No finite number, no digits to show.
+      {"1e999", 1, ""}, {"-1e999", 1, ""}, {"1e999", 0, ""},
   };
   for (const auto& c : cases)
     EXPECT_EQ(FormatVfoFrequency(c.text, c.showFraction), c.result) << c.text << " " << c.showFraction;

@@ -103,6 +103,75 @@ TEST_F(Rules, AReceiveFrequencyOutOfBandBecomesTheLowerLimit) {
   EXPECT_EQ(record(5), (Bytes{0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x60, 0x13, 0, 0, 0, 0, 0, 0, 0, 0x44}));
 }
 
+// Every byte of a channel's two frequencies is packed BCD.
+bool FrequenciesAreBcd(const Bytes& record) {
+  for (int k = 0; k < 8; ++k)
+    if (record[k] != 0xFF && ((record[k] >> 4) > 9 || (record[k] & 0x0F) > 9)) return false;
+  return true;
+}
+
+TEST_F(Rules, FrequenciesEightDigitsCannotHoldGetTheOutOfBandMessage) {
+  // Limits a radio with a damaged memory once reported: UHF up to 1999 MHz.
+  state.UhfUpper = 1999;
+  struct Case {
+    const char* typed;
+    bool receive;
+    bool viaEnter;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"1500", true, false, "Over the range of receive frequency ."},
+      {"1234.5675", true, false, "Over the range of receive frequency ."},
+      {"1000", true, true, "Over the range of receive frequency ."},
+      {"1500", false, false, "Over the range of transmit frequency ."},
+      {"1234.5675", false, true, "Over the range of transmit frequency ."},
+  };
+  for (const Case& c : cases) {
+    putRich(4);
+    messages.shown.clear();
+    std::string text = c.typed;
+    if (c.viaEnter) text = (c.receive ? EnterRxFrequency(ctx, 4, text) : EnterTxFrequency(ctx, 4, text)).text;
+    if (c.receive)
+      CommitRxFrequency(ctx, 4, text);
+    else
+      CommitTxFrequency(ctx, 4, text);
+    ASSERT_EQ(messages.shown.size(), 1u) << c.typed;
+    EXPECT_EQ(messages.shown[0].text, c.message) << c.typed;
+    // As for any out-of-band text: the lower limit, nothing wrapped.
+    EXPECT_EQ(record(4, c.receive ? 0 : 4, c.receive ? 3 : 7), k136) << c.typed;
+    EXPECT_TRUE(FrequenciesAreBcd(record(4))) << c.typed;
+    EXPECT_EQ(grid.cell(4, c.receive ? kColRxFreq : kColTxFreq), "136.00000") << c.typed;
+  }
+}
+
+TEST_F(Rules, WithALowerLimitNoRecordCanHoldAnOutOfBandTextChangesNothing) {
+  state.VhfLower = 1200, state.VhfUpper = 1300, state.UhfLower = 1400, state.UhfUpper = 1500;
+  putRich(4);
+  const Bytes before = record(4);
+  const std::vector<std::string> cellsBefore = cells(4);
+  CommitRxFrequency(ctx, 4, "1250");
+  CommitTxFrequency(ctx, 4, "1250");
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[0].text, "Over the range of receive frequency .");
+  EXPECT_EQ(record(4), before);
+  EXPECT_EQ(cells(4), cellsBefore);
+}
+
+TEST_F(Rules, ABlankFrequencyErasesWhateverTheLimits) {
+  // A lower limit of 0 makes a blank read as an in-band 0 MHz.
+  state.VhfLower = 0;
+  putRich(4);
+  CommitTxFrequency(ctx, 4, " ");
+  EXPECT_EQ(record(4, 4, 7), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(grid.cell(4, kColTxFreq), "");
+  EXPECT_EQ(EnterRxFrequency(ctx, 4, "").text, "");
+  CommitRxFrequency(ctx, 4, "");
+  EXPECT_EQ(record(4), kAllErased);
+  EXPECT_EQ(name(4), kAllErased);
+  EXPECT_EQ(cells(4), std::vector<std::string>(12, ""));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(Rules, MessagesFollowTheLanguage) {
   state.LanguageFlag = -1;
   CommitRxFrequency(ctx, 5, "600");
