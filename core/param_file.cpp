@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -16,6 +17,10 @@ namespace {
 std::string ErrnoText(int error) { return std::system_category().message(error); }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// No image, option, alignment or FM file comes near this; a file beyond it is
+// something else and is not read.
+constexpr long long kMaxParamFileBytes = 4LL * 1024 * 1024;
 
 // ---------------------------------------------------------------------------
 // Reading
@@ -31,22 +36,17 @@ class ValueScanner {
   // False once enough values are in or the text was refused.
   bool take(char c) {
     const bool separator = c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ',';
-    if (nothingAfter_ && done() && token_.empty()) {
+    if (nothingAfter_ && done() && token_.length == 0) {
       if (separator) return true;
       error_ = "the file holds more than " + std::to_string(count_) + " values";
       return false;
     }
     if (!separator) {
-      if (token_.empty()) tokenLine_ = line_;
-      if (token_.size() < kMaxShownToken) {
-        token_.push_back(c);
-      } else {
-        tokenTooLong_ = true;
-        tailIsDigits_ = tailIsDigits_ && c >= '0' && c <= '9';
-      }
+      takeTokenCharacter(c);
+      afterCr_ = false;
       return true;
     }
-    if (!token_.empty() && !finishToken()) return false;
+    if (token_.length > 0 && !finishToken()) return false;
     if (c == ',') {
       // Two commas with nothing between them would invent a value.
       if (!fieldHasValue_) {
@@ -55,12 +55,14 @@ class ValueScanner {
       }
       fieldHasValue_ = false;
     }
-    if (c == '\n') ++line_;
+    // CR, LF and CR LF each end one line.
+    if (c == '\r' || (c == '\n' && !afterCr_)) ++line_;
+    afterCr_ = c == '\r';
     return nothingAfter_ || !done();
   }
 
   ParamReadResult finish() {
-    if (error_.empty() && !done() && !token_.empty()) finishToken();
+    if (error_.empty() && !done() && token_.length > 0) finishToken();
     ParamReadResult result;
     if (!error_.empty()) {
       result.error = error_;
@@ -75,33 +77,51 @@ class ValueScanner {
 
  private:
   static constexpr std::size_t kMaxShownToken = 24;
+  static constexpr long kBeyondByte = 256;
+
+  // One token as it comes in: only its first characters are kept for the
+  // message, but every digit counts towards its value, so leading zeros
+  // never make a small number look large.
+  struct Token {
+    std::size_t length = 0;
+    std::string shown;
+    bool negative = false;
+    bool digitsOnly = true;  // after an optional sign
+    int digits = 0;
+    long value = 0;          // stops growing beyond a byte
+  };
+
+  void takeTokenCharacter(char c) {
+    if (token_.length == 0) tokenLine_ = line_;
+    if (token_.shown.size() < kMaxShownToken) token_.shown.push_back(c);
+    const bool signPlace = token_.length == 0;
+    ++token_.length;
+    if (signPlace && (c == '-' || c == '+')) {
+      token_.negative = c == '-';
+    } else if (c >= '0' && c <= '9') {
+      ++token_.digits;
+      token_.value = std::min(kBeyondByte, token_.value * 10 + (c - '0'));
+    } else {
+      token_.digitsOnly = false;
+    }
+  }
 
   bool done() const { return static_cast<int>(values_.size()) >= count_; }
 
   bool finishToken() {
-    const std::string token = token_;
-    const std::string shown = tokenTooLong_ ? token + "..." : token;
-    bool whole = tailIsDigits_;
-    token_.clear();
-    tokenTooLong_ = false;
-    tailIsDigits_ = true;
-
-    const std::size_t digitsFrom = (token[0] == '-' || token[0] == '+') ? 1 : 0;
-    whole = whole && digitsFrom < token.size();
-    for (std::size_t i = digitsFrom; whole && i < token.size(); ++i) whole = token[i] >= '0' && token[i] <= '9';
+    const Token token = std::move(token_);
+    token_ = Token{};
+    const std::string shown = token.shown.size() < token.length ? token.shown + "..." : token.shown;
     const std::string where = "line " + std::to_string(tokenLine_) + " holds ";
-    if (!whole) {
+    if (!token.digitsOnly || token.digits == 0) {
       error_ = where + Quoted(Printable(shown)) + ", which is not a whole number";
       return false;
     }
-    long value = 0;
-    for (std::size_t i = digitsFrom; i < token.size() && value <= 255; ++i) value = value * 10 + (token[i] - '0');
-    const bool negative = token[0] == '-' && value != 0;
-    if (negative || value > 255 || shown.size() != token.size()) {
+    if ((token.negative && token.value != 0) || token.value >= kBeyondByte) {
       error_ = where + shown + ", which is outside 0 to 255";
       return false;
     }
-    values_.push_back(static_cast<std::int16_t>(value));
+    values_.push_back(static_cast<std::int16_t>(token.value));
     fieldHasValue_ = true;
     return true;
   }
@@ -118,14 +138,29 @@ class ValueScanner {
   int count_;
   bool nothingAfter_;
   std::vector<std::int16_t> values_;
-  std::string token_;
-  bool tokenTooLong_ = false;
-  bool tailIsDigits_ = true;  // the characters beyond the shown part
+  Token token_;
   int tokenLine_ = 1;
   int line_ = 1;
+  bool afterCr_ = false;
   bool fieldHasValue_ = false;
   std::string error_;
 };
+
+// Why something at a path is not a file to read values from, or "" for a
+// regular file.
+std::string NotARegularFile(mode_t mode) {
+  if (S_ISREG(mode)) return {};
+  if (S_ISDIR(mode)) return "it is a folder, not a file";
+  if (S_ISFIFO(mode)) return "it is a named pipe, not a file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a file";
+  if (S_ISSOCK(mode)) return "it is a socket, not a file";
+  return "it is not a file";
+}
+
+std::string TooLarge(long long bytes) {
+  return "the file holds " + std::to_string(bytes) + " bytes or more, more than any parameter file (at most " +
+         std::to_string(kMaxParamFileBytes / (1024 * 1024)) + " MB)";
+}
 
 // Closes a descriptor when the scope ends.
 class FileDescriptor {
@@ -244,13 +279,38 @@ ParamReadResult ReadParamValues(const std::string& path, int count, bool nothing
   ParamReadResult result;
   if (count <= 0) return result;
 
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // A named pipe would block the open and a device would never end, so
+  // anything but a regular file is refused before it is opened; the check is
+  // made again on what was opened, in case the name changed in between.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    result.error = "cannot open the file: " + ErrnoText(errno);
+    return result;
+  }
+  auto refused = [&result](const struct stat& what) {
+    if (const std::string why = NotARegularFile(what.st_mode); !why.empty()) {
+      result.error = "cannot open the file: " + why;
+    } else if (what.st_size > kMaxParamFileBytes) {
+      result.error = TooLarge(what.st_size);
+    }
+    return !result.error.empty();
+  };
+  if (refused(info)) return result;
+
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (fd.get() < 0) {
     result.error = "cannot open the file: " + ErrnoText(errno);
     return result;
   }
+  if (::fstat(fd.get(), &info) != 0) {
+    result.error = "cannot read the file: " + ErrnoText(errno);
+    return result;
+  }
+  if (refused(info)) return result;
+
   ValueScanner scanner(count, nothingAfter);
   char buffer[65536];
+  long long total = 0;
   for (;;) {
     const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
     if (n < 0) {
@@ -262,6 +322,12 @@ ParamReadResult ReadParamValues(const std::string& path, int count, bool nothing
     bool more = true;
     for (ssize_t i = 0; i < n && more; ++i) more = scanner.take(buffer[i]);
     if (!more) break;
+    // A file that grows while it is read is not followed for ever.
+    total += n;
+    if (total > kMaxParamFileBytes) {
+      result.error = TooLarge(total);
+      return result;
+    }
   }
   return scanner.finish();
 }

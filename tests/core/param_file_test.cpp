@@ -1,12 +1,15 @@
 #include "param_file.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <future>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -156,7 +159,72 @@ TEST_F(ParamFile, ShortImageFileSaysHowManyValuesItHolds) {
 
 TEST_F(ParamFile, ReaderReportsAFileItCannotOpenOrRead) {
   EXPECT_EQ(ReadParamValues(PathOf("missing.dat"), 16).error, "cannot open the file: No such file or directory");
-  EXPECT_EQ(ReadParamValues(dir.string(), 16).error, "cannot read the file: Is a directory");
+  Spit(PathOf("locked.dat"), "1 2 3");
+  fs::permissions(PathOf("locked.dat"), fs::perms::none);
+  if (::geteuid() != 0) {
+    EXPECT_EQ(ReadParamValues(PathOf("locked.dat"), 3).error, "cannot open the file: Permission denied");
+  }
+}
+
+TEST_F(ParamFile, AnythingButARegularFileIsRefusedBeforeItIsOpened) {
+  // A named pipe nobody writes to would block the open; a link to an
+  // endless device would be read for ever.
+  ASSERT_EQ(::mkfifo(PathOf("x.dat").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", PathOf("zero.dat"));
+  fs::create_directory(PathOf("folder.dat"));
+  fs::create_symlink(PathOf("x.dat"), PathOf("pipe-link.dat"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"x.dat", "cannot open the file: it is a named pipe, not a file"},
+      {"pipe-link.dat", "cannot open the file: it is a named pipe, not a file"},
+      {"zero.dat", "cannot open the file: it is a device, not a file"},
+      {"folder.dat", "cannot open the file: it is a folder, not a file"},
+  };
+  for (auto [name, reason] : cases) {
+    auto reading = std::async(std::launch::async, [path = PathOf(name)] { return ReadParamValues(path, 16); });
+    if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+      // Let a reader stuck in the pipe's open go before failing.
+      const int writer = ::open(PathOf("x.dat").c_str(), O_WRONLY | O_NONBLOCK);
+      if (writer >= 0) ::close(writer);
+      FAIL() << name << " was not refused at once";
+    }
+    const ParamReadResult read = reading.get();
+    EXPECT_EQ(read.error, reason) << name;
+    EXPECT_TRUE(read.values.empty()) << name;
+  }
+}
+
+TEST_F(ParamFile, AFileLargerThanAnyParameterFileIsRefusedUnread) {
+  const std::string path = PathOf("huge.dat");
+  Spit(path, "1 2 3 4 ");
+  fs::resize_file(path, 4 * 1024 * 1024 + 1);
+  EXPECT_EQ(ReadParamValues(path, 4).error,
+            "the file holds 4194305 bytes or more, more than any parameter file (at most 4 MB)");
+  fs::resize_file(path, 4 * 1024 * 1024);  // at the limit it is read
+  EXPECT_TRUE(ReadParamValues(path, 4).ok());
+}
+
+TEST_F(ParamFile, LeadingZerosAndLineEndsOfEveryKind) {
+  struct Case {
+    const char* text;
+    const char* reason;  // "" when read
+    std::vector<std::int16_t> values;
+  } cases[] = {
+      {"0000000000000000000000037 1 2", "", {37, 1, 2}},
+      {"+000000000000000000000000000000255 -0000000000000000000000000000 00", "", {255, 0, 0}},
+      {"0000000000000000000000000000256 1", "line 1 holds 000000000000000000000000..., which is outside 0 to 255", {}},
+      {"1\r2\r300", "line 3 holds 300, which is outside 0 to 255", {}},
+      {"1\r\n2\r\n300", "line 3 holds 300, which is outside 0 to 255", {}},
+      {"1\n\r300", "line 3 holds 300, which is outside 0 to 255", {}},
+      {"1\r\n\r\n\n\r300", "line 5 holds 300, which is outside 0 to 255", {}},
+      {"1\r\r,,2", "line 3 holds an empty value before a comma", {}},
+  };
+  for (const auto& c : cases) {
+    const std::string path = PathOf("zeros.dat");
+    Spit(path, c.text);
+    const ParamReadResult read = ReadParamValues(path, 3);
+    EXPECT_EQ(read.error, c.reason) << c.text;
+    EXPECT_EQ(read.values, c.values) << c.text;
+  }
 }
 
 TEST_F(ParamFile, SavingReplacesAnExistingFileAndKeepsItsPermissions) {
