@@ -168,9 +168,7 @@ bool LinkEngine::openPort() {
     return true;
   }
   if (profile_.portMessage != PortMessageStyle::Silent) {
-    const std::string group =
-        result.status == OpenStatus::PermissionDenied ? DeviceGroupName(result.device) : std::string();
-    ctx_.messages.show(PortOpenMessage(ctx_.state.LanguageFlag, profile_.portMessage, result, group));
+    ctx_.messages.show(PortOpenMessage(ctx_.state.LanguageFlag, profile_.portMessage, result, result.ownerGroup));
   }
   ctx_.state.PortErrorFlag = -1;
   return false;

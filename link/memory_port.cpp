@@ -51,7 +51,7 @@ void MemoryPortBus::unplug(int portNumber) {
   // A port still holding the line is left open on nothing; keep the line
   // alive for it but mark the number as gone.
   if (it->second->heldOpen()) {
-    refusals_[portNumber] = OpenStatus::NoDevice;
+    refusals_[portNumber] = {OpenStatus::NoDevice, ""};
     return;
   }
   lines_.erase(it);
@@ -74,7 +74,8 @@ OpenResult MemoryPort::open(int portNumber) {
     return result;
   }
   if (auto refused = bus_.refusals_.find(portNumber); refused != bus_.refusals_.end()) {
-    result.status = refused->second;
+    result.status = refused->second.status;
+    if (result.status == OpenStatus::PermissionDenied) result.ownerGroup = refused->second.ownerGroup;
     return result;
   }
   MemoryLine* line = bus_.line(portNumber);

@@ -8,6 +8,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "port_table.h"
@@ -72,8 +73,11 @@ class MemoryPortBus : public SerialPortFactory {
   // A cable on COM `portNumber`.
   MemoryLine& plug(int portNumber, std::int64_t byteUs = kLineByteUs);
   void unplug(int portNumber);
-  // The device exists but opening it fails with `status` (permission, ...).
-  void refuse(int portNumber, OpenStatus status) { refusals_[portNumber] = status; }
+  // The device exists but opening it fails with `status` (permission, ...);
+  // `ownerGroup` is the group the simulated device file belongs to.
+  void refuse(int portNumber, OpenStatus status, std::string ownerGroup = "dialout") {
+    refusals_[portNumber] = {status, std::move(ownerGroup)};
+  }
   void allow(int portNumber) { refusals_.erase(portNumber); }
   MemoryLine* line(int portNumber);
 
@@ -88,7 +92,11 @@ class MemoryPortBus : public SerialPortFactory {
   VirtualClock& clock_;
   PortTable table_;
   std::map<int, std::unique_ptr<MemoryLine>> lines_;
-  std::map<int, OpenStatus> refusals_;
+  struct Refusal {
+    OpenStatus status;
+    std::string ownerGroup;
+  };
+  std::map<int, Refusal> refusals_;
   std::vector<int> openAttempts_;
 };
 

@@ -23,6 +23,9 @@ enum class OpenStatus {
 struct OpenResult {
   OpenStatus status = OpenStatus::Ok;
   std::string device;  // the device the number maps to ("" when none)
+  // PermissionDenied: the group that owns the device ("" when it cannot be
+  // told), so the message can say which group to join.
+  std::string ownerGroup;
   bool ok() const { return status == OpenStatus::Ok; }
 };
 

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <cmath>
 
+#include "port_messages.h"
+
 namespace brel::link {
 
 namespace {
@@ -70,6 +72,7 @@ OpenResult QtSerialPort::open(int portNumber) {
   port_.setFlowControl(QSerialPort::NoFlowControl);
   if (!port_.open(QIODevice::ReadWrite)) {
     result.status = ClassifyOpenError(port_.error(), result.device);
+    if (result.status == OpenStatus::PermissionDenied) result.ownerGroup = DeviceGroupName(result.device);
     port_.clearError();
     return result;
   }
