@@ -2,14 +2,10 @@
 // rules can be run and tested on their own.
 //
 // Row 0 holds the headings; row n shows channel n.  Columns are numbered as
-// the grid shows them (ChannelColumn).  Every change of a cell is reported to
-// an optional observer, so a view can repaint just the rows that changed.
+// the grid shows them (ChannelColumn).
 #pragma once
 
-#include <array>
-#include <functional>
-#include <string>
-#include <vector>
+#include "text_grid.h"
 
 namespace brel::chann {
 
@@ -30,30 +26,9 @@ enum ChannelColumn : int {
 };
 inline constexpr int kGridColumns = 13;
 
-class ChannelGrid {
+class ChannelGrid : public grid::TextGrid {
  public:
-  using Row = std::array<std::string, kGridColumns>;
-  using Observer = std::function<void(int row, int col)>;
-
-  ChannelGrid() : rows_(1) {}
-
-  // Rows including the heading row.
-  int rowCount() const { return static_cast<int>(rows_.size()); }
-  // Keeps the texts of the rows that stay; new rows start empty.
-  void setRowCount(int rows);
-
-  const std::string& cell(int row, int col) const;
-  void setCell(int row, int col, std::string text);
-  // Empty once blanks are removed at both ends.
-  bool isBlank(int row, int col) const;
-
-  void setObserver(Observer observer) { observer_ = std::move(observer); }
-
- private:
-  void check(int row, int col) const;
-
-  std::vector<Row> rows_;
-  Observer observer_;
+  ChannelGrid() : TextGrid(1, kGridColumns) {}
 };
 
 }  // namespace brel::chann

@@ -70,7 +70,7 @@ std::pair<int, int> ToneBytesOfChoice(int position, std::string_view choiceText)
 CellEditor EditorFor(const ChannelGrid& grid, int r, int col) {
   switch (col) {
     case kColChannel: return CellEditor::None;
-    case kColBand: return CellEditor::ComboBox;
+    case kColBand: return CellEditor::PickList;
     case kColRxFreq:
     case kColTxFreq:
     case kColName: return CellEditor::TextBox;
@@ -79,7 +79,7 @@ CellEditor EditorFor(const ChannelGrid& grid, int r, int col) {
   if (col < kColRxTone || col > kColSigCode) return CellEditor::None;
   if (grid.isBlank(r, kColBand)) return CellEditor::None;
   if (col == kColTxTone && grid.isBlank(r, kColRxFreq)) return CellEditor::None;
-  return CellEditor::ComboBox;
+  return IsTypedComboColumn(col) ? CellEditor::TypedList : CellEditor::PickList;
 }
 
 std::vector<std::string> ColumnChoices(const ProgramState& state, int col) {

@@ -16,11 +16,13 @@
 
 namespace brel::chann {
 
-enum class CellEditor { None, TextBox, ComboBox };
+using grid::CellEditor;
 
 // The editor a click lays on cell (r, col), given the row's texts: none on
 // the channel number, none on the tone and option columns of a row without a
 // band, and none on the transmit tone of a row without a receive frequency.
+// The frequencies and the name get a text box, the tones a typed list, the
+// band and the options a pick-only list.
 CellEditor EditorFor(const ChannelGrid& grid, int r, int col);
 // The choices of a combo-box column, in list order (the tone columns offer
 // the 261 tone texts without their blanks).

@@ -24,13 +24,15 @@ const char* const kWidestText[kGridColumns] = {"128",  "VHF/UHF ", "000.00000", 
 
 frm_chann::frm_chann(AppContext& context)
     : Form(context, FormId::frm_chann),
+      ctx_{context.state, cells_, context.messages},
+      rules_(ctx_),
       poller_(context.state, RequestPair::Adj, windowToken(),
               {[this](const std::string& path) { LoadChannImageFile(path); },
                [this](const std::string& path) { SaveChannImageFile(path); }, [this] { return busy(); }}) {
-  model_ = new ChannelTableModel(context.state, context.messages, this);
-  grid_ = new ChannelGridView(this);
+  model_ = new grid::GridModel(cells_, rules_, this);
+  grid_ = new grid::GridView(this);
   grid_->setObjectName("MSF_Chann");
-  grid_->setChannelModel(model_);
+  grid_->setGridModel(model_);
   grid_->setGeometry(twipsRect(120, 0, 12000, 7335));
 
   auto button = [this](const char* name, int left, int top) {
@@ -85,7 +87,7 @@ void frm_chann::loadHandling() {
   const QSize main = host().mainWindowSize();
   placeCentred(QSize(static_cast<int>(main.width() / 1.24), static_cast<int>(main.height() / 1.26)));
   resetProgress();
-  model_->redisplay();
+  redisplay();
 
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
     activation_ = connect(sub, &QMdiSubWindow::windowStateChanged, this,
@@ -113,7 +115,7 @@ void frm_chann::setCaptions() {
   clearButton_->setText(qtext(kClearCaption));
   defaultButton_->setText(qtext(kDefaultCaption));
   closeButton_->setText(qtext(kCloseCaption));
-  model_->setLanguage(language());
+  model_->apply([this] { SetHeadings(cells_, language()); });
 
   const QFontMetrics headingMetrics(grid_->horizontalHeader()->font());
   const QFontMetrics cellMetrics(grid_->font());
@@ -138,7 +140,11 @@ void frm_chann::commitPendingEdit() { grid_->commitOpenEditor(); }
 void frm_chann::Form_Activate() {
   if (model_->operationRunning()) return;
   grid_->commitOpenEditor();
-  model_->redisplay();
+  redisplay();
+}
+
+void frm_chann::redisplay() {
+  model_->apply([this] { RedisplayChannels(ctx_); });
 }
 
 void frm_chann::Command_def_Click() {
@@ -152,7 +158,7 @@ void frm_chann::Command_Clear_Click() {
   // A click on Clear takes the focus from an open editor, which commits it;
   // the same holds when Clear is run without a click.
   commitPendingEdit();
-  model_->clearChannels();
+  model_->apply([this] { ClearChannels(ctx_); });
 }
 
 void frm_chann::Command_close_Click() {
@@ -225,7 +231,7 @@ void frm_chann::setStatusText(const std::string& text) { statusLabel_->setText(Q
 
 void frm_chann::beforeImageReplaced() { commitPendingEdit(); }
 
-void frm_chann::imageReplaced() { model_->redisplay(); }
+void frm_chann::imageReplaced() { redisplay(); }
 
 }  // namespace brel::chann
 

@@ -12,11 +12,11 @@
 #include <string>
 
 #include "bilingual.h"
-#include "channel_grid_view.h"
-#include "channel_table_model.h"
+#include "channel_grid_rules.h"
 #include "channel_transfer.h"
 #include "file_request.h"
 #include "form.h"
+#include "grid_kit.h"
 
 namespace brel::chann {
 
@@ -52,8 +52,8 @@ class frm_chann : public Form, private link::TransferView {
   // While the window's own transfer runs it refuses Clear and Close.
   bool busy() const;
 
-  ChannelGridView* grid() const { return grid_; }
-  ChannelTableModel* model() const { return model_; }
+  grid::GridView* grid() const { return grid_; }
+  grid::GridModel* model() const { return model_; }
   QPushButton* defaultButton() const { return defaultButton_; }
   QPushButton* clearButton() const { return clearButton_; }
   QPushButton* closeButton() const { return closeButton_; }
@@ -68,6 +68,8 @@ class frm_chann : public Form, private link::TransferView {
 
  private:
   void setCaptions();
+  // Channels 1..ChannelTotal shown afresh from the image.
+  void redisplay();
   void resetProgress();
   ChannelTransfer* ensureTransfer();
 
@@ -78,8 +80,12 @@ class frm_chann : public Form, private link::TransferView {
   void beforeImageReplaced() override;
   void imageReplaced() override;
 
-  ChannelTableModel* model_;
-  ChannelGridView* grid_;
+  // The grid's texts and rules, and the kit's model and view over them.
+  ChannelGrid cells_;
+  ChannelEditContext ctx_;
+  ChannelGridRules rules_;
+  grid::GridModel* model_;
+  grid::GridView* grid_;
   QPushButton* defaultButton_;
   QPushButton* clearButton_;
   QPushButton* closeButton_;

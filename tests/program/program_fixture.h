@@ -193,7 +193,7 @@ class ProgramFixture : public ::testing::Test {
   }
   void click(int channel, int col) {
     ASSERT_NE(editor(), nullptr);
-    chann::ChannelGridView* grid = editor()->grid();
+    grid::GridView* grid = editor()->grid();
     grid->scrollTo(cell(channel, col));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell(channel, col)).center());
     QCoreApplication::processEvents();

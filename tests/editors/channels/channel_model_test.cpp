@@ -1,20 +1,24 @@
-// The table model on its own, without a window: what setData does to the
-// image, which cells are editable, and the signals a view relies on.
+// The grid kit's model over the channel rules, without a window: what
+// setData does to the image, which cells are editable, and the signals a
+// view relies on.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 
 #include "channel_fixture.h"
-#include "channel_table_model.h"
+#include "channel_grid_rules.h"
+#include "grid_kit.h"
 
 namespace brel::chann::test {
 namespace {
 
 class Model : public ChannelFixture {
  protected:
-  Model() : model(state, messages) { model.redisplay(); }
+  Model() : rules(ctx), model(grid, rules) { redisplay(); }
   QModelIndex at(int channel, int col) const { return model.cellIndex(channel, col); }
-  ChannelTableModel model;
+  void redisplay() { model.apply([this] { RedisplayChannels(ctx); }); }
+  ChannelGridRules rules;
+  grid::GridModel model;
 };
 
 TEST_F(Model, TypedValuesEncodeIntoTheImage) {
@@ -52,12 +56,12 @@ TEST_F(Model, OutOfBandEntriesGiveTheirMessages) {
 
 TEST_F(Model, ListChoicesAreEncodedAtOnce) {
   model.setData(at(5, kColRxFreq), "145.5", Qt::EditRole);
-  EXPECT_TRUE(model.setData(at(5, kColPower), 1, ChannelTableModel::ListChoiceRole));
-  EXPECT_TRUE(model.setData(at(5, kColRxTone), 156, ChannelTableModel::ListChoiceRole));  // D023I
+  EXPECT_TRUE(model.setData(at(5, kColPower), 1, grid::GridModel::ListChoiceRole));
+  EXPECT_TRUE(model.setData(at(5, kColRxTone), 156, grid::GridModel::ListChoiceRole));  // D023I
   EXPECT_EQ(record(5, 8, 15), (Bytes{106, 0, 106, 0, 0, 0, 1, 0x44}));
   EXPECT_EQ(model.data(at(5, kColTxTone)).toString(), "D023I");
-  EXPECT_FALSE(model.setData(at(5, kColPower), 2, ChannelTableModel::ListChoiceRole));
-  EXPECT_FALSE(model.setData(at(5, kColRxFreq), 0, ChannelTableModel::ListChoiceRole));
+  EXPECT_FALSE(model.setData(at(5, kColPower), 2, grid::GridModel::ListChoiceRole));
+  EXPECT_FALSE(model.setData(at(5, kColRxFreq), 0, grid::GridModel::ListChoiceRole));
 }
 
 TEST_F(Model, EditableCellsFollowTheRow) {
@@ -67,12 +71,12 @@ TEST_F(Model, EditableCellsFollowTheRow) {
   EXPECT_TRUE(editable(1, kColRxFreq));
   EXPECT_TRUE(editable(1, kColName));
   EXPECT_FALSE(editable(1, kColRxTone));
-  model.setData(at(1, kColBand), 0, ChannelTableModel::ListChoiceRole);
+  model.setData(at(1, kColBand), 0, grid::GridModel::ListChoiceRole);
   EXPECT_TRUE(editable(1, kColRxTone));
   EXPECT_FALSE(editable(1, kColTxTone));
   model.setData(at(1, kColRxFreq), "145.5", Qt::EditRole);
   EXPECT_TRUE(editable(1, kColTxTone));
-  EXPECT_EQ(model.choices(kColRxTone).size(), 261);
+  EXPECT_EQ(model.choices(at(1, kColRxTone)).size(), 261);
 }
 
 TEST_F(Model, ChangesAreSignalledForTheirRowsAndTheChannelCount) {
@@ -86,13 +90,13 @@ TEST_F(Model, ChangesAreSignalledForTheirRowsAndTheChannelCount) {
   QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
   QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
   state.ChannelTotal = 10;
-  model.redisplay();
+  redisplay();
   EXPECT_EQ(model.rowCount(), 10);
   ASSERT_EQ(removed.count(), 1);
   EXPECT_EQ(removed[0][1].toInt(), 10);
   EXPECT_EQ(removed[0][2].toInt(), 127);
   state.ChannelTotal = 20;
-  model.redisplay();
+  redisplay();
   EXPECT_EQ(model.rowCount(), 20);
   EXPECT_EQ(inserted.count(), 1);
   EXPECT_EQ(model.data(at(20, kColChannel)).toString(), "20");

@@ -384,15 +384,16 @@ TEST_F(Rules, EditorsByColumnAndRow) {
   putRecord(2, {0x50, 0x22, 0x55, 0x14});
   show();
   grid.setCell(2, kColRxFreq, "");  // a band without a receive frequency
-  const CellEditor none = CellEditor::None, text = CellEditor::TextBox, combo = CellEditor::ComboBox;
-  const std::vector<CellEditor> programmed{none, combo, text, text, combo, combo, combo,
-                                           combo, combo, combo, combo, combo, text};
-  const std::vector<CellEditor> empty{none, combo, text, text, none, none, none, none, none, none, none, none, text};
+  const CellEditor none = CellEditor::None, text = CellEditor::TextBox, typed = CellEditor::TypedList,
+                   pick = CellEditor::PickList;
+  const std::vector<CellEditor> programmed{none, pick, text, text, typed, typed, pick,
+                                           pick, pick, pick, pick, pick, text};
+  const std::vector<CellEditor> empty{none, pick, text, text, none, none, none, none, none, none, none, none, text};
   for (int c = 0; c < kGridColumns; ++c) {
     EXPECT_EQ(EditorFor(grid, 1, c), programmed[static_cast<std::size_t>(c)]) << c;
     EXPECT_EQ(EditorFor(grid, 3, c), empty[static_cast<std::size_t>(c)]) << c;
   }
-  EXPECT_EQ(EditorFor(grid, 2, kColRxTone), combo);
+  EXPECT_EQ(EditorFor(grid, 2, kColRxTone), typed);
   EXPECT_EQ(EditorFor(grid, 2, kColTxTone), none);
 }
 

@@ -86,8 +86,8 @@ class WindowFixture : public ::testing::Test, protected ImageHelpers {
     return window;
   }
   frm_chann* window() const { return dynamic_cast<frm_chann*>(host.form(FormId::frm_chann)); }
-  ChannelGridView* grid() const { return window()->grid(); }
-  ChannelTableModel* model() const { return window()->model(); }
+  grid::GridView* grid() const { return window()->grid(); }
+  grid::GridModel* model() const { return window()->model(); }
   QModelIndex cell(int channel, int col) const { return model()->cellIndex(channel, col); }
   std::string text(int channel, int col) const { return model()->cellText(channel, col).toStdString(); }
 
