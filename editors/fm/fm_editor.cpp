@@ -1,6 +1,6 @@
 #include "fm_editor.h"
 
-#include "fm_number.h"
+#include "exact_decimal.h"
 #include "fm_texts.h"
 #include "frequency_codec.h"
 #include "numtext.h"
@@ -21,19 +21,6 @@ const Bilingual& RangeMessage(int box) {
     case kBLower: return texts::kBLowerOutOfRange;
     default: return texts::kBUpperOutOfRange;
   }
-}
-
-// Compares the digits of a number with whole + fraction (fraction given as
-// digits): -1, 0 or 1.
-int Compare(const DecimalDigits& d, int whole, const std::string& fraction) {
-  const std::string w = whole == 0 ? std::string() : std::to_string(whole);
-  if (d.whole.size() != w.size()) return d.whole.size() < w.size() ? -1 : 1;
-  if (d.whole != w) return d.whole < w ? -1 : 1;
-  const std::size_t n = std::max(d.fraction.size(), fraction.size());
-  std::string a = d.fraction, b = fraction;
-  a.resize(n, '0');
-  b.resize(n, '0');
-  return a == b ? 0 : a < b ? -1 : 1;
 }
 
 }  // namespace
@@ -58,11 +45,11 @@ BandLimits ShownBandLimits(const ProgramState& state) {
 }
 
 std::string CheckedFrequencyText(const std::string& typed) {
-  const DecimalDigits d = ReadDecimalDigits(typed);
-  if (d.negative || Compare(d, 87, "5") < 0 || Compare(d, 108, "") > 0) return {};
-  std::string fraction = d.fraction.substr(0, 5);
-  fraction.resize(5, '0');
-  return d.whole + "." + fraction;
+  const ExactDecimal v = ReadExactDecimal(typed, NumberRule::Plain);
+  if (v.CompareTo(kFmRangeLow) < 0 || v.CompareTo(kFmRangeHigh) > 0) return {};
+  std::string text = v.whole + ".";
+  for (int i = 1; i <= 5; ++i) text += static_cast<char>('0' + v.FractionDigit(i));
+  return text;
 }
 
 std::string CheckedNameText(const std::string& typed, bool& tooLong) {
@@ -173,13 +160,13 @@ void FmEditor::bandBoxLeft(int box) {
   const double hi = limits.upper(box);
   const bool upper = IsUpperBox(box);
   const double fallback = upper ? hi : lo;
-  const double v = NumberValue(sheet_.boxes.at(static_cast<std::size_t>(box)));
+  const double v = TextToPlainNumber(sheet_.boxes.at(static_cast<std::size_t>(box)));
   if (v < lo || v > hi) {
     warn(kTitlePromptLower, RangeMessage(box));
     setBoxToLimit(box, fallback);
     return;
   }
-  const double other = NumberValue(sheet_.boxes.at(static_cast<std::size_t>(PartnerBox(box))));
+  const double other = TextToPlainNumber(sheet_.boxes.at(static_cast<std::size_t>(PartnerBox(box))));
   if (upper ? other > v : other < v) {
     warn(kTitlePromptLower, upper ? texts::kUpperBelowLower : texts::kLowerAboveUpper);
     setBoxToLimit(box, fallback);

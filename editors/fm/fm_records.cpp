@@ -1,6 +1,5 @@
 #include "fm_records.h"
 
-#include "fm_number.h"
 #include "frequency_codec.h"
 #include "numtext.h"
 
@@ -106,7 +105,7 @@ std::array<std::optional<std::string>, kBandBoxCount> DecodeBandLimits(const int
 std::array<int, kBandLimitDigits> EncodeBandLimits(const std::array<std::string, kBandBoxCount>& boxes) {
   std::array<int, kBandLimitDigits> digits{};
   for (std::size_t box = 0; box < boxes.size(); ++box) {
-    const std::int64_t v = RoundHalfEven(NumberValue(TrimBlanks(boxes[box])));
+    const std::int64_t v = RoundHalfEven(TextToPlainNumber(TrimBlanks(boxes[box])));
     if (v < 0 || v > 999) continue;  // stays 0, 0, 0
     digits[3 * box] = static_cast<int>(v / 100);
     digits[3 * box + 1] = static_cast<int>(v / 10 % 10);

@@ -1,0 +1,80 @@
+#include "fm_transfer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "fm_texts.h"
+#include "profiles.h"
+
+namespace brel::fm {
+namespace {
+constexpr int kAfterPresets = 0x3100;
+}  // namespace
+
+std::uint16_t FmAddress(int offset) {
+  const int address = kPresetBase + offset;
+  return static_cast<std::uint16_t>(address == kAfterPresets ? kLimitBlockAddress : address);
+}
+
+link::Block FmReadPlan::block(int index) const { return {FmAddress(64 * index), 64}; }
+
+void FmReadPlan::begin() {
+  for (auto& b : staged_) b.fill(0);
+}
+
+void FmReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
+  auto& into = staged_.at(static_cast<std::size_t>(index));
+  std::copy_n(payload.begin(), std::min(payload.size(), into.size()), into.begin());
+}
+
+void FmReadPlan::complete() {
+  std::vector<int> addresses;
+  for (int i = 0; i < kReadBlocks; ++i) addresses.push_back(block(i).address);
+  commit_(addresses, staged_);
+}
+
+link::FrameData FmWritePlan::frame(int index) const {
+  link::FrameData data;
+  data.address = FmAddress(16 * index);
+  for (int k = 0; k < 16; ++k) data.bytes[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(rows_.at(index, k));
+  return data;
+}
+
+link::TransferTexts FmTransferTexts() {
+  link::TransferTexts t;
+  // After block n of 5 the next goes out: the bar shows the count of the
+  // reply rows the radio's documentation numbers from 2, out of 6.
+  t.readProgress = [](ProgramState& s, int done) -> std::optional<link::ProgressShown> {
+    const int count = done + 2;
+    return link::ProgressShown{static_cast<int>(std::floor(count / 6.0 * 100)),
+                               Pick(s.LanguageFlag, texts::kReading) + std::to_string(count) +
+                                   Pick(s.LanguageFlag, texts::kReadingBlock)};
+  };
+  t.writeProgress = [](ProgramState& s, int frame) -> std::optional<link::ProgressShown> {
+    return link::ProgressShown{static_cast<int>(std::floor(frame / static_cast<double>(kWriteFrames) * 100)),
+                               Pick(s.LanguageFlag, texts::kWriting) + std::to_string(frame - 1) +
+                                   Pick(s.LanguageFlag, texts::kWritingBlock)};
+  };
+  t.doneTitle = kTitlePromptUpper;
+  t.readDoneFullBar = true;
+  t.readDoneLabel = texts::kReadDone;
+  t.readDoneMessage = texts::kReadDoneMessage;
+  t.writeDoneMessage = texts::kWriteDoneMessage;
+  t.writeDoneLabel = texts::kWriteDone;
+  t.fault = {.message = false, .panel = true};
+  return t;
+}
+
+FmTransfer::FmTransfer(link::LinkContext context, link::TransferView& view, FmEditor& editor)
+    : state_(context.state), editor_(editor), transfer_(context, link::profiles::FmEditor(), FmTransferTexts(), view) {}
+
+bool FmTransfer::read() {
+  return transfer_.read(std::make_shared<FmReadPlan>([this](const auto& addresses, const auto& blocks) {
+                          editor_.showReadBlocks(addresses, blocks);
+                        }),
+                        kRetries);
+}
+
+bool FmTransfer::write() { return transfer_.write(std::make_shared<FmWritePlan>(state_.FmStageRows), kRetries); }
+
+}  // namespace brel::fm

@@ -1,0 +1,76 @@
+// The FM editor's exchange with the radio, over the legacy handshake: a
+// configuration of the link's Transfer.
+//
+// Read: five 64-byte blocks, 0x3000, 0x3040, 0x3080, 0x30C0 (the sixteen
+// presets) and the band-limit block 0x3F80; the grid and boxes change only
+// when all five are in.  Write: staging rows 0..15 to 0x3000..0x30F0 and row
+// 16 to 0x3F80, one 21-byte frame each.  Three retries; giving up says so in
+// status panel 2 only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "fm_editor.h"
+#include "transfer.h"
+
+namespace brel::fm {
+
+inline constexpr int kReadBlocks = 5;
+inline constexpr int kWriteFrames = 17;
+inline constexpr int kRetries = 3;
+
+// The radio address of a block `offset` bytes past 0x3000: the place after
+// the presets (0x3100) stands for the band-limit block.
+std::uint16_t FmAddress(int offset);
+
+class FmReadPlan : public link::ReadPlan {
+ public:
+  using Commit = std::function<void(const std::vector<int>& addresses,
+                                    const std::vector<std::array<std::uint8_t, 64>>& blocks)>;
+  explicit FmReadPlan(Commit commit) : commit_(std::move(commit)) {}
+  int blockCount() const override { return kReadBlocks; }
+  link::Block block(int index) const override;
+  void begin() override;
+  void onBlock(int index, std::span<const std::uint8_t> payload) override;
+  void complete() override;
+
+ private:
+  Commit commit_;
+  std::vector<std::array<std::uint8_t, 64>> staged_ = std::vector<std::array<std::uint8_t, 64>>(kReadBlocks);
+};
+
+// Sends the staging rows as they are when each frame goes out.
+class FmWritePlan : public link::WritePlan {
+ public:
+  explicit FmWritePlan(const FmStageTable& rows) : rows_(rows) {}
+  int frameCount() const override { return kWriteFrames; }
+  link::FrameData frame(int index) const override;
+
+ private:
+  const FmStageTable& rows_;
+};
+
+link::TransferTexts FmTransferTexts();
+
+class FmTransfer {
+ public:
+  FmTransfer(link::LinkContext context, link::TransferView& view, FmEditor& editor);
+
+  // The Read and Write commands (the window encodes the grid before Write).
+  bool read();
+  bool write();
+  bool busy() const { return transfer_.busy(); }
+  bool running() const { return transfer_.running(); }
+  link::Transfer& transfer() { return transfer_; }
+
+ private:
+  ProgramState& state_;
+  FmEditor& editor_;
+  link::Transfer transfer_;
+};
+
+}  // namespace brel::fm
