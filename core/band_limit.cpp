@@ -2,11 +2,20 @@
 
 namespace brel {
 
-int PackedBcdValue(std::uint8_t byte) { return 10 * (byte >> 4) + (byte & 0x0F); }
+int PackedBcdValue(std::uint8_t byte) {
+  const int tens = byte >> 4;
+  const int units = byte & 0x0F;
+  if (tens > 9 || units > 9) return -1;
+  return 10 * tens + units;
+}
 
 std::uint8_t ToPackedBcd(int value) { return static_cast<std::uint8_t>(((value / 10) % 10) << 4 | (value % 10)); }
 
-int BandLimitValue(std::uint8_t hundreds, std::uint8_t tensUnits) { return 100 * hundreds + PackedBcdValue(tensUnits); }
+int BandLimitValue(std::uint8_t hundreds, std::uint8_t tensUnits) {
+  const int rest = PackedBcdValue(tensUnits);
+  if (hundreds > 9 || rest < 0) return -1;
+  return 100 * hundreds + rest;
+}
 
 std::optional<BandLimitBytes> ToBandLimitBytes(int mhz) {
   if (mhz < 0 || mhz > kMaxBandLimit) return std::nullopt;

@@ -4,9 +4,12 @@
 // programmable VFO limits hold limits this way.
 //
 // Usage:
-//   BandLimitValue(0x01, 0x74) == 174        // digits are not checked against 9
+//   BandLimitValue(0x01, 0x74) == 174
+//   BandLimitValue(0x01, 0x7A) == -1, BandLimitValue(0x0A, 0x00) == -1   // no limit
 //   ToBandLimitBytes(174) -> {0x01, 0x74};  ToBandLimitBytes(99) -> {0x00, 0x99}
-//   ToBandLimitBytes(-1) and (25600) -> nothing: no two bytes say so
+//   ToBandLimitBytes(-1) and (1000) -> nothing: no two bytes say so
+// A limit has three decimal digits: a hundreds byte above 9 or a nibble
+// above 9 is damage, never a limit.
 #pragma once
 
 #include <cstdint>
@@ -20,12 +23,14 @@ struct BandLimitBytes {
   bool operator==(const BandLimitBytes&) const = default;
 };
 
-inline constexpr int kMaxBandLimit = 255 * 100 + 99;
+inline constexpr int kMaxBandLimit = 999;
 
+// The limit, or -1 when a byte holds a digit above 9.
 int BandLimitValue(std::uint8_t hundreds, std::uint8_t tensUnits);
 std::optional<BandLimitBytes> ToBandLimitBytes(int mhz);
 
-// One packed-BCD byte (0x74 is 74), and back for 0..99.
+// One packed-BCD byte (0x74 is 74), or -1 when a nibble is above 9; and
+// back for 0..99.
 int PackedBcdValue(std::uint8_t byte);
 std::uint8_t ToPackedBcd(int value);
 

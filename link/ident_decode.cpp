@@ -10,19 +10,6 @@ constexpr int kLowestLimit = 1;
 constexpr int kHighestLimit = 999;
 }  // namespace
 
-int PackedBcdValue(std::uint8_t byte) {
-  const int tens = byte >> 4;
-  const int units = byte & 0x0F;
-  if (tens > 9 || units > 9) return -1;
-  return 10 * tens + units;
-}
-
-int BandLimitValue(std::uint8_t hundreds, std::uint8_t tensUnits) {
-  const int rest = PackedBcdValue(tensUnits);
-  if (hundreds > 9 || rest < 0) return -1;
-  return 100 * hundreds + rest;
-}
-
 std::string BandRangeText(double lower, double upper) {
   return NumberToText(lower) + "--" + NumberToText(upper) + " MHZ";
 }

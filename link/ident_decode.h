@@ -17,17 +17,16 @@
 #include <cstdint>
 #include <string>
 
+#include "band_limit.h"
 #include "link_engine.h"
 
 namespace brel::link {
 
 inline constexpr std::size_t kLongIdentFrameLength = 50;
 
-// Hundreds byte and packed-BCD tens/units byte (01 74 is 174), or -1 when
-// either byte holds a digit above 9.
-int BandLimitValue(std::uint8_t hundreds, std::uint8_t tensUnits);
-// One packed-BCD byte (0x74 is 74), or -1 when a nibble is above 9.
-int PackedBcdValue(std::uint8_t byte);
+// The band-limit byte decoders live with their encoder in core.
+using brel::BandLimitValue;
+using brel::PackedBcdValue;
 
 // " 136-- 174 MHZ" for the limits 136 and 174.
 std::string BandRangeText(double lower, double upper);

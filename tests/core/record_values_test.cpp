@@ -28,15 +28,17 @@ TEST(BandLimit, BytesBothWays) {
     BandLimitBytes bytes;
   } cases[] = {
       {174, {0x01, 0x74}}, {400, {0x04, 0x00}}, {470, {0x04, 0x70}}, {99, {0x00, 0x99}},
-      {0, {0x00, 0x00}},   {1000, {0x0A, 0x00}}, {25599, {0xFF, 0x99}},
+      {0, {0x00, 0x00}},   {999, {0x09, 0x99}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ToBandLimitBytes(c.mhz), c.bytes) << c.mhz;
     EXPECT_EQ(BandLimitValue(c.bytes.hundreds, c.bytes.tensUnits), c.mhz);
   }
   EXPECT_EQ(ToBandLimitBytes(-1), std::nullopt);
-  EXPECT_EQ(ToBandLimitBytes(25600), std::nullopt);
-  EXPECT_EQ(BandLimitValue(0x01, 0xFF), 100 + 150 + 15);  // damaged digits are not checked
+  EXPECT_EQ(ToBandLimitBytes(1000), std::nullopt);
+  EXPECT_EQ(BandLimitValue(0x01, 0x7A), -1);
+  EXPECT_EQ(BandLimitValue(0x01, 0xA0), -1);
+  EXPECT_EQ(BandLimitValue(0x0A, 0x00), -1);
 }
 
 TEST(ChannelTotal, AcceptsOneTo128ReadExactly) {
