@@ -71,32 +71,44 @@ void DecodeChannel(ChannelEditContext& ctx, int n) {
   const MemoryImage& image = ctx.state.MemImage;
   ChannelGrid& grid = ctx.grid;
   const int row = RecordRow(n);
-  auto b = [&](int k) { return ByteAt(image, row, k); };
+  const RecordBytes record(image, row);
+  auto toneText = [&](int col, bool trimDcs) {
+    const int lo = ChannelFieldOf(col).offset;
+    return ToneCodeText(ctx.state, record.get(lo), record.get(lo + 1), trimDcs);
+  };
 
-  if (b(kRxFreqByte) == kErased) {
+  if (record.get(kRxFreqByte) == kErased) {
     grid.setCell(n, kColRxFreq, "");
     grid.setCell(n, kColTxFreq, "");
     EraseChannel(ctx, n);
     return;
   }
   grid.setCell(n, kColRxFreq, FrequencyText(image, row, kRxFreqByte));
-  grid.setCell(n, kColRxTone, ToneCodeText(ctx.state, b(kRxToneLo), b(kRxToneHi), false));
-  if (b(kTxFreqByte) == kErased) {
+  grid.setCell(n, kColRxTone, toneText(kColRxTone, false));
+  if (record.get(kTxFreqByte) == kErased) {
     grid.setCell(n, kColTxFreq, "");
     grid.setCell(n, kColTxTone, "");
   } else {
     grid.setCell(n, kColTxFreq, FrequencyText(image, row, kTxFreqByte));
-    grid.setCell(n, kColTxTone, ToneCodeText(ctx.state, b(kTxToneLo), b(kTxToneHi), true));
+    grid.setCell(n, kColTxTone, toneText(kColTxTone, true));
   }
   grid.setCell(n, kColBand, "VHF/UHF ");
-  const int code = b(kSigCodeByte) & 0x0F;
-  grid.setCell(n, kColSigCode, code <= 14 ? std::to_string(code + 1) : "");
-  grid.setCell(n, kColPower, (b(kPowerByte) & 0x01) ? "LOW" : "HIGH");
-  static const char* const kPttId[] = {"OFF", "BOT", "EOT", "BOTH"};
-  grid.setCell(n, kColPttId, kPttId[b(kFlagsByte) & 0x03]);
-  grid.setCell(n, kColScanAdd, (b(kFlagsByte) & 0x04) ? "ON" : "OFF");
-  grid.setCell(n, kColBusyLock, (b(kFlagsByte) & 0x08) ? "ON" : "OFF");
-  grid.setCell(n, kColWidth, (b(kFlagsByte) & 0x40) ? "W" : "N");
+  for (const ChannelField& f : kChannelRecordFields)
+    if (f.field.kind == FieldKind::List) grid.setCell(n, f.column, ChoiceText(record, f.field));
+}
+
+std::vector<std::string> ChannelChoiceTexts(int col) {
+  std::vector<std::string> texts;
+  for (const ChannelField& f : kChannelRecordFields)
+    if (f.column == col)
+      for (const Choice& choice : f.field.choices) texts.emplace_back(choice.text);
+  return texts;
+}
+
+void StoreChannelChoice(MemoryImage& image, int channel, int col, int position) {
+  const RecordBytes record(image, RecordRow(channel));
+  for (const ChannelField& f : kChannelRecordFields)
+    if (f.column == col && f.field.kind == FieldKind::List) Encode(record, f.field, position);
 }
 
 void ShowChannel(ChannelEditContext& ctx, int n) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "channel_grid.h"
+#include "field_table.h"
 #include "program_state.h"
 #include "ui_ports.h"
 
@@ -26,16 +27,57 @@ namespace brel::chann {
 inline constexpr int kMaxChannels = 128;
 inline constexpr int kErased = 0xFF;
 
+inline constexpr Choice kPowerChoices[] = {{"HIGH", 0}, {"LOW", 1}};
+inline constexpr Choice kWidthChoices[] = {{"W", 1}, {"N", 0}};
+inline constexpr Choice kPttIdChoices[] = {{"OFF", 0}, {"BOT", 1}, {"EOT", 2}, {"BOTH", 3}};
+inline constexpr Choice kOffOnChoices[] = {{"OFF", 0}, {"ON", 1}};
+inline constexpr Choice kSigCodeChoices[] = {{"1", 0},  {"2", 1},   {"3", 2},   {"4", 3},   {"5", 4},
+                                             {"6", 5},  {"7", 6},   {"8", 7},   {"9", 8},   {"10", 9},
+                                             {"11", 10}, {"12", 11}, {"13", 12}, {"14", 13}, {"15", 14}};
+
+// The channel record, one field per grid column.  Frequencies are four BCD
+// bytes, tones two bytes low first; the power choice is stored as the whole
+// low nibble of byte 14 although only its bit 0 is shown.
+struct ChannelField {
+  int column;
+  Field field;
+};
+inline constexpr ChannelField kChannelRecordFields[] = {
+    {kColRxFreq, {.name = "RxFreq", .offset = 0, .width = 32}},
+    {kColTxFreq, {.name = "TxFreq", .offset = 4, .width = 32}},
+    {kColRxTone, {.name = "RxTone", .offset = 8, .width = 16}},
+    {kColTxTone, {.name = "TxTone", .offset = 10, .width = 16}},
+    {kColSigCode,
+     {.name = "SigCode", .offset = 12, .width = 4, .kind = FieldKind::List, .choices = kSigCodeChoices,
+      .beyond = Beyond::NoEntry}},
+    {kColPower,
+     {.name = "Power", .offset = 14, .width = 1, .kind = FieldKind::List, .choices = kPowerChoices, .storeWidth = 4}},
+    {kColPttId, {.name = "PttId", .offset = 15, .width = 2, .kind = FieldKind::List, .choices = kPttIdChoices}},
+    {kColScanAdd,
+     {.name = "ScanAdd", .offset = 15, .shift = 2, .width = 1, .kind = FieldKind::List, .choices = kOffOnChoices}},
+    {kColBusyLock,
+     {.name = "BusyLock", .offset = 15, .shift = 3, .width = 1, .kind = FieldKind::List, .choices = kOffOnChoices}},
+    {kColWidth,
+     {.name = "Width", .offset = 15, .shift = 6, .width = 1, .kind = FieldKind::List, .choices = kWidthChoices}},
+};
+
+// The record field shown in grid column `col` (one of the table's columns).
+constexpr const Field& ChannelFieldOf(int col) {
+  for (const ChannelField& f : kChannelRecordFields)
+    if (f.column == col) return f.field;
+  throw "no record field for this column";
+}
+
 // Record bytes.
-inline constexpr int kRxFreqByte = 0;
-inline constexpr int kTxFreqByte = 4;
-inline constexpr int kRxToneLo = 8;
-inline constexpr int kRxToneHi = 9;
-inline constexpr int kTxToneLo = 10;
-inline constexpr int kTxToneHi = 11;
-inline constexpr int kSigCodeByte = 12;
-inline constexpr int kPowerByte = 14;
-inline constexpr int kFlagsByte = 15;
+inline constexpr int kRxFreqByte = ChannelFieldOf(kColRxFreq).offset;
+inline constexpr int kTxFreqByte = ChannelFieldOf(kColTxFreq).offset;
+inline constexpr int kRxToneLo = ChannelFieldOf(kColRxTone).offset;
+inline constexpr int kRxToneHi = kRxToneLo + 1;
+inline constexpr int kTxToneLo = ChannelFieldOf(kColTxTone).offset;
+inline constexpr int kTxToneHi = kTxToneLo + 1;
+inline constexpr int kSigCodeByte = ChannelFieldOf(kColSigCode).offset;
+inline constexpr int kPowerByte = ChannelFieldOf(kColPower).offset;
+inline constexpr int kFlagsByte = ChannelFieldOf(kColPttId).offset;
 inline constexpr int kNameLength = 6;
 
 // Everything the editing rules work on: the shared state (image, band limits,
@@ -70,6 +112,14 @@ void NewChannelDefaults(ChannelEditContext& ctx, int channel);
 void EraseChannel(ChannelEditContext& ctx, int channel);
 // As EraseChannel, but blanks cells 2-12 and keeps the band cell.
 void EraseChannelData(ChannelEditContext& ctx, int channel);
+
+// The texts of a list column's choices, in list order; empty for a column
+// without a record list.
+std::vector<std::string> ChannelChoiceTexts(int col);
+// Stores the choice at list position `position` of column `col` into the
+// record of `channel`; a column without a record list, or a position
+// without an entry, stores nothing.
+void StoreChannelChoice(MemoryImage& image, int channel, int col, int position);
 
 // Text of a tone code in the receive (DCS with the list's blanks) or the
 // transmit (DCS trimmed) column.  Codes without a meaning give "".

@@ -91,17 +91,7 @@ std::vector<std::string> ColumnChoices(const ProgramState& state, int col) {
       for (int p = 0; p <= 260; ++p) tones.push_back(TrimBlanks(state.ToneList[static_cast<std::size_t>(p)]));
       return tones;
     }
-    case kColPower: return {"HIGH", "LOW"};
-    case kColWidth: return {"W", "N"};
-    case kColPttId: return {"OFF", "BOT", "EOT", "BOTH"};
-    case kColBusyLock:
-    case kColScanAdd: return {"OFF", "ON"};
-    case kColSigCode: {
-      std::vector<std::string> codes;
-      for (int i = 1; i <= 15; ++i) codes.push_back(std::to_string(i));
-      return codes;
-    }
-    default: return {};
+    default: return ChannelChoiceTexts(col);
   }
 }
 
@@ -295,17 +285,10 @@ void ChooseFromList(ChannelEditContext& ctx, int r, int col, int p, std::string_
       SetByte(ctx, r, kTxToneHi, hi);
       break;
     }
-    case kColPower: SetByte(ctx, r, kPowerByte, (Byte(ctx, r, kPowerByte) & 0xF0) + p); break;
-    case kColWidth:
-      SetByte(ctx, r, kFlagsByte, p == 0 ? (Byte(ctx, r, kFlagsByte) | 0x40) : (Byte(ctx, r, kFlagsByte) & 0xBF));
+    default:
+      // The option columns: the record's field of the column takes the choice.
+      StoreChannelChoice(ctx.state.MemImage, r, col, p);
       break;
-    case kColPttId: SetByte(ctx, r, kFlagsByte, (Byte(ctx, r, kFlagsByte) & 0xFC) + p); break;
-    case kColBusyLock: SetByte(ctx, r, kFlagsByte, (Byte(ctx, r, kFlagsByte) & 0xF7) + 8 * p); break;
-    case kColScanAdd:
-      SetByte(ctx, r, kFlagsByte, p > 0 ? (Byte(ctx, r, kFlagsByte) | 0x04) : (Byte(ctx, r, kFlagsByte) & 0xFB));
-      break;
-    case kColSigCode: SetByte(ctx, r, kSigCodeByte, (Byte(ctx, r, kSigCodeByte) & 0xF0) + p); break;
-    default: break;
   }
 }
 

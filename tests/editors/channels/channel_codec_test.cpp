@@ -68,6 +68,32 @@ TEST_F(Codec, OptionBitsShowAndUnshownBitsDoNot) {
   }
 }
 
+// The option columns are one table: whatever a list stores shows as the
+// choice made, and the store leaves the record's other bits alone (but for
+// the power choice, which takes the whole low nibble).
+TEST_F(Codec, EveryListChoiceStoredShowsAsChosen) {
+  for (int col : {kColPower, kColWidth, kColPttId, kColBusyLock, kColScanAdd, kColSigCode}) {
+    const std::vector<std::string> texts = ChannelChoiceTexts(col);
+    ASSERT_FALSE(texts.empty()) << col;
+    for (std::size_t p = 0; p < texts.size(); ++p) {
+      putRecord(1, {0x50, 0x22, 0x55, 0x14, 0x50, 0x22, 0x55, 0x14, 0, 0, 0, 0, 0xA0, 0x77, 0xA0, 0xB0});
+      StoreChannelChoice(state.MemImage, 1, col, static_cast<int>(p));
+      show();
+      EXPECT_EQ(grid.cell(1, col), texts[p]) << col;
+      EXPECT_EQ(record(1, 12, 12)[0] & 0xF0, 0xA0);
+      EXPECT_EQ(record(1, 13, 13)[0], 0x77);
+      EXPECT_EQ(record(1, 14, 14)[0] & 0xF0, 0xA0);
+      EXPECT_EQ(record(1, 15, 15)[0] & 0xB0, 0xB0);
+    }
+  }
+  putRecord(1, {0x50, 0x22, 0x55, 0x14, 0x50, 0x22, 0x55, 0x14, 0, 0, 0, 0, 0, 0, 0xFE, 0x44});
+  StoreChannelChoice(state.MemImage, 1, kColPower, 1);
+  EXPECT_EQ(record(1, 14, 14), Bytes{0xF1});
+  StoreChannelChoice(state.MemImage, 1, kColPower, 2);  // no such entry: nothing stored
+  StoreChannelChoice(state.MemImage, 1, kColRxFreq, 0);  // no list there
+  EXPECT_EQ(record(1), (Bytes{0x50, 0x22, 0x55, 0x14, 0x50, 0x22, 0x55, 0x14, 0, 0, 0, 0, 0, 0, 0xF1, 0x44}));
+}
+
 TEST_F(Codec, ShowingAnEmptyChannelErasesItsRecordAndName) {
   putRecord(5, {0xFF, 0x22, 0x55, 0x14, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8});
   putName(5, {'A', 'B', 'C', 'D', 'E', 'F', 1, 2});
