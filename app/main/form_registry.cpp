@@ -2,6 +2,7 @@
 
 #include "comm_forms.h"
 #include "file_dialogs.h"
+#include "frm_dtmf.h"
 #include "frm_chann.h"
 #include "main_forms.h"
 
@@ -14,6 +15,7 @@ void RegisterAllForms(FormHost& host) {
   RegisterCommForms(host);
   RegisterFileForms(host);
   RegisterChannelEditor(host);
+  RegisterDtmfEditor(host);
 }
 
 }  // namespace brel

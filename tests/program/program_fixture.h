@@ -176,6 +176,36 @@ class ProgramFixture : public ::testing::Test {
     QCoreApplication::processEvents();
   }
 
+  // --- the main window's parameter files ---------------------------------------
+
+  QLineEdit* nameBox(FormId dialog) const {
+    Form* form = child(dialog);
+    return form ? form->findChild<QLineEdit*>("Text1") : nullptr;
+  }
+  // File > Save, a name typed over the "*.dat" the box offers, Confirm.
+  void saveAs(const QString& name) {
+    menu("File_save");
+    QLineEdit* box = nameBox(FormId::Form_save_chann);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "*.dat");
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, name);
+    press(button(FormId::Form_save_chann, "Command_enter"));
+  }
+  // File > Open, the file picked from the dialog's file list, Confirm.
+  void open(const QString& name) {
+    menu("File_Open");
+    Form* dialog = child(FormId::Form_open_chann);
+    ASSERT_NE(dialog, nullptr);
+    auto* files = dialog->findChild<QListWidget*>("File1");
+    ASSERT_NE(files, nullptr);
+    const QList<QListWidgetItem*> found = files->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(found.front()).center());
+    EXPECT_EQ(nameBox(FormId::Form_open_chann)->text(), name);
+    press(button(FormId::Form_open_chann, "Command_enter"));
+  }
+
   // --- the channel grid ------------------------------------------------------
 
   QModelIndex cell(int channel, int col) const { return editor()->model()->cellIndex(channel, col); }

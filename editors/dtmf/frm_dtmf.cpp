@@ -1,0 +1,452 @@
+#include "frm_dtmf.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <algorithm>
+
+#include "default_contents.h"
+#include "dtmf_texts.h"
+
+namespace brel::dtmf {
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The character a key enters: 8 for backspace, 0 for a key that enters
+// nothing (navigation, Enter, Esc, Tab, control combinations), which the
+// line edit handles itself.
+char32_t TypedCharacter(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Backspace) return 8;
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
+  const QList<uint> text = key.text().toUcs4();
+  if (text.isEmpty()) return 0;
+  const char32_t ch = text.front();
+  return ch < 0x20 || ch == 0x7F ? 0 : ch;
+}
+
+// Layout, in pixels.
+constexpr int kRowHeight = 22;
+constexpr int kFrameWidth = 560;
+constexpr int kEncodeFrameHeight = 384;
+constexpr int kRightColumn = 280;
+
+}  // namespace
+
+frm_dtmf::frm_dtmf(AppContext& context) : Form(context, FormId::frm_dtmf), form_(context.state, context.messages) {
+  buildEncodeFrame();
+  buildHiddenFrames();
+
+  auto button = [this](const char* name, int left, int top) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(name);
+    b->setGeometry(left, top, 85, 28);
+    return b;
+  };
+  const int right = 8 + kFrameWidth;
+  defaultButton_ = button("Command_def", right - 2 * 85 - 10, 8 + kEncodeFrameHeight + 4);
+  closeButton_ = button("Command_close", right - 85, 8 + kEncodeFrameHeight + 4);
+  readButton_ = button("Command_read", right - 2 * 85 - 10, 8 + kEncodeFrameHeight + 36);
+  writeButton_ = button("Command_Write", right - 85, 8 + kEncodeFrameHeight + 36);
+  readButton_->hide();
+  writeButton_->hide();
+
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName("ProgressBar1");
+  progressBar_->setRange(0, 100);
+  progressBar_->setGeometry(8, 8 + kEncodeFrameHeight + 36, 250, 24);
+  progressBar_->hide();
+  statusLabel_ = new QLabel(this);
+  statusLabel_->setObjectName("Label_tr_count");
+  statusLabel_->setGeometry(8, 8 + kEncodeFrameHeight + 8, 250, 20);
+
+  connect(defaultButton_, &QPushButton::clicked, this, [this] { Command_def_Click(); });
+  connect(closeButton_, &QPushButton::clicked, this, [this] { Command_close_Click(); });
+  bindControls();
+}
+
+frm_dtmf::~frm_dtmf() = default;
+
+void frm_dtmf::buildEncodeFrame() {
+  encodeFrame_ = new QGroupBox(this);
+  encodeFrame_->setObjectName("Frame_encode");
+  encodeFrame_->setGeometry(8, 4, kFrameWidth, kEncodeFrameHeight);
+  encodeFrame_->hide();  // stored hidden; the load handling shows it
+
+  auto label = [](QWidget* parent, const QString& name, int left, int top, int width) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(left, top, width, 18);
+    return l;
+  };
+  label(encodeFrame_, "Label_encode_xh", 12, 22, 70);
+  label(encodeFrame_, "Label_tx_encode", 90, 22, 150);
+  for (int i = 0; i < addr::kDtmfGroupCount; ++i) {
+    const int top = 44 + kRowHeight * i;
+    QLabel* number = label(encodeFrame_, QString("Label_xh(%1)").arg(i), 12, top + 1, 50);
+    number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* edit = new QLineEdit(encodeFrame_);
+    edit->setObjectName(QString("Text_tx_Encode(%1)").arg(i));
+    edit->setGeometry(90, top, 150, kRowHeight - 2);
+    groups_[static_cast<std::size_t>(i)] = edit;
+  }
+
+  auto list = [this](const char* name, int top) {
+    auto* combo = new QComboBox(encodeFrame_);
+    combo->setObjectName(name);
+    combo->setGeometry(kRightColumn, top, 120, 24);
+    combo->setEditable(true);
+    // Typed text is never stored and never becomes an entry: only a choice
+    // from the list counts.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
+    combo->setMaxVisibleItems(15);
+    return combo;
+  };
+  label(encodeFrame_, "Label_dtmf_ontime", kRightColumn, 26, 270);
+  onTime_ = list("Combo_Enc_ys1", 46);
+  label(encodeFrame_, "Label_dtmf_offtime", kRightColumn, 80, 270);
+  offTime_ = list("Combo_Enc_ys2", 100);
+  label(encodeFrame_, "Label_Group_code", kRightColumn, 134, 270);
+  groupCall_ = list("Combo_Enc_qh", 154);
+  groupCall_->setEnabled(false);  // stored disabled: the code is shown, never chosen
+
+  aniFrame_ = new QGroupBox(encodeFrame_);
+  aniFrame_->setObjectName("Frame_ANI_Code");
+  aniFrame_->setGeometry(kRightColumn, 192, 260, 108);
+  stateFrame_ = new QGroupBox(encodeFrame_);
+  stateFrame_->setObjectName("Frame_State");
+  stateFrame_->setGeometry(kRightColumn, 306, 260, 70);
+  stateFrame_->hide();
+
+  auto box = [](QWidget* parent, const char* name, int left, int top, int width) {
+    auto* b = new QCheckBox(parent);
+    b->setObjectName(name);
+    b->setGeometry(left, top, width, 20);
+    return b;
+  };
+  auto* ani = new QLineEdit(aniFrame_);
+  ani->setObjectName(Spec(CodeField::Ani).control);
+  ani->setGeometry(12, 24, 120, kRowHeight);
+  codes_[static_cast<std::size_t>(CodeField::Ani)] = ani;
+  boxes_[static_cast<std::size_t>(FlagBox::PttP)] = box(aniFrame_, Spec(FlagBox::PttP).control, 12, 54, 240);
+  boxes_[static_cast<std::size_t>(FlagBox::PttS)] = box(aniFrame_, Spec(FlagBox::PttS).control, 12, 78, 240);
+  boxes_[static_cast<std::size_t>(FlagBox::RX)] = box(stateFrame_, Spec(FlagBox::RX).control, 12, 22, 200);
+  boxes_[static_cast<std::size_t>(FlagBox::Tx)] = box(stateFrame_, Spec(FlagBox::Tx).control, 12, 44, 200);
+}
+
+void frm_dtmf::buildHiddenFrames() {
+  auto label = [](QWidget* parent, const char* name, int left, int top, int width) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setGeometry(left, top, width, 18);
+    return l;
+  };
+  auto code = [this](QWidget* parent, CodeField f, int left, int top) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(Spec(f).control);
+    edit->setGeometry(left, top, 90, kRowHeight);
+    codes_[static_cast<std::size_t>(f)] = edit;
+  };
+
+  const int decodeTop = 8 + kEncodeFrameHeight + 72;
+  decodeFrame_ = new QGroupBox(this);
+  decodeFrame_->setObjectName("Frame_Decode");
+  decodeFrame_->setGeometry(8, decodeTop, kFrameWidth, 86);
+  decodeFrame_->hide();
+  const char* const decodeLabels[] = {"Label_xc", "Label_jt", "Label_bj", "Label_yy", "Label_yb", "Label_kj"};
+  for (int k = 0; k < 6; ++k) {
+    const int left = 12 + 180 * (k % 3);
+    const int top = 24 + 30 * (k / 3);
+    label(decodeFrame_, decodeLabels[k], left, top + 2, 80);
+    code(decodeFrame_, static_cast<CodeField>(k), left + 82, top);
+  }
+
+  ctrlFrame_ = new QGroupBox(this);
+  ctrlFrame_->setObjectName("Frame_Ctrl");
+  ctrlFrame_->setGeometry(8, decodeTop + 92, kFrameWidth, 140);
+  ctrlFrame_->hide();
+  ctrlEnable_ = new QCheckBox(ctrlFrame_);
+  ctrlEnable_->setObjectName("Check_Ctrl_En");
+  ctrlEnable_->setGeometry(12, 22, 400, 20);
+  label(ctrlFrame_, "Label_xcjtyyybkj_2", 240, 46, 310);
+  label(ctrlFrame_, "Label_xcjtyyybkj_1", 240, 62, 310);
+  const struct {
+    const char* label;
+    CodeField field;
+    FlagBox first;
+    int top;
+  } rows[] = {{"Label_PID", CodeField::MID, FlagBox::M0, 84}, {"Label_SID", CodeField::SID, FlagBox::S0, 110}};
+  for (const auto& row : rows) {
+    label(ctrlFrame_, row.label, 12, row.top + 2, 120);
+    code(ctrlFrame_, row.field, 136, row.top);
+    for (int k = 0; k < kRightsCount; ++k) {
+      const FlagBox b = static_cast<FlagBox>(static_cast<int>(row.first) + k);
+      auto* check = new QCheckBox(ctrlFrame_);
+      check->setObjectName(Spec(b).control);
+      check->setGeometry(250 + 60 * k, row.top + 2, 20, 20);
+      boxes_[static_cast<std::size_t>(b)] = check;
+    }
+  }
+}
+
+void frm_dtmf::bindControls() {
+  for (int i = 0; i < addr::kDtmfGroupCount; ++i) {
+    QLineEdit* edit = groups_[static_cast<std::size_t>(i)];
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+      if (!syncing_) form_.groupTextEdited(i, text.toStdString());
+    });
+  }
+  for (int f = 0; f < kCodeFieldCount; ++f) {
+    QLineEdit* edit = codes_[static_cast<std::size_t>(f)];
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) {
+      if (syncing_) return;
+      form_.codeFields[static_cast<std::size_t>(f)].setText(text.toStdString());
+      syncWidgets();
+    });
+  }
+  for (int b = 0; b < kFlagBoxCount; ++b) {
+    connect(boxes_[static_cast<std::size_t>(b)], &QCheckBox::toggled, this, [this, b](bool on) {
+      if (syncing_) return;
+      form_.flagBoxes[static_cast<std::size_t>(b)].setChecked(on);
+      syncWidgets();
+    });
+  }
+  connect(ctrlEnable_, &QCheckBox::toggled, this, [this](bool on) {
+    if (syncing_) return;
+    form_.Check_Ctrl_En.setChecked(on);
+    syncWidgets();
+  });
+  const std::pair<QComboBox*, PlainList*> lists[] = {
+      {onTime_, &form_.Combo_Enc_ys1}, {offTime_, &form_.Combo_Enc_ys2}, {groupCall_, &form_.Combo_Enc_qh}};
+  for (const auto& [combo, plain] : lists) {
+    connect(combo, &QComboBox::currentIndexChanged, this, [this, plain = plain](int index) {
+      if (syncing_) return;
+      plain->select(index);
+      syncWidgets();
+    });
+  }
+}
+
+void frm_dtmf::syncWidgets() {
+  const bool outer = !syncing_;
+  syncing_ = true;
+  auto text = [](QLineEdit* edit, const PlainTextBox& box) {
+    const QString shown = Q(box.text());
+    if (edit->text() != shown) edit->setText(shown);
+    edit->setEnabled(box.enabled());
+  };
+  auto check = [](QCheckBox* widget, const PlainCheckBox& box) {
+    widget->setChecked(box.checked());
+    widget->setEnabled(box.enabled());
+  };
+  for (int i = 0; i < addr::kDtmfGroupCount; ++i)
+    text(groups_[static_cast<std::size_t>(i)], form_.Text_tx_Encode[static_cast<std::size_t>(i)]);
+  for (int f = 0; f < kCodeFieldCount; ++f)
+    text(codes_[static_cast<std::size_t>(f)], form_.codeFields[static_cast<std::size_t>(f)]);
+  for (int b = 0; b < kFlagBoxCount; ++b)
+    check(boxes_[static_cast<std::size_t>(b)], form_.flagBoxes[static_cast<std::size_t>(b)]);
+  check(ctrlEnable_, form_.Check_Ctrl_En);
+  for (auto [combo, plain] : {std::pair{onTime_, &form_.Combo_Enc_ys1}, std::pair{offTime_, &form_.Combo_Enc_ys2},
+                              std::pair{groupCall_, &form_.Combo_Enc_qh}}) {
+    if (combo->count() != plain->count()) {
+      combo->clear();
+      for (const std::string& entry : plain->entries()) combo->addItem(Q(entry));
+    }
+    if (combo->currentIndex() != plain->selectedIndex()) combo->setCurrentIndex(plain->selectedIndex());
+    combo->setEnabled(plain->enabled());
+  }
+  // The group-call field shows its code as text, chosen or not.
+  if (groupCall_->currentText() != Q(form_.Combo_Enc_qh.text())) groupCall_->setEditText(Q(form_.Combo_Enc_qh.text()));
+  if (outer) syncing_ = false;
+}
+
+void frm_dtmf::loadHandling() {
+  state().FormOpenFlags.DtmfFormOpen = -1;
+  const QSize main = host().mainWindowSize();
+  placeCentred(QSize(static_cast<int>(main.width() / 1.3), static_cast<int>(main.height() / 1.7)));
+  encodeFrame_->show();
+  setCaptions();
+  form_.FillDtmfCombos();
+  for (int k = 0; k < addr::kDtmfGroupCount; ++k)
+    findChild<QLabel*>(QString("Label_xh(%1)").arg(k))->setText(QString::number(k + 1));
+  syncWidgets();
+  form_.ShowDtmfSettings();
+  syncWidgets();
+
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    if (QMdiArea* area = sub->mdiArea()) {
+      // Activation is this window becoming the active child window; losing
+      // that to another child window stores what is being typed.
+      activation_ = connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* now) {
+        if (now == nullptr) return;
+        if (now == sub && !active_) {
+          active_ = true;
+          Form_Activate();
+        } else if (now != sub && active_) {
+          active_ = false;
+          commitPendingEdit();
+        }
+      });
+    }
+  }
+}
+
+void frm_dtmf::setCaptions() {
+  const std::int16_t language = state().LanguageFlag;
+  const Qt::Alignment idAlignment = language != 0 ? Qt::AlignHCenter : Qt::AlignRight;
+  for (const char* name : {"Label_PID", "Label_SID"})
+    findChild<QLabel*>(name)->setAlignment(idAlignment | Qt::AlignVCenter);
+  for (const Caption& caption : kCaptions) {
+    const QString text = Q(Pick(language, caption.text));
+    if (caption.control[0] == '\0') {
+      setWindowTitle(text);
+      continue;
+    }
+    QWidget* widget = findChild<QWidget*>(caption.control);
+    if (auto* l = qobject_cast<QLabel*>(widget)) l->setText(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(widget)) b->setText(text);
+    else if (auto* g = qobject_cast<QGroupBox*>(widget)) g->setTitle(text);
+  }
+}
+
+bool frm_dtmf::queryUnload() {
+  if (busy()) {
+    warn(kCloseRefusedEditorText);
+    return false;
+  }
+  return true;
+}
+
+void frm_dtmf::unloadHandling() {
+  QObject::disconnect(activation_);
+  commitPendingEdit();
+  state().FormOpenFlags.DtmfFormOpen = 0;
+}
+
+void frm_dtmf::commitPendingEdit() {
+  form_.commitPendingEdit();
+  syncWidgets();
+}
+
+void frm_dtmf::Form_Activate() {
+  form_.ShowDtmfSettings();
+  syncWidgets();
+}
+
+void frm_dtmf::showArea() { Form_Activate(); }
+
+void frm_dtmf::Command_def_Click() {
+  if (busy()) {
+    warn(kBusyText);
+    return;
+  }
+  LoadDtmfDefaults(state().MemImage);
+  form_.ShowDtmfSettings();
+  syncWidgets();
+}
+
+void frm_dtmf::Command_close_Click() {
+  if (busy()) {
+    warn(kBusyText);
+    return;
+  }
+  host().unloadForm(FormId::frm_dtmf);
+}
+
+bool frm_dtmf::busy() const { return false; }
+
+void frm_dtmf::showProgress(int value) {
+  progressBar_->setValue(std::clamp(value, 0, 100));
+  progressBar_->show();
+}
+
+void frm_dtmf::setStatusText(const std::string& text) { statusLabel_->setText(Q(text)); }
+
+int frm_dtmf::groupIndex(QObject* widget) const {
+  auto it = std::find(groups_.begin(), groups_.end(), widget);
+  return it == groups_.end() ? -1 : static_cast<int>(it - groups_.begin());
+}
+
+int frm_dtmf::codeIndex(QObject* widget) const {
+  auto it = std::find(codes_.begin(), codes_.end(), widget);
+  return it == codes_.end() ? -1 : static_cast<int>(it - codes_.begin());
+}
+
+bool frm_dtmf::userMovedFocusWithin(const QFocusEvent* event) const {
+  switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+      break;
+    default:
+      return false;  // a message box, a popup, the window losing the focus, a focus given back
+  }
+  QWidget* next = QApplication::focusWidget();
+  return next != nullptr && isAncestorOf(next);
+}
+
+bool frm_dtmf::eventFilter(QObject* watched, QEvent* event) {
+  const int g = groupIndex(watched);
+  const int c = codeIndex(watched);
+  // Once unloaded, the widgets' last focus moves are no edits of the user's.
+  if ((g < 0 && c < 0) || host().form(FormId::frm_dtmf) != this) return Form::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      const char32_t ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
+      if (ch == 0) break;
+      if (c >= 0) {
+        const bool enter = form_.codeKeyPress(static_cast<CodeField>(c), ch);
+        syncWidgets();
+        if (!enter) return true;
+      } else {
+        form_.groupKeyPress(g, ch);
+        syncWidgets();
+      }
+      break;
+    }
+    case QEvent::FocusIn:
+      if (g >= 0) form_.groupFocused(g);
+      break;
+    case QEvent::FocusOut:
+      if (!userMovedFocusWithin(static_cast<QFocusEvent*>(event))) break;
+      if (g >= 0) {
+        form_.leaveGroup(g);
+        syncWidgets();
+      } else {
+        // Once the focus has settled, so a message does not come in the
+        // middle of the move.
+        QMetaObject::invokeMethod(this, [this, c] { runCodeLeave(static_cast<CodeField>(c)); }, Qt::QueuedConnection);
+      }
+      break;
+    default:
+      break;
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void frm_dtmf::runCodeLeave(CodeField f) {
+  if (host().form(FormId::frm_dtmf) != this) return;  // closed meanwhile
+  const bool back = form_.leaveCode(f);
+  syncWidgets();
+  // Given back once, for a reason that runs no other field's leave rule.
+  if (back) codes_[static_cast<std::size_t>(f)]->setFocus(Qt::OtherFocusReason);
+}
+
+void frm_dtmf::warn(const Bilingual& text) const {
+  context().messages.show(Warn(state().LanguageFlag, kTitlePromptLower, text));
+}
+
+}  // namespace brel::dtmf
+
+namespace brel {
+void RegisterDtmfEditor(FormHost& host) {
+  host.registerForm(FormId::frm_dtmf, [](AppContext& context) -> Form* { return new dtmf::frm_dtmf(context); });
+}
+}  // namespace brel

@@ -1,0 +1,106 @@
+// The DTMF editor window: the encode frame (fifteen encode groups, the on
+// and off times, the group-call code, the own identity with its PTT-ID
+// boxes), Default and Close.  The frames with the function codes, the state
+// flags and the control identities are kept hidden but filled and handled,
+// and so are the window's own Read and Write.  Everything the widgets show
+// lives in DtmfForm; the window mirrors it and feeds the user's keys, edits,
+// clicks and focus moves back to it.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <array>
+#include <memory>
+
+#include "dtmf_form.h"
+#include "form.h"
+
+namespace brel::dtmf {
+
+class frm_dtmf : public Form {
+  Q_OBJECT
+ public:
+  explicit frm_dtmf(AppContext& context);
+  ~frm_dtmf() override;
+
+  void loadHandling() override;
+  bool queryUnload() override;
+  void unloadHandling() override;
+  // Stores the encode group that holds the focus (or was typed into).
+  void commitPendingEdit() override;
+
+  void Form_Activate();
+  void Command_def_Click();
+  void Command_close_Click();
+
+  // The window's own exchange runs: Default and Close refuse.
+  bool busy() const;
+
+  DtmfForm& form() { return form_; }
+  QLineEdit* group(int i) const { return groups_[static_cast<std::size_t>(i)]; }
+  QLineEdit* codeField(CodeField f) const { return codes_[static_cast<std::size_t>(f)]; }
+  QCheckBox* flagBox(FlagBox b) const { return boxes_[static_cast<std::size_t>(b)]; }
+  QCheckBox* controlSwitch() const { return ctrlEnable_; }
+  QComboBox* onTime() const { return onTime_; }
+  QComboBox* offTime() const { return offTime_; }
+  QComboBox* groupCall() const { return groupCall_; }
+  QProgressBar* progressBar() const { return progressBar_; }
+  QLabel* statusLabel() const { return statusLabel_; }
+
+  // The window's own exchange shows these (DtmfTransfer calls them).
+  void showProgress(int value);
+  void setStatusText(const std::string& text);
+  void showArea();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildEncodeFrame();
+  void buildHiddenFrames();
+  void setCaptions();
+  void bindControls();
+  // Every widget from DtmfForm.
+  void syncWidgets();
+  void runCodeLeave(CodeField f);
+  int groupIndex(QObject* widget) const;
+  int codeIndex(QObject* widget) const;
+  bool userMovedFocusWithin(const QFocusEvent* event) const;
+  void warn(const Bilingual& text) const;
+
+  DtmfForm form_;
+  QGroupBox* encodeFrame_;
+  QGroupBox* aniFrame_;
+  QGroupBox* stateFrame_;
+  QGroupBox* decodeFrame_;
+  QGroupBox* ctrlFrame_;
+  std::array<QLineEdit*, addr::kDtmfGroupCount> groups_{};
+  std::array<QLineEdit*, kCodeFieldCount> codes_{};
+  std::array<QCheckBox*, kFlagBoxCount> boxes_{};
+  QCheckBox* ctrlEnable_ = nullptr;
+  QComboBox* onTime_ = nullptr;
+  QComboBox* offTime_ = nullptr;
+  QComboBox* groupCall_ = nullptr;
+  QPushButton* defaultButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  QPushButton* readButton_ = nullptr;
+  QPushButton* writeButton_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  QLabel* statusLabel_ = nullptr;
+  QMetaObject::Connection activation_;
+  bool active_ = false;
+  bool syncing_ = false;
+};
+
+}  // namespace brel::dtmf
+
+namespace brel {
+// Registers frm_dtmf with the host.
+void RegisterDtmfEditor(FormHost& host);
+}  // namespace brel

@@ -1,0 +1,287 @@
+// The DTMF editor as a user meets it: Edit > DTMF in the whole program,
+// clicks, typing, Tab, the close box, File > Save and File > Open.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+
+#include "default_contents.h"
+#include "frm_dtmf.h"
+#include "program_fixture.h"
+
+namespace brel::program_test {
+namespace {
+
+using dtmf::CodeField;
+using dtmf::FlagBox;
+using dtmf::frm_dtmf;
+
+class DtmfWindow : public ProgramFixture {
+ protected:
+  frm_dtmf* dtmf() const { return dynamic_cast<frm_dtmf*>(child(FormId::frm_dtmf)); }
+  frm_dtmf* openDtmf() {
+    menu("Dtmf_edit");
+    frm_dtmf* window = dtmf();
+    EXPECT_NE(window, nullptr);
+    return window;
+  }
+  QLineEdit* group(int i) const { return dtmf()->group(i); }
+  QLineEdit* ani() const { return dtmf()->codeField(CodeField::Ani); }
+  std::string shown(QLineEdit* edit) const { return edit->text().toStdString(); }
+  void clickInto(QWidget* widget) {
+    ASSERT_TRUE(widget->isVisible() && widget->isEnabled()) << widget->objectName().toStdString();
+    QTest::mouseClick(widget, Qt::LeftButton);
+    QCoreApplication::processEvents();
+  }
+  void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+  void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    QCoreApplication::processEvents();
+  }
+  void tab() { key(Qt::Key_Tab); }
+  void paste(const QString& text) {
+    QApplication::clipboard()->setText(text);
+    key(Qt::Key_V, Qt::ControlModifier);
+  }
+  Row bytes(int address, int count) const {
+    Row out;
+    for (int a = address; a < address + count; ++a) out.push_back(state().MemImage.byte(a));
+    return out;
+  }
+  static Row Padded(Row leading, std::size_t length) {
+    leading.resize(length, 0xFF);
+    return leading;
+  }
+  std::vector<Row> area() const { return imageRows(176, 207); }
+  std::vector<std::string> titles() const {
+    std::vector<std::string> out;
+    for (const Message& m : messages().shown) out.push_back(m.title);
+    return out;
+  }
+};
+
+TEST_F(DtmfWindow, EditDtmfShowsTheEncodeFrameAndTheStartUpSettings) {
+  start();
+  const std::vector<Row> before = area();
+  frm_dtmf* window = openDtmf();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), "DTMF Encode/Decode ");
+  EXPECT_EQ(state().FormOpenFlags.DtmfFormOpen, -1);
+  EXPECT_EQ(window->parentWidget()->size(),
+            QSize(static_cast<int>(this->window().size().width() / 1.3), static_cast<int>(this->window().size().height() / 1.7)));
+  for (const char* name : {"Frame_encode", "Frame_ANI_Code", "Command_def", "Command_close"})
+    EXPECT_TRUE(window->findChild<QWidget*>(name)->isVisible()) << name;
+  for (const char* name : {"Frame_State", "Frame_Decode", "Frame_Ctrl", "Command_read", "Command_Write"})
+    EXPECT_FALSE(window->findChild<QWidget*>(name)->isVisible()) << name;
+  EXPECT_EQ(window->findChild<QGroupBox*>("Frame_encode")->title(), "DTMF Encode");
+  EXPECT_EQ(window->findChild<QLabel*>("Label_xh(14)")->text(), "15");
+  EXPECT_EQ(window->findChild<QPushButton*>("Command_def")->text(), "Default");
+
+  EXPECT_EQ(shown(group(0)), "20202");
+  EXPECT_EQ(shown(group(14)), "30303");
+  for (int g = 1; g < 14; ++g) EXPECT_EQ(shown(group(g)), "") << g;
+  EXPECT_EQ(window->onTime()->currentText(), "80");
+  EXPECT_EQ(window->offTime()->currentText(), "80");
+  EXPECT_EQ(window->onTime()->count(), 196);
+  EXPECT_EQ(window->groupCall()->currentText(), "*");
+  EXPECT_FALSE(window->groupCall()->isEnabled());
+  EXPECT_EQ(window->groupCall()->count(), 5);
+  EXPECT_EQ(shown(ani()), "80808");
+  EXPECT_TRUE(window->flagBox(FlagBox::PttS)->isChecked());
+  EXPECT_FALSE(window->flagBox(FlagBox::PttP)->isChecked());
+  EXPECT_EQ(window->flagBox(FlagBox::PttS)->text(), "Release PTT to Send");
+  EXPECT_EQ(area(), before);
+  EXPECT_TRUE(messages().shown.empty());
+}
+
+TEST_F(DtmfWindow, ErasedAreaShowsTheLastTimesAndStoresWhatItAdjusted) {
+  start();
+  state().MemImage.fill(176, 206, 0, 15, 0xFF);
+  frm_dtmf* window = openDtmf();
+  EXPECT_EQ(window->onTime()->currentText(), "2000");
+  EXPECT_EQ(window->groupCall()->currentText(), "");
+  EXPECT_EQ(shown(ani()), "");
+  EXPECT_EQ(bytes(0x0CB2, 2), (Row{0xC3, 0xC3}));
+  EXPECT_EQ(bytes(0x0C9F, 1), (Row{1}));
+}
+
+TEST_F(DtmfWindow, EncodeGroupsStoreWhenLeft) {
+  start();
+  state().MemImage.at(179, 0) = 1;  // group 4 stored as 1, FF, 3
+  state().MemImage.at(179, 2) = 3;
+  state().MemImage.at(179, 9) = 7;
+  openDtmf();
+  clickInto(group(2));
+  ASSERT_EQ(QApplication::focusWidget(), group(2));
+  keys("1a#");
+  EXPECT_EQ(imageRow(178), Row(16, 0xFF));
+  tab();
+  EXPECT_EQ(imageRow(178), Padded({1, 13, 12}, 16));
+  EXPECT_EQ(shown(group(2)), "1A#");
+  // Tab went on to group 4, which is passed through and rewritten.
+  ASSERT_EQ(QApplication::focusWidget(), group(3));
+  EXPECT_EQ(shown(group(3)), "13");
+  tab();
+  EXPECT_EQ(imageRow(179), Padded({1, 3}, 16));
+
+  clickInto(group(2));
+  key(Qt::Key_A, Qt::ControlModifier);
+  keys("x1234");
+  clickInto(group(5));
+  EXPECT_EQ(bytes(0x0B20, 5), (Row{0xFF, 1, 2, 3, 4}));
+  EXPECT_EQ(shown(group(2)), "");
+  EXPECT_TRUE(messages().shown.empty());
+}
+
+TEST_F(DtmfWindow, FullGroupStartsAnewOnlyWithATypedCharacter) {
+  start();
+  openDtmf();
+  clickInto(group(0));
+  key(Qt::Key_Return);
+  key(Qt::Key_Escape);
+  key(Qt::Key_C, Qt::ControlModifier);
+  key(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(shown(group(0)), "20202");
+  keys("7");
+  EXPECT_EQ(shown(group(0)), "7");
+  tab();
+  EXPECT_EQ(imageRow(176), Padded({7}, 16));
+}
+
+TEST_F(DtmfWindow, OwnIdentityTypingAndLeaving) {
+  start();
+  frm_dtmf* window = openDtmf();
+  clickInto(ani());
+  keys("q");  // a letter in a full identity changes nothing
+  EXPECT_EQ(shown(ani()), "80808");
+  keys("123456");
+  EXPECT_EQ(shown(ani()), "6");
+  EXPECT_EQ(bytes(0x0CAA, 5), Padded({6}, 5));
+  tab();
+  EXPECT_EQ(messages().texts(), std::vector<std::string>{" The Group Digits range is 3 - 5 Bits."});
+  EXPECT_EQ(titles(), std::vector<std::string>{"Operate Prompt"});
+  EXPECT_EQ(QApplication::focusWidget(), ani());
+  EXPECT_EQ(shown(ani()), "6");
+
+  // Emptied: no code, left without a word.
+  messages().shown.clear();
+  key(Qt::Key_Backspace);
+  tab();
+  EXPECT_TRUE(messages().shown.empty());
+  EXPECT_EQ(QApplication::focusWidget(), window->flagBox(FlagBox::PttP));
+  EXPECT_EQ(bytes(0x0CAA, 5), Row(5, 0xFF));
+
+  clickInto(ani());
+  paste("12a");
+  EXPECT_EQ(bytes(0x0CAA, 5), Padded({1, 2, 13}, 5));
+  tab();
+  EXPECT_EQ(messages().texts(), std::vector<std::string>{"Groupdigits only by 0 to 9 and* # A B C D."});
+  EXPECT_EQ(titles(), std::vector<std::string>{"Operate Prompt\""});
+  EXPECT_EQ(titles()[0].size(), 15u);
+  EXPECT_EQ(shown(ani()), "");
+  EXPECT_EQ(bytes(0x0CAA, 5), Row(5, 0xFF));
+  EXPECT_EQ(QApplication::focusWidget(), ani());
+}
+
+TEST_F(DtmfWindow, RefusedFieldTakesTheFocusBackOnceAndRunsNoOtherLeaveRule) {
+  start();
+  frm_dtmf* window = openDtmf();
+  // The hidden decode frame, shown here so its fields can take the focus.
+  window->findChild<QGroupBox*>("Frame_Decode")->show();
+  QLineEdit* inspection = window->codeField(CodeField::XC);
+  QLineEdit* monitor = window->codeField(CodeField::JT);
+  clickInto(monitor);
+  key(Qt::Key_A, Qt::ControlModifier);
+  keys("12");
+  clickInto(inspection);
+  EXPECT_EQ(messages().shown.size(), 1u);  // monitor refused
+  EXPECT_EQ(QApplication::focusWidget(), monitor);
+  messages().shown.clear();
+  // Inspection was never left by the user: its own two digits go unremarked
+  // while the focus comes back to monitor.
+  key(Qt::Key_A, Qt::ControlModifier);
+  keys("345");
+  tab();
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  EXPECT_TRUE(messages().shown.empty());
+  EXPECT_EQ(QApplication::focusWidget(), window->codeField(CodeField::BJ));
+  EXPECT_EQ(bytes(0x0C85, 5), Padded({3, 4, 5}, 5));
+}
+
+TEST_F(DtmfWindow, TypedTimeIsNeverStoredOnlyAChoice) {
+  start();
+  frm_dtmf* window = openDtmf();
+  clickInto(window->onTime()->lineEdit());
+  key(Qt::Key_A, Qt::ControlModifier);
+  keys("100");
+  key(Qt::Key_Return);
+  tab();
+  EXPECT_EQ(bytes(0x0CB2, 1), (Row{3}));
+  EXPECT_EQ(window->onTime()->count(), 196);
+  window->offTime()->setFocus();
+  key(Qt::Key_Down);
+  EXPECT_EQ(window->offTime()->currentText(), "90");
+  EXPECT_EQ(bytes(0x0CB3, 1), (Row{4}));
+}
+
+TEST_F(DtmfWindow, GroupTypedButNotLeftReachesTheFileAndSurvivesTheCloseBox) {
+  start();
+  openDtmf();
+  clickInto(group(2));
+  keys("1a#");
+  ASSERT_NO_FATAL_FAILURE(saveAs("dtmf.dat"));
+  QFile file(folder.filePath("dtmf.dat"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  ASSERT_GT(lines.size(), 179);
+  EXPECT_TRUE(lines[178].startsWith(" 1  13  12  255  255 ")) << lines[178].toStdString();
+
+  menu("Dtmf_edit");
+  clickInto(group(4));
+  keys("9*");
+  qobject_cast<QMdiSubWindow*>(dtmf()->parentWidget())->close();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(dtmf(), nullptr);
+  EXPECT_EQ(state().FormOpenFlags.DtmfFormOpen, 0);
+  EXPECT_EQ(imageRow(180), Padded({9, 11}, 16));
+}
+
+TEST_F(DtmfWindow, DefaultCloseReopenAndFileOpenReload) {
+  start();
+  state().MemImage.fill(207, 207, 0, 15, 0x11);
+  frm_dtmf* window = openDtmf();
+  clickInto(group(6));
+  keys("123");
+  window->flagBox(FlagBox::PttP)->click();
+  EXPECT_EQ(bytes(0x0CAF, 1), (Row{3}));
+  press(button(FormId::frm_dtmf, "Command_def"));
+  ProgramState expected;
+  LoadDtmfDefaults(expected.MemImage);
+  for (int r = 176; r <= 207; ++r)
+    for (int c = 0; c < 16; ++c) EXPECT_EQ(state().MemImage.at(r, c), expected.MemImage.at(r, c)) << r << ' ' << c;
+  EXPECT_EQ(shown(group(6)), "");
+
+  clickInto(group(6));
+  keys("456");
+  press(button(FormId::frm_dtmf, "Command_close"));
+  EXPECT_EQ(dtmf(), nullptr);
+  EXPECT_EQ(state().FormOpenFlags.DtmfFormOpen, 0);
+  EXPECT_EQ(imageRow(182), Padded({4, 5, 6}, 16));
+  openDtmf();
+  EXPECT_EQ(shown(group(6)), "456");
+
+  // A file with other DTMF rows: the open window shows them.
+  ASSERT_NO_FATAL_FAILURE(saveAs("a.dat"));
+  clickInto(group(6));
+  key(Qt::Key_A, Qt::ControlModifier);
+  keys("789");
+  tab();
+  EXPECT_EQ(shown(group(6)), "789");
+  ASSERT_NO_FATAL_FAILURE(open("a.dat"));
+  ASSERT_NE(dtmf(), nullptr);
+  EXPECT_EQ(shown(group(6)), "456");
+}
+
+}  // namespace
+}  // namespace brel::program_test
