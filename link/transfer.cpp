@@ -13,6 +13,21 @@ bool Transfer::refuseIfBusy() {
   return true;
 }
 
+bool Transfer::refuseNonByteCells(const std::vector<int>& rows) {
+  const MemoryImage& image = ctx_.state.MemImage;
+  for (int row : rows) {
+    for (int c = 0; c < MemoryImage::kBytesPerRow; ++c) {
+      const int value = image.at(row, c);
+      if (value >= 0 && value <= 255) continue;
+      ctx_.messages.show(Message{Pick(ctx_.state.LanguageFlag, kTitlePromptLower),
+                                 texts::BadCellText(ctx_.state.LanguageFlag, row * MemoryImage::kBytesPerRow + c, value),
+                                 MessageIcon::Warning});
+      return true;
+    }
+  }
+  return false;
+}
+
 bool Transfer::closeRequested() {
   if (engine_.busy()) {
     say(kTitlePromptLower, kCloseRefusedText);

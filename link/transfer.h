@@ -34,6 +34,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "link_engine.h"
 #include "link_texts.h"
@@ -101,6 +102,11 @@ class Transfer : private LinkObserver {
   bool running() const { return engine_.running(); }
   // The busy message when busy (true), else nothing (false).
   bool refuseIfBusy();
+  // A write's own check before anything is sent: a cell of the image rows
+  // it sends that does not hold a byte value would reach the radio cut to
+  // its low eight bits.  The first such cell is named in a message and true
+  // returned; false when every cell is a byte.
+  bool refuseNonByteCells(const std::vector<int>& rows);
   // The close command: refused with the close message while busy (false);
   // otherwise the port closes, a pending retry is dropped, and true.
   bool closeRequested();

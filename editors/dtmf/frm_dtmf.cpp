@@ -9,6 +9,7 @@
 
 #include "default_contents.h"
 #include "dtmf_texts.h"
+#include "link_texts.h"
 
 namespace brel::dtmf {
 namespace {
@@ -64,6 +65,12 @@ frm_dtmf::frm_dtmf(AppContext& context) : Form(context, FormId::frm_dtmf), form_
 
   connect(defaultButton_, &QPushButton::clicked, this, [this] { Command_def_Click(); });
   connect(closeButton_, &QPushButton::clicked, this, [this] { Command_close_Click(); });
+  connect(readButton_, &QPushButton::clicked, this, [this] { Command_read_Click(); });
+  connect(writeButton_, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
+  if (context.link != nullptr)
+    transfer_ = std::make_unique<DtmfTransfer>(
+        link::LinkContext{context.state, context.messages, context.panels, *context.link},
+        static_cast<link::TransferView&>(*this));
   bindControls();
 }
 
@@ -326,6 +333,7 @@ bool frm_dtmf::queryUnload() {
 void frm_dtmf::unloadHandling() {
   QObject::disconnect(activation_);
   commitPendingEdit();
+  if (transfer_) transfer_->stop();
   state().FormOpenFlags.DtmfFormOpen = 0;
 }
 
@@ -338,8 +346,6 @@ void frm_dtmf::Form_Activate() {
   form_.ShowDtmfSettings();
   syncWidgets();
 }
-
-void frm_dtmf::showArea() { Form_Activate(); }
 
 void frm_dtmf::Command_def_Click() {
   if (busy()) {
@@ -356,15 +362,34 @@ void frm_dtmf::Command_close_Click() {
     warn(kBusyText);
     return;
   }
+  if (transfer_) transfer_->stop();
   host().unloadForm(FormId::frm_dtmf);
 }
 
-bool frm_dtmf::busy() const { return false; }
-
-void frm_dtmf::showProgress(int value) {
-  progressBar_->setValue(std::clamp(value, 0, 100));
-  progressBar_->show();
+void frm_dtmf::Command_read_Click() {
+  if (transfer_) {
+    transfer_->read();
+    return;
+  }
+  state().PortErrorFlag = -1;
+  context().messages.show(Warn(state().LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
 }
+
+void frm_dtmf::Command_Write_Click() {
+  if (!busy()) commitPendingEdit();  // the radio gets what was typed last
+  if (transfer_) {
+    transfer_->write();
+    return;
+  }
+  state().PortErrorFlag = -1;
+  context().messages.show(Warn(state().LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
+}
+
+bool frm_dtmf::busy() const { return transfer_ && transfer_->busy(); }
+
+void frm_dtmf::setProgressValue(int value) { progressBar_->setValue(std::clamp(value, 0, 100)); }
+
+void frm_dtmf::setProgressVisible(bool visible) { progressBar_->setVisible(visible); }
 
 void frm_dtmf::setStatusText(const std::string& text) { statusLabel_->setText(Q(text)); }
 

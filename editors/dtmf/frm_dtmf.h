@@ -19,11 +19,12 @@
 #include <memory>
 
 #include "dtmf_form.h"
+#include "dtmf_transfer.h"
 #include "form.h"
 
 namespace brel::dtmf {
 
-class frm_dtmf : public Form {
+class frm_dtmf : public Form, private link::TransferView {
   Q_OBJECT
  public:
   explicit frm_dtmf(AppContext& context);
@@ -38,6 +39,9 @@ class frm_dtmf : public Form {
   void Form_Activate();
   void Command_def_Click();
   void Command_close_Click();
+  // The window's own Read and Write (their buttons are stored hidden).
+  void Command_read_Click();
+  void Command_Write_Click();
 
   // The window's own exchange runs: Default and Close refuse.
   bool busy() const;
@@ -52,11 +56,7 @@ class frm_dtmf : public Form {
   QComboBox* groupCall() const { return groupCall_; }
   QProgressBar* progressBar() const { return progressBar_; }
   QLabel* statusLabel() const { return statusLabel_; }
-
-  // The window's own exchange shows these (DtmfTransfer calls them).
-  void showProgress(int value);
-  void setStatusText(const std::string& text);
-  void showArea();
+  const DtmfTransfer* transfer() const { return transfer_.get(); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +73,13 @@ class frm_dtmf : public Form {
   int codeIndex(QObject* widget) const;
   bool userMovedFocusWithin(const QFocusEvent* event) const;
   void warn(const Bilingual& text) const;
+
+  // TransferView
+  void setProgressValue(int value) override;
+  void setProgressVisible(bool visible) override;
+  void setStatusText(const std::string& text) override;
+  void beforeImageReplaced() override { commitPendingEdit(); }
+  void imageReplaced() override { Form_Activate(); }
 
   DtmfForm form_;
   QGroupBox* encodeFrame_;
@@ -96,6 +103,7 @@ class frm_dtmf : public Form {
   QMetaObject::Connection activation_;
   bool active_ = false;
   bool syncing_ = false;
+  std::unique_ptr<DtmfTransfer> transfer_;
 };
 
 }  // namespace brel::dtmf

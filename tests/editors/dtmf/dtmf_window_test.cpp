@@ -54,6 +54,48 @@ class DtmfWindow : public ProgramFixture {
     return leading;
   }
   std::vector<Row> area() const { return imageRows(176, 207); }
+
+  // A one-shot radio on the cable, the DTMF window set to its port.  Its
+  // DTMF area is the default one with a few changes the window shows.
+  sim::RadioSim& plugOneShotRadio(bool silentAfterTwoBlocks = false) {
+    sim::SimConfig config;
+    config.oneShot = true;
+    radio = std::make_unique<sim::RadioSim>(config);
+    ProgramState defaults;
+    LoadDtmfDefaults(defaults.MemImage);
+    for (int a = 0x0B00; a < 0x0D00; ++a) radio->memory()[a] = static_cast<std::uint8_t>(defaults.MemImage.byte(a));
+    for (int a = 0x0BF0; a < 0x0C80; ++a) radio->memory()[a] = static_cast<std::uint8_t>(a * 7 + 3);
+    for (int a = 0x0CC0; a < 0x0D00; ++a) radio->memory()[a] = 0x5A;
+    const std::pair<int, Row> changes[] = {{0x0B10, {1, 2, 3}}, {0x0CAA, {4, 5, 6, 0xFF, 0xFF}}, {0x0CB2, {10}}};
+    for (const auto& [address, values] : changes)
+      for (std::size_t i = 0; i < values.size(); ++i) radio->memory()[address + static_cast<int>(i)] = static_cast<std::uint8_t>(values[i]);
+    if (silentAfterTwoBlocks) radio->addFault(sim::Fault{sim::FaultKind::Disconnect, 2, 0, -1});
+    onLine = std::make_unique<sim::SimOnLine>(*radio, bus.plug(kCablePort));
+    state().PortNumber = kCablePort;
+    return *radio;
+  }
+  // Runs the exchange to its end, noting every progress the window shows.
+  std::vector<std::pair<int, std::string>> runExchange() {
+    std::vector<std::pair<int, std::string>> seen;
+    EXPECT_TRUE(runUntil([&] {
+      const std::pair<int, std::string> now{dtmf()->progressBar()->value(), dtmf()->statusLabel()->text().toStdString()};
+      if (seen.empty() || seen.back() != now) seen.push_back(now);
+      return !dtmf()->busy() && !dtmf()->transfer()->transfer().running();
+    }));
+    return seen;
+  }
+  struct Limits {
+    double values[8];
+    std::string panel7;
+    bool operator==(const Limits& o) const {
+      return std::equal(std::begin(values), std::end(values), std::begin(o.values)) && panel7 == o.panel7;
+    }
+  };
+  Limits limits() const {
+    const ProgramState& s = state();
+    return {{s.VhfLower, s.VhfUpper, s.UhfLower, s.UhfUpper, s.VfoALower, s.VfoAUpper, s.VfoBLower, s.VfoBUpper},
+            panel(7)};
+  }
   std::vector<std::string> titles() const {
     std::vector<std::string> out;
     for (const Message& m : messages().shown) out.push_back(m.title);
@@ -281,6 +323,116 @@ TEST_F(DtmfWindow, DefaultCloseReopenAndFileOpenReload) {
   ASSERT_NO_FATAL_FAILURE(open("a.dat"));
   ASSERT_NE(dtmf(), nullptr);
   EXPECT_EQ(shown(group(6)), "456");
+}
+
+}  // namespace
+}  // namespace brel::program_test
+
+namespace brel::program_test {
+namespace {
+
+TEST_F(DtmfWindow, OwnReadTakesTheAreaFromTheRadioAndShowsIt) {
+  start();
+  sim::RadioSim& sim = plugOneShotRadio();
+  frm_dtmf* window = openDtmf();
+  state().MemImage.fill(204, 204, 0, 15, 0x42);
+  const Limits before = limits();
+  window->Command_read_Click();
+  EXPECT_EQ(window->statusLabel()->text(), "Connecting with transceiver. ");
+  const auto seen = runExchange();
+
+  EXPECT_EQ(sim.readRequests(), (std::vector<int>{0x0B00, 0x0B40, 0x0B80, 0x0BC0, 0x0C00, 0x0C40, 0x0C80}));
+  std::vector<std::pair<int, std::string>> progress;
+  for (const auto& step : seen)
+    if (step.second.rfind("Reading ", 0) == 0) progress.push_back(step);
+  EXPECT_EQ(progress, (std::vector<std::pair<int, std::string>>{{37, "Reading 3 Data Block"},
+                                                                {50, "Reading 4 Data Block"},
+                                                                {62, "Reading 5 Data Block"},
+                                                                {75, "Reading 6 Data Block"},
+                                                                {87, "Reading 7 Data Block"},
+                                                                {100, "Reading 8 Data Block"}}));
+  for (int a = 0x0B00; a < 0x0CC0; ++a) ASSERT_EQ(state().MemImage.byte(a), sim.memory()[a]) << std::hex << a;
+  EXPECT_EQ(imageRow(204), Row(16, 0x42));
+  EXPECT_EQ(shown(group(1)), "123");
+  EXPECT_EQ(shown(ani()), "456");
+  EXPECT_EQ(window->onTime()->currentText(), "150");
+  EXPECT_EQ(window->statusLabel()->text(), "Read Signal parameters in gear. ");
+  EXPECT_EQ(window->progressBar()->value(), 100);
+  EXPECT_EQ(messages().texts(), std::vector<std::string>{"Complete reading the data from transceiver."});
+  EXPECT_EQ(titles(), std::vector<std::string>{"Operate Prompt"});
+  EXPECT_EQ(panel(2), "Connect well with radio.");
+  EXPECT_EQ(limits(), before);
+}
+
+TEST_F(DtmfWindow, OwnReadThatFailsPartWayChangesNothing) {
+  start();
+  plugOneShotRadio(/*silentAfterTwoBlocks=*/true);
+  frm_dtmf* window = openDtmf();
+  const std::vector<Row> before = area();
+  window->Command_read_Click();
+  runExchange();
+  EXPECT_EQ(messages().lastText(), "Fail connect with transceiver.");
+  EXPECT_EQ(panel(2), "Communication fault.");
+  EXPECT_EQ(radio->sessions(), 2);
+  EXPECT_EQ(area(), before);
+  EXPECT_EQ(shown(group(1)), "");
+}
+
+TEST_F(DtmfWindow, OwnWriteSendsRows176To204AndRefusesWhileItRuns) {
+  start();
+  sim::RadioSim& sim = plugOneShotRadio();
+  frm_dtmf* window = openDtmf();
+  clickInto(group(2));
+  keys("47");  // typed, not left: the write sends it
+  const Limits before = limits();
+  window->Command_Write_Click();
+  ASSERT_TRUE(window->busy());
+
+  press(button(FormId::frm_dtmf, "Command_def"));
+  press(button(FormId::frm_dtmf, "Command_close"));
+  qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
+  menu("Dtmf_edit");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(dtmf(), window);
+  EXPECT_EQ(state().FormOpenFlags.DtmfFormOpen, -1);
+  EXPECT_EQ(messages().texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                          "Read-write operating with transceiver .",
+                                                          "Read-write operating，don't close the window.,",
+                                                          "Read-write operating，don't close the window.,"}));
+  messages().shown.clear();
+
+  const auto seen = runExchange();
+  ASSERT_EQ(sim.writeFrames().size(), 29u);
+  for (int c = 0; c < 29; ++c) {
+    const int address = 0x0B00 + 16 * c;
+    Row expected{0x58, address >> 8, address & 0xFF, 0x10};
+    for (int v : imageRow(176 + c)) expected.push_back(v);
+    const auto& frame = sim.writeFrames()[static_cast<std::size_t>(c)];
+    EXPECT_EQ(Row(frame.begin(), frame.end()), expected) << c;
+  }
+  EXPECT_EQ(radioBytes(0x0B20, 3), (Row{4, 7, 0xFF}));
+  std::vector<std::string> labels;
+  for (const auto& step : seen)
+    if (step.second.rfind("Writing", 0) == 0) labels.push_back(step.second);
+  ASSERT_EQ(labels.size(), 28u);
+  EXPECT_EQ(labels.front(), "Writing  0  Data Block");
+  EXPECT_EQ(labels.back(), "Writing  27  Data Block");
+  EXPECT_EQ(messages().texts(), std::vector<std::string>{"Complete writing Signal parameters to the transceiver."});
+  EXPECT_EQ(window->statusLabel()->text(), "Complete writing Signal parameters ");
+  EXPECT_EQ(limits(), before);
+}
+
+TEST_F(DtmfWindow, OwnWriteRefusesACellThatIsNotAByte) {
+  start();
+  sim::RadioSim& sim = plugOneShotRadio();
+  frm_dtmf* window = openDtmf();
+  state().MemImage.at(195, 3) = 256;  // an unused row no control rewrites
+  window->Command_Write_Click();
+  EXPECT_FALSE(window->busy());
+  ASSERT_EQ(messages().shown.size(), 1u);
+  EXPECT_NE(messages().lastText().find("0x0C33"), std::string::npos) << messages().lastText();
+  runUntil([] { return false; }, 5 * kSecond);
+  EXPECT_EQ(sim.sessions(), 0);
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+// The DTMF window's own exchange with the radio, over the shared transfer
+// with the one-shot opening (no band limits taken from the radio's frame).
+//
+// Read: seven 64-byte blocks from radio 0x0B00 to 0x0CBF into image rows
+// 176..203; the image changes only when every block is in and checked.
+// Write: image rows 176..204, one 16-byte frame each, to 0x0B00..0x0CC0.
+// One retry after a silent attempt.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "transfer.h"
+
+namespace brel::dtmf {
+
+class DtmfReadPlan : public link::ReadPlan {
+ public:
+  static constexpr int kBlocks = 7;
+  explicit DtmfReadPlan(MemoryImage& image) : image_(image) {}
+  int blockCount() const override { return kBlocks; }
+  link::Block block(int index) const override;
+  void onBlock(int index, std::span<const std::uint8_t> payload) override;
+  // The replies into the image, in address order.
+  void complete() override;
+
+ private:
+  MemoryImage& image_;
+  std::array<std::uint8_t, kBlocks * 64> staged_{};
+};
+
+class DtmfWritePlan : public link::WritePlan {
+ public:
+  static constexpr int kFrames = 29;
+  explicit DtmfWritePlan(const MemoryImage& image) : image_(image) {}
+  int frameCount() const override { return kFrames; }
+  link::FrameData frame(int index) const override;
+  static std::vector<int> Rows();
+
+ private:
+  const MemoryImage& image_;
+};
+
+class DtmfTransfer {
+ public:
+  DtmfTransfer(link::LinkContext context, link::TransferView& view);
+
+  // The Read and Write buttons.  A write whose rows hold a cell that is not
+  // a byte is refused before anything is sent.
+  void read();
+  void write();
+  bool busy() const { return transfer_.busy(); }
+  // Stops every timer and closes the port (the window is going).
+  void stop() { transfer_.stop(); }
+  const link::Transfer& transfer() const { return transfer_; }
+
+ private:
+  ProgramState& state_;
+  link::Transfer transfer_;
+};
+
+}  // namespace brel::dtmf
