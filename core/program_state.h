@@ -61,6 +61,10 @@ struct ProgramState {
   AdjTable AdjImage;
   AdjTable AdjDefaults;
   std::int16_t AdjBandVariant = 0;
+  // The password dialog's typed old and new passwords: positions 0..5 hold
+  // character codes, blank (32) where the password is shorter.
+  std::array<std::int16_t, 17> OldPasswordBuf{};
+  std::array<std::int16_t, 17> NewPasswordBuf{};
 
   // --- FM editor ------------------------------------------------------------
   FmStageTable FmStageRows;  // kept for the whole run, apart from MemImage

@@ -33,6 +33,15 @@ inline constexpr RadioModelCommands kBrelProCommands{
     {0x50, 0x52, 0x47, 0x4C, 0x45, 0x47, 0x59, 0x02},  // "PRGLEGY", 0x02
 };
 
+// The first line every alignment write sends, to 0x0CF0, ahead of the
+// alignment rows: twelve constant bytes of ours (the line's last four bytes
+// go as 0).  Like the commands above they belong to the radio model; set
+// them to your radio's before writing a real radio's alignment.
+inline constexpr std::array<std::uint8_t, 12> kAlignFixedBlock{
+    0x42, 0x52, 0x50, 0x41, 0x44, 0x4A,  // "BRPADJ"
+    0x01, 0x00, 0x00, 0x00, 0x00, 0x00,
+};
+
 // The program-mode command of an identification variant followed by the
 // identification request: what HandshakeCmd elements 0..7 hold.
 std::array<std::uint8_t, 8> ProgramModeCommand(int identVariant,

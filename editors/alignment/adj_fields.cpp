@@ -1,0 +1,371 @@
+#include "adj_fields.h"
+
+#include <cmath>
+
+#include "adj_texts.h"
+#include "numtext.h"
+#include "radio_charset.h"
+
+namespace brel::adj {
+namespace {
+
+constexpr int kBlank = 32;
+
+int Byte(const AdjTable& image, int row, int col) { return image.at(row, col) & 0xFF; }
+void Put(AdjTable& image, int row, int col, int value) { image.at(row, col) = static_cast<std::int16_t>(value); }
+
+struct TextCells {
+  int row;
+  int first;
+  int count;
+};
+
+TextCells CellsOf(TextField field) {
+  switch (field) {
+    case TextField::PonU: return {13, 0, 7};
+    case TextField::PonD: return {13, 7, 7};
+    case TextField::Info0: return {14, 0, 7};
+    case TextField::Info1: return {14, 7, 7};
+    case TextField::PasswordUser: return {15, 0, 6};
+    case TextField::PasswordSuper: return {15, 6, 6};
+    case TextField::SoftVer: return {kSoftwareVersionRow, 7, 6};
+  }
+  return {13, 0, 7};
+}
+
+bool IsPassword(TextField field) { return field == TextField::PasswordUser || field == TextField::PasswordSuper; }
+
+// One code point as UTF-8.
+std::string Utf8Of(int code) {
+  std::string s;
+  if (code < 0x80) {
+    s.push_back(static_cast<char>(code));
+  } else {
+    s.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    s.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+  return s;
+}
+
+// The whole number a band-limit text stands for, or nothing outside 0..999.
+std::optional<int> WholeMhz(const std::string& text) {
+  const double v = TextToNumber(text);
+  if (!std::isfinite(v) || v < 0 || v >= 1000) return std::nullopt;
+  return static_cast<int>(v);
+}
+
+}  // namespace
+
+// --- number boxes -------------------------------------------------------------------
+
+const char* NumberSetName(NumberSet set) {
+  switch (set) {
+    case NumberSet::Text1: return "Text1";
+    case NumberSet::Text2: return "Text2";
+    case NumberSet::SqVhf: return "Text_SQ_VHF";
+    case NumberSet::SqOffsetVhf: return "Text_Sq_Offset_VHF";
+    case NumberSet::SqUhf: return "Text_SQ_UHF";
+    case NumberSet::SqOffsetUhf: return "Text_Sq_Offset_UHF";
+  }
+  return "";
+}
+
+int NumberSetSize(NumberSet set) {
+  switch (set) {
+    case NumberSet::Text1: return 14;
+    case NumberSet::Text2: return 25;
+    case NumberSet::SqOffsetUhf: return 13;
+    default: return 10;
+  }
+}
+
+Cell NumberCell(NumberSet set, int i, int page) {
+  const int r = 3 * page;
+  switch (set) {
+    case NumberSet::Text1: return {r, i};
+    case NumberSet::Text2: return i < 16 ? Cell{r + 1, i} : Cell{r + 2, i - 16};
+    case NumberSet::SqVhf: return {6, i};
+    case NumberSet::SqOffsetVhf: return {7, i};
+    case NumberSet::SqUhf: return {8, i};
+    case NumberSet::SqOffsetUhf: return {9, i};
+  }
+  return {};
+}
+
+bool NumberOnPage(NumberSet set, int page) {
+  const bool power = set == NumberSet::Text1 || set == NumberSet::Text2;
+  return power ? page == 0 || page == 1 : page >= 2;
+}
+
+// --- lists ---------------------------------------------------------------------------------
+
+const char* ListSetName(ListSet set) {
+  switch (set) {
+    case ListSet::DevVoice: return "Combo_dev_voice";
+    case ListSet::DevCtcss: return "Combo_dev_ctcss";
+    case ListSet::DevDcs: return "Combo_dev_dcs";
+    case ListSet::RxVh: return "Combo_RX_VH";
+    case ListSet::RxVl: return "Combo_RX_VL";
+    case ListSet::CkBw: return "Combo_CTDCS_CKBW";
+    case ListSet::Pre: return "Combo_Pre";
+    case ListSet::Hpf: return "Combo_V_hpf";
+    case ListSet::Lpf: return "Combo_V_lpf";
+    case ListSet::Batt: return "Combo_batt_comp";
+  }
+  return "";
+}
+
+int ListSetSize(ListSet set) { return set == ListSet::Batt ? 5 : 2; }
+
+namespace {
+
+int EntryCount(ListSet set) {
+  switch (set) {
+    case ListSet::DevVoice: return 128;
+    case ListSet::DevCtcss:
+    case ListSet::DevDcs: return 64;
+    case ListSet::RxVh:
+    case ListSet::RxVl: return 16;
+    case ListSet::CkBw: return 8;
+    case ListSet::Batt: return 32;
+    default: return 2;
+  }
+}
+
+bool OnOff(ListSet set) { return set == ListSet::Pre || set == ListSet::Hpf || set == ListSet::Lpf; }
+
+// The value the cells of list `set`, index k, stand for.
+int ListValue(const AdjTable& image, ListSet set, int k) {
+  const int r = kDeviationRow0 + k;
+  switch (set) {
+    case ListSet::DevVoice: return image.at(r, 10);
+    case ListSet::DevCtcss: return image.at(r, 11);
+    case ListSet::DevDcs: return image.at(r, 12);
+    case ListSet::RxVh: return Byte(image, r, 13) >> 4;
+    case ListSet::RxVl: return Byte(image, r, 13) & 0x0F;
+    case ListSet::CkBw: return 2 * image.at(r, 14) + (Byte(image, r, 15) >> 7);
+    case ListSet::Pre: return (Byte(image, r, 15) & 0x08) != 0 ? 1 : 0;
+    case ListSet::Hpf: return (Byte(image, r, 15) & 0x03) != 0 ? 1 : 0;
+    case ListSet::Lpf: return (Byte(image, r, 15) & 0x30) != 0 ? 1 : 0;
+    case ListSet::Batt: return image.at(kRangeRow, 11 + k);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::vector<std::string> ListEntries(ListSet set) {
+  if (OnOff(set)) return {"OFF", "ON"};
+  std::vector<std::string> entries;
+  for (int n = 0; n < EntryCount(set); ++n) entries.push_back(" " + std::to_string(n));
+  return entries;
+}
+
+ListShown ShowList(const AdjTable& image, ListSet set, int k) {
+  const int value = ListValue(image, set, k);
+  // The battery boxes show their number as text, which matches no entry.
+  if (set == ListSet::Batt || value < 0 || value >= EntryCount(set)) return {-1, std::to_string(value)};
+  return {value, ListEntries(set)[static_cast<std::size_t>(value)]};
+}
+
+void StoreListChoice(AdjTable& image, ListSet set, int k, int entry) {
+  if (entry < 0 || entry >= EntryCount(set)) return;
+  const int r = kDeviationRow0 + k;
+  const int b15 = Byte(image, r, 15);
+  switch (set) {
+    case ListSet::DevVoice: Put(image, r, 10, entry); break;
+    case ListSet::DevCtcss: Put(image, r, 11, entry); break;
+    case ListSet::DevDcs: Put(image, r, 12, entry); break;
+    case ListSet::RxVh: Put(image, r, 13, 16 * entry + (Byte(image, r, 13) & 0x0F)); break;
+    case ListSet::RxVl: Put(image, r, 13, (Byte(image, r, 13) & 0xF0) + entry); break;
+    case ListSet::CkBw:
+      Put(image, r, 14, entry / 2);
+      Put(image, r, 15, 128 * (entry & 1) + (b15 & 0x7F));
+      break;
+    case ListSet::Pre: Put(image, r, 15, (b15 & 0xF7) + 8 * entry); break;
+    case ListSet::Hpf: Put(image, r, 15, (b15 & 0xFC) + 3 * entry); break;
+    case ListSet::Lpf: Put(image, r, 15, (b15 & 0xCF) + 48 * entry); break;
+    case ListSet::Batt: Put(image, kRangeRow, 11 + k, entry); break;
+  }
+}
+
+// --- check boxes and band limits --------------------------------------------------------------
+
+bool ShowCheckTx(const AdjTable& image, int band) { return image.at(kRangeRow, 5 * band) >= 1; }
+bool ShowCheck480(const AdjTable& image) { return image.at(kRangeRow, 10) >= 1; }
+void StoreCheck480(AdjTable& image, bool set) { Put(image, kRangeRow, 10, set ? 1 : 0); }
+
+std::string ShowBandLimit(const AdjTable& image, int band, bool upper) {
+  const int col = 5 * band + (upper ? 3 : 1);
+  const int hundreds = Byte(image, kRangeRow, col);
+  const int bcd = Byte(image, kRangeRow, col + 1);
+  return std::to_string(hundreds & 0x0F) + std::to_string(bcd >> 4) + std::to_string(bcd & 0x0F);
+}
+
+void StoreBandLimits(AdjTable& image, const std::array<std::array<std::string, 2>, 2>& texts) {
+  for (int band = 0; band < 2; ++band) {
+    for (int upper = 0; upper < 2; ++upper) {
+      const auto mhz = WholeMhz(texts[static_cast<std::size_t>(band)][static_cast<std::size_t>(upper)]);
+      if (!mhz) continue;
+      const int col = 5 * band + (upper != 0 ? 3 : 1);
+      const int tensUnits = *mhz % 100;
+      Put(image, kRangeRow, col, *mhz / 100);
+      Put(image, kRangeRow, col + 1, (tensUnits / 10) * 16 + tensUnits % 10);
+    }
+  }
+}
+
+bool BandKeyAccepted(std::string_view currentText) { return Utf8Chars(TrimBlanks(currentText)).size() <= 3; }
+
+// --- texts ----------------------------------------------------------------------------------------
+
+const char* TextFieldName(TextField field) {
+  switch (field) {
+    case TextField::PonU: return "Text_PON_MSG_U";
+    case TextField::PonD: return "Text_PON_MSG_D";
+    case TextField::Info0: return "Text_info_0";
+    case TextField::Info1: return "Text_info_1";
+    case TextField::PasswordUser: return "Text_PassWord_User";
+    case TextField::PasswordSuper: return "Text_PassWord_Super";
+    case TextField::SoftVer: return "Text_soft_ver";
+  }
+  return "";
+}
+
+std::vector<std::string> Utf8Chars(std::string_view text) {
+  std::vector<std::string> chars;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 0x06 ? 2 : (lead >> 4) == 0x0E ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+    if (i + len > text.size()) len = 1;
+    for (std::size_t j = 1; j < len; ++j)
+      if ((static_cast<unsigned char>(text[i + j]) & 0xC0) != 0x80) len = 1;
+    chars.emplace_back(text.substr(i, len));
+    i += len;
+  }
+  return chars;
+}
+
+std::string ShowText(const AdjTable& image, TextField field) {
+  const TextCells cells = CellsOf(field);
+  std::string text;
+  for (int c = 0; c < cells.count; ++c) {
+    const int byte = image.at(cells.row, cells.first + c);
+    text = TrimBlanks(text);
+    if (field == TextField::Info1) {
+      if (byte >= 0 && byte <= 255) text += Utf8Of(byte);
+    } else {
+      text += CharFromRadioByte(byte);
+    }
+  }
+  return text;
+}
+
+void StoreText(AdjTable& image, TextField field, std::string_view utf8) {
+  if (field == TextField::SoftVer) return;
+  const TextCells cells = CellsOf(field);
+  const std::vector<std::string> chars = Utf8Chars(TrimBlanks(utf8));
+  const int n = static_cast<int>(chars.size());
+  for (int c = 0; c < cells.count; ++c) Put(image, cells.row, cells.first + c, kBlank);
+  const int taken = std::min(n, cells.count);
+  const int start = IsPassword(field) || n >= cells.count ? 0 : (cells.count - n) / 2;
+  for (int j = 0; j < taken; ++j)
+    Put(image, cells.row, cells.first + start + j, RadioByteFromChar(chars[static_cast<std::size_t>(j)]));
+}
+
+bool TextKeyAccepted(TextField field, std::string_view currentText, char32_t key) {
+  if (field == TextField::SoftVer) return false;
+  if (field == TextField::Info0 && !(key >= U'0' && key <= U'9')) return false;
+  const std::size_t limit = IsPassword(field) ? 6 : 7;
+  return Utf8Chars(TrimBlanks(currentText)).size() <= limit;
+}
+
+// --- the window's state -----------------------------------------------------------------------------
+
+void AdjEditor::load() {
+  AdjPage = 0;
+  AdjBandLower = variant().lower;
+  AdjBandUpper = variant().upper;
+}
+
+void AdjEditor::applyBandVariant(int v) {
+  if (v < 0 || v >= kVariantCount) return;
+  state_.AdjBandVariant = static_cast<std::int16_t>(v);
+  const AdjVariant& var = variant();
+  AdjBandLower = var.lower;
+  AdjBandUpper = var.upper;
+  for (int j = 0; j < 4; ++j) {
+    Put(image(), kRangeRow, 1 + j, var.range0[static_cast<std::size_t>(j)]);
+    Put(image(), kRangeRow, 6 + j, var.range1[static_cast<std::size_t>(j)]);
+  }
+}
+
+bool AdjEditor::selectTab(std::string_view key) {
+  for (int p = 0; p < kPageCount; ++p) {
+    if (key == AdjPages[static_cast<std::size_t>(p)].tabKey) {
+      AdjPage = p;
+      return true;
+    }
+  }
+  return false;
+}
+
+void AdjEditor::loadDefaults() {
+  for (int r = 0; r < kEditedRows; ++r)
+    for (int c = 0; c < kRowBytes; ++c) image().at(r, c) = state_.AdjDefaults.at(r, c);
+}
+
+std::optional<std::string> AdjEditor::numberEdited(NumberSet set, int i, std::string_view text) {
+  if (i < 0 || i >= NumberSetSize(set) || !NumberOnPage(set, AdjPage)) return std::nullopt;
+  const Cell cell = NumberCell(set, i, AdjPage);
+  int value = 0;
+  bool ok = true;
+  for (char ch : TrimBlanks(text)) {
+    if (ch < '0' || ch > '9') {
+      ok = false;
+      break;
+    }
+    value = std::min(value * 10 + (ch - '0'), 1000);
+  }
+  if (ok && value <= 255) {
+    Put(image(), cell.row, cell.col, value);
+    return std::nullopt;
+  }
+  messages_.show(Message{kNumberRangeTitle, kNumberRangeText, MessageIcon::Information});
+  const std::int16_t fallback = state_.AdjDefaults.at(cell.row, cell.col);
+  image().at(cell.row, cell.col) = fallback;
+  return std::to_string(fallback);
+}
+
+AdjEditor::BandOutcome AdjEditor::bandLimitLeft(int band, bool upperBox,
+                                                std::array<std::array<std::string, 2>, 2> texts) {
+  BandOutcome out;
+  if (band < 0 || band > 1) return out;
+  const auto b = static_cast<std::size_t>(band);
+  const double lo = TextToNumber(texts[b][0]);
+  const double hi = TextToNumber(texts[b][1]);
+  const Bilingual* refusal = nullptr;
+  if (!upperBox) {
+    if (lo < AdjBandLower[b]) refusal = &kLowerBelowBandText;
+    else if (hi < lo) refusal = &kLowerAboveUpperText;
+    if (refusal) out.resetText = std::to_string(AdjBandLower[b]);
+  } else {
+    if (hi > AdjBandUpper[b]) refusal = &kUpperAboveBandText;
+    else if (lo > hi) refusal = &kUpperBelowLowerText;
+    if (refusal) out.resetText = std::to_string(AdjBandUpper[b]);
+  }
+  if (refusal) {
+    messages_.show(Warn(state_.LanguageFlag, kTitlePromptUpper, *refusal));
+    return out;
+  }
+  out.accepted = true;
+  if (variant().singleBand()) {
+    texts[1] = texts[0];
+    out.copyToBand1 = true;
+  }
+  StoreBandLimits(image(), texts);
+  return out;
+}
+
+}  // namespace brel::adj
