@@ -129,7 +129,8 @@ bool LinkEngine::start(Kind kind) {
     for (int i = 0; i < 8; ++i) f_.TxFrame[i] = profile_.legacyCommand[i];
     f_.TxLen = 8;
   } else {
-    for (int i = 0; i < 8; ++i) f_.TxFrame[i] = ctx_.state.HandshakeCmd[i];
+    for (int i = 0; i < 8; ++i)
+      f_.TxFrame[i] = profile_.ownCommand ? (*profile_.ownCommand)[i] : ctx_.state.HandshakeCmd[i];
     const bool withRequest = profile_.generation == Generation::OneShot || profile_.commandWithIdentRequest;
     f_.TxLen = withRequest ? 8 : 7;
   }

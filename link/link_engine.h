@@ -80,6 +80,9 @@ struct EngineProfile {
   bool startIgnoresBusy = false;
   // Legacy generations open with this command instead of HandshakeCmd.
   std::array<std::uint8_t, 8> legacyCommand = kBrelProCommands.legacyCommand;
+  // Stepped and one-shot generations open with HandshakeCmd, unless the
+  // profile brings its own command, which then leaves HandshakeCmd alone.
+  std::optional<std::array<std::uint8_t, 8>> ownCommand;
 
   // Block framing.  The first read request carries a leading 0x06 (the one
   // after the identification); later requests never do, as the 0x06 for a

@@ -75,6 +75,9 @@ EngineProfile DtmfEditor() {
 
 EngineProfile AlignmentEditor() {
   EngineProfile p = Stepped(1000, PortMessageStyle::Short);
+  // Always the command of identification variant 0, whatever the start-up
+  // settled on for the other windows.
+  p.ownCommand = ProgramModeCommand(0);
   p.ackBeforeFirstRequest = true;
   p.ackBeforeWriteFrames = true;
   return p;

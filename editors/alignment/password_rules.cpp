@@ -9,13 +9,12 @@ namespace brel::adj {
 namespace {
 
 constexpr std::uint8_t kBlank = 32;
-constexpr std::array<std::uint8_t, 4> kReplyHeader{0x58, 0x1F, 0xF0, 0x10};
-constexpr int kUserAt = 4;
-constexpr int kSuperAt = 10;
-constexpr int kTailAt = 16;
+constexpr std::size_t kUserAt = 0;
+constexpr std::size_t kSuperAt = 6;
+constexpr std::size_t kLineLength = 16;
 
-bool SameAt(std::span<const std::uint8_t> reply, int at, const PasswordChars& chars) {
-  return std::equal(chars.begin(), chars.end(), reply.begin() + at);
+bool SameAt(std::span<const std::uint8_t> line, std::size_t at, const PasswordChars& chars) {
+  return std::equal(chars.begin(), chars.end(), line.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 }  // namespace
@@ -38,27 +37,22 @@ PasswordChars PasswordBuffer(std::string_view text) {
   return chars;
 }
 
-bool PasswordReplyValid(std::span<const std::uint8_t> reply) {
-  return reply.size() == kPasswordReplyLength && std::equal(kReplyHeader.begin(), kReplyHeader.end(), reply.begin());
-}
-
-PasswordVerdict CheckPassword(std::span<const std::uint8_t> reply, const PasswordChars& oldPassword) {
-  if (!PasswordReplyValid(reply)) return PasswordVerdict::Wrong;
+PasswordVerdict CheckPassword(std::span<const std::uint8_t> line, const PasswordChars& oldPassword) {
+  if (line.size() != kLineLength) return PasswordVerdict::Wrong;
   PasswordChars blanks;
   blanks.fill(kBlank);
-  if (SameAt(reply, kUserAt, blanks)) return PasswordVerdict::NoUserPassword;
-  if (SameAt(reply, kUserAt, oldPassword)) return PasswordVerdict::Accepted;
+  if (SameAt(line, kUserAt, blanks)) return PasswordVerdict::NoUserPassword;
+  if (SameAt(line, kUserAt, oldPassword)) return PasswordVerdict::Accepted;
   // A super password of six blanks is no password: it opens nothing.
-  if (!SameAt(reply, kSuperAt, blanks) && SameAt(reply, kSuperAt, oldPassword)) return PasswordVerdict::Accepted;
+  if (!SameAt(line, kSuperAt, blanks) && SameAt(line, kSuperAt, oldPassword)) return PasswordVerdict::Accepted;
   return PasswordVerdict::Wrong;
 }
 
-std::array<std::uint8_t, 16> PasswordLine(std::span<const std::uint8_t> reply, const PasswordChars& newPassword) {
-  std::array<std::uint8_t, 16> line{};
-  std::copy(newPassword.begin(), newPassword.end(), line.begin());
-  if (reply.size() >= kPasswordReplyLength)
-    std::copy(reply.begin() + kSuperAt, reply.begin() + kPasswordReplyLength, line.begin() + kPasswordLength);
-  return line;
+PasswordLineBytes PasswordLine(std::span<const std::uint8_t> line, const PasswordChars& newPassword) {
+  PasswordLineBytes out{};
+  std::copy(newPassword.begin(), newPassword.end(), out.begin());
+  if (line.size() == kLineLength) std::copy(line.begin() + kSuperAt, line.end(), out.begin() + kPasswordLength);
+  return out;
 }
 
 }  // namespace brel::adj

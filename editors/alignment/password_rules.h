@@ -11,7 +11,9 @@
 namespace brel::adj {
 
 inline constexpr int kPasswordLength = 6;
+inline constexpr int kPasswordLineAddress = 0x1FF0;
 using PasswordChars = std::array<std::uint8_t, kPasswordLength>;
+using PasswordLineBytes = std::array<std::uint8_t, 16>;
 
 // The boxes take printable ASCII (32..126) and Backspace; any other key once
 // the trimmed text holds more than five characters is refused.
@@ -20,21 +22,17 @@ bool PasswordKeyAccepted(std::string_view currentText, char32_t key);
 // the trimmed text's first six characters, blank (32) after them.
 PasswordChars PasswordBuffer(std::string_view text);
 
-// The read of the password line: 'X', 0x1F, 0xF0, 0x10 and 16 bytes.
-inline constexpr int kPasswordReplyLength = 20;
-bool PasswordReplyValid(std::span<const std::uint8_t> reply);
-
 enum class PasswordVerdict {
   NoUserPassword,  // the user password is six blanks: frame A
   Accepted,        // the old password is the user or the (set) super password: frame B
   Wrong,           // nothing is written
 };
-// `reply` is the whole 20-byte reply: the user password at 4..9, the super
-// password at 10..15.
-PasswordVerdict CheckPassword(std::span<const std::uint8_t> reply, const PasswordChars& oldPassword);
+// `line` is the 16 bytes read from 0x1FF0: the user password at 0..5, the
+// super password at 6..11.
+PasswordVerdict CheckPassword(std::span<const std::uint8_t> line, const PasswordChars& oldPassword);
 
-// The 16 data bytes written back: the new user password, then the super
-// password and the line's last four bytes as the radio holds them.
-std::array<std::uint8_t, 16> PasswordLine(std::span<const std::uint8_t> reply, const PasswordChars& newPassword);
+// The 16 bytes written back: the new user password, then the super password
+// and the line's last four bytes as the radio holds them.
+PasswordLineBytes PasswordLine(std::span<const std::uint8_t> line, const PasswordChars& newPassword);
 
 }  // namespace brel::adj
