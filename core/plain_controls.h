@@ -3,7 +3,9 @@
 //
 // Each control holds what it shows and raises its handler the way the
 // desktop's controls do: a text box when its text changes, a check box when
-// its ticked state changes, a list when its selected entry changes, whether
+// its ticked state changes, a list when its selected entry changes (its edit
+// field's onChange when that text is set), an option button when it becomes
+// selected, whether
 // the user or code made the change and whether the control is shown, hidden
 // or disabled.  Setting a control to what it already shows raises nothing.
 // The Qt window mirrors these into its widgets and feeds the user's changes
@@ -25,10 +27,34 @@ namespace brel {
 class PlainControl {
  public:
   bool enabled() const { return enabled_; }
-  void setEnabled(bool enabled) { enabled_ = enabled; }
+  void setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    shown();
+  }
+  // Stored hidden: the user never sees it; code still sets it and its
+  // handler still runs.
+  bool visible() const { return visible_; }
+  void setVisible(bool visible) { visible_ = visible; }
+  // Only a shown, enabled control takes the focus.
+  bool canTakeFocus() const { return visible_ && enabled_; }
+  void takeFocus() {
+    if (canTakeFocus() && focusRequested) focusRequested();
+  }
+
+  // Set by a view that shows the control: runs after every change of what
+  // the control shows, before its handler.
+  std::function<void()> viewChanged;
+  std::function<void()> focusRequested;
+
+ protected:
+  void shown() {
+    if (viewChanged) viewChanged();
+  }
 
  private:
   bool enabled_ = true;
+  bool visible_ = true;
 };
 
 class PlainTextBox : public PlainControl {
@@ -37,6 +63,7 @@ class PlainTextBox : public PlainControl {
   void setText(std::string text) {
     if (text == text_) return;
     text_ = std::move(text);
+    shown();
     if (onChange) onChange();
   }
   std::function<void()> onChange;
@@ -51,6 +78,7 @@ class PlainCheckBox : public PlainControl {
   void setChecked(bool checked) {
     if (checked == checked_) return;
     checked_ = checked;
+    shown();
     if (onClick) onClick();
   }
   std::function<void()> onClick;
@@ -70,6 +98,13 @@ class PlainList : public PlainControl {
     text_.clear();
   }
   void addItem(std::string text) { entries_.push_back(std::move(text)); }
+  // Replaces every entry at once; nothing selected, nothing raised.
+  void setEntries(std::vector<std::string> entries) {
+    entries_ = std::move(entries);
+    selected_ = -1;
+    text_.clear();
+    shown();
+  }
   int count() const { return static_cast<int>(entries_.size()); }
   const std::string& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
   const std::vector<std::string>& entries() const { return entries_; }
@@ -80,16 +115,54 @@ class PlainList : public PlainControl {
     if (index < 0 || index >= count() || index == selected_) return;
     selected_ = index;
     text_ = entry(index);
+    shown();
     if (onClick) onClick();
   }
   const std::string& text() const { return text_; }
-  void setText(std::string text) { text_ = std::move(text); }
+  void setText(std::string text) {
+    text_ = std::move(text);
+    shown();
+  }
+  // The list's edit field changed, typed or set by code: no entry is
+  // selected by the text, and onChange runs (not onClick).
+  void setEditText(std::string text) {
+    text_ = std::move(text);
+    selected_ = -1;
+    shown();
+    if (onChange) onChange();
+  }
   std::function<void()> onClick;
+  std::function<void()> onChange;
 
  private:
   std::vector<std::string> entries_;
   int selected_ = -1;
   std::string text_;
+};
+
+// One of a group of option buttons: selecting it clears the others of its
+// group; onClick runs when it becomes selected.
+class PlainOptionButton : public PlainControl {
+ public:
+  bool selected() const { return selected_; }
+  void setGroup(std::vector<PlainOptionButton*> group) { group_ = std::move(group); }
+  void setSelected(bool selected) {
+    if (selected == selected_) return;
+    selected_ = selected;
+    if (selected)
+      for (PlainOptionButton* other : group_)
+        if (other != this && other->selected_) {
+          other->selected_ = false;
+          other->shown();
+        }
+    shown();
+    if (selected && onClick) onClick();
+  }
+  std::function<void()> onClick;
+
+ private:
+  bool selected_ = false;
+  std::vector<PlainOptionButton*> group_;
 };
 
 }  // namespace brel

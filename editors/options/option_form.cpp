@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "address_map.h"
+#include "bits.h"
 #include "bilingual.h"
 #include "default_contents.h"
 #include "image_file.h"
@@ -157,17 +158,7 @@ std::string RasterFrequencyText(const std::string& text) {
   return std::to_string(w) + "." + khz + tail;
 }
 
-OptionForm::Vfo::Vfo(char w)
-    : which(w),
-      row(w == 'A' ? addr::kVfoARow : addr::kVfoBRow),
-      freq(w == 'A' ? "Text_Freq_a" : "Text_Freq_b"),
-      range(w == 'A' ? "Text_Range_A" : "Text_Range_B"),
-      offset(w == 'A' ? "Combo_Offset_A" : "Combo_offset_b"),
-      rxTone(w == 'A' ? "Combo_r_ctdcs_a" : "Combo_r_ctdcs_b"),
-      txTone(w == 'A' ? "Combo_t_ctdcs_a" : "Combo_t_ctdcs_b"),
-      band(w == 'A' ? "Combo_Band_A" : "Combo_Band_B") {
-  for (const VfoField& f : kVfoFields) fields.push_back(std::make_unique<ListControl>(w == 'A' ? f.controlA : f.controlB));
-}
+OptionForm::Vfo::Vfo(char w) : which(w), row(w == 'A' ? addr::kVfoARow : addr::kVfoBRow) {}
 
 OptionForm::OptionForm(ProgramState& state, MessageSink& messages) : s_(state), messages_(messages) {
   buildControls();
@@ -175,72 +166,70 @@ OptionForm::OptionForm(ProgramState& state, MessageSink& messages) : s_(state), 
 
 OptionForm::~OptionForm() = default;
 
+void OptionForm::name(const std::string& n, Kind kind, PlainControl& control, bool hidden) {
+  control.setVisible(!hidden);
+  named_.push_back(NamedControl{n, kind, &control});
+}
+
 void OptionForm::buildControls() {
   for (const SettingBinding& b : kBindings) {
-    Control* control = nullptr;
+    const std::string control = b.control;
     switch (b.rule) {
       case Rule::List: {
-        lists_.push_back(std::make_unique<ListControl>(b.control));
-        ListControl& list = *lists_.back();
+        PlainList& list = lists_.emplace_back();
         const int offset = b.offset;
-        const bool alarmMode = std::string(b.control) == "Combo_AL_Mode";
+        const bool alarmMode = control == "Combo_AL_Mode";
         list.onClick = [this, &list, offset, alarmMode] {
-          if (list.index() >= 0) {
-            setting(offset) = static_cast<std::int16_t>(list.index());
-            WriteBackOptionBlock();
-          }
-          if (alarmMode) check("Check_Alarm_Sound").setEnabled(list.index() > 0);
+          setting(offset) = static_cast<std::int16_t>(list.selectedIndex());
+          WriteBackOptionBlock();
+          if (alarmMode) check("Check_Alarm_Sound").setEnabled(list.selectedIndex() > 0);
         };
-        control = &list;
+        name(control, Kind::List, list, b.hidden);
         break;
       }
       case Rule::Switch: {
-        checks_.push_back(std::make_unique<CheckControl>(b.control));
-        CheckControl& box = *checks_.back();
+        PlainCheckBox& box = checks_.emplace_back();
         const int offset = b.offset;
-        const bool voxEnable = std::string(b.control) == "Check_Autolk";
+        const bool voxEnable = control == "Check_Autolk";
         box.onClick = [this, &box, offset, voxEnable] {
-          const std::int16_t v = box.value() == 1 ? 1 : 0;
-          setting(offset) = v;
-          if (voxEnable) list("Combo_vox").setEnabled(v == 1);
+          setting(offset) = box.checked() ? 1 : 0;
+          if (voxEnable) list("Combo_vox").setEnabled(box.checked());
           WriteBackOptionBlock();
         };
-        control = &box;
+        name(control, Kind::CheckBox, box, b.hidden);
         break;
       }
       case Rule::FlagBit: {
-        checks_.push_back(std::make_unique<CheckControl>(b.control));
-        CheckControl& box = *checks_.back();
+        PlainCheckBox& box = checks_.emplace_back();
         const int bit = b.bit;
         box.onClick = [this, &box, bit] {
           std::int16_t& flags = setting(kOptFlags);
-          flags = box.value() == 1 ? static_cast<std::int16_t>(flags | bit)
-                                   : static_cast<std::int16_t>(flags & 0xFF & ~bit);
+          flags = static_cast<std::int16_t>(box.checked() ? flags | bit : flags & 0xFF & ~bit);
           WriteBackOptionBlock();
         };
-        control = &box;
+        name(control, Kind::CheckBox, box, b.hidden);
         break;
       }
       case Rule::WorkMode: {
-        OptionControl& button = std::string(b.control) == "Option_chann" ? optionChann_ : optionFreq_;
-        const bool channel = &button == &optionChann_;
+        const bool channel = control == "Option_chann";
+        PlainOptionButton& button = channel ? optionChann_ : optionFreq_;
         button.onClick = [this, &button, channel] {
-          setting(44) = static_cast<std::int16_t>(button.value() == channel ? 1 : 0);
+          setting(kOptWorkMode) = static_cast<std::int16_t>(button.selected() == channel ? 1 : 0);
           WriteBackOptionBlock();
         };
-        control = &button;
+        name(control, Kind::OptionButton, button, b.hidden);
         break;
       }
       case Rule::ChannelTotal:
         chanTotal_.onChange = [this] { channelTotalChanged(); };
-        control = &chanTotal_;
+        name(control, Kind::TextBox, chanTotal_, b.hidden);
         break;
     }
-    control->setVisible(!b.hidden);
-    all_.push_back(control);
   }
   optionChann_.setGroup({&optionChann_, &optionFreq_});
   optionFreq_.setGroup({&optionChann_, &optionFreq_});
+  optionFreq_.setSelected(true);  // as stored in the layout
+  chanTotal_.setText("128");
 
   a_ = std::make_unique<Vfo>('A');
   b_ = std::make_unique<Vfo>('B');
@@ -249,6 +238,7 @@ void OptionForm::buildControls() {
 }
 
 void OptionForm::wireVfo(Vfo& v) {
+  const bool a = v.which == 'A';
   v.freq.onChange = [this, &v] {
     if (v.freq.text().size() <= 9) return;
     warn("操作提示", "Operate prompt", kFrequencyTooLongText.zh, kFrequencyTooLongText.en);
@@ -257,10 +247,9 @@ void OptionForm::wireVfo(Vfo& v) {
   };
   v.band.onClick = [this, &v] { bandChosen(v); };
   v.band.onChange = [&v] {
-    if (v.band.index() < 0) v.band.select(0);
+    if (v.band.selectedIndex() < 0) v.band.select(0);
   };
   v.offset.onClick = [this, &v] {
-    if (v.offset.index() < 0) return;
     const std::string t = TrimBlanks(v.offset.text());
     vfoByte(v, kVfoOffset) = 0;
     const std::size_t positions[] = {1, 2, 4, 5, 6};
@@ -268,24 +257,24 @@ void OptionForm::wireVfo(Vfo& v) {
   };
   v.rxTone.onClick = [this, &v] { toneChosen(v, v.rxTone, kVfoRxTone); };
   v.txTone.onClick = [this, &v] { toneChosen(v, v.txTone, kVfoTxTone); };
+  v.range.setEnabled(false);  // display only
+
+  // The VFO frames are stored hidden.
+  name(a ? "Text_Freq_a" : "Text_Freq_b", Kind::TextBox, v.freq, true);
+  name(a ? "Combo_Offset_A" : "Combo_offset_b", Kind::List, v.offset, true);
+  name(a ? "Combo_r_ctdcs_a" : "Combo_r_ctdcs_b", Kind::List, v.rxTone, true);
+  name(a ? "Combo_t_ctdcs_a" : "Combo_t_ctdcs_b", Kind::List, v.txTone, true);
+  name(a ? "Combo_Band_A" : "Combo_Band_B", Kind::List, v.band, true);
+  name(a ? "Text_Range_A" : "Text_Range_B", Kind::TextBox, v.range, true);
   for (std::size_t i = 0; i < kVfoFields.size(); ++i) {
-    ListControl& list = *v.fields[i];
+    PlainList& list = v.fields[i];
     const VfoField f = kVfoFields[i];
     list.onClick = [this, &v, &list, f] {
-      if (list.index() < 0) return;
-      const int mask = ((1 << f.width) - 1) << f.shift;
       std::int16_t& byte = vfoByte(v, f.offset);
-      byte = static_cast<std::int16_t>((byte & ~mask & 0xFF) | ((list.index() << f.shift) & mask));
+      byte = static_cast<std::int16_t>(WithBits(byte & 0xFF, f.shift, f.width, list.selectedIndex()));
     };
+    name(a ? f.controlA : f.controlB, Kind::List, list, true);
   }
-  v.range.setEnabled(false);  // display only
-  for (Control* c : std::initializer_list<Control*>{&v.freq, &v.offset, &v.rxTone, &v.txTone, &v.band, &v.range})
-    all_.push_back(c);
-  for (auto& f : v.fields) all_.push_back(f.get());
-  // The VFO frames are stored hidden.
-  for (Control* c : std::initializer_list<Control*>{&v.freq, &v.offset, &v.rxTone, &v.txTone, &v.band, &v.range})
-    c->setVisible(false);
-  for (auto& f : v.fields) f->setVisible(false);
 }
 
 std::int16_t& OptionForm::setting(int offset) {
@@ -297,23 +286,25 @@ std::int16_t& OptionForm::vfoByte(const Vfo& v, int offset) { return s_.MemImage
 double& OptionForm::lower(const Vfo& v) { return v.which == 'A' ? s_.VfoALower : s_.VfoBLower; }
 double& OptionForm::upper(const Vfo& v) { return v.which == 'A' ? s_.VfoAUpper : s_.VfoBUpper; }
 
-Control* OptionForm::find(const std::string& name) {
-  for (Control* c : all_)
-    if (c->name() == name) return c;
+PlainControl* OptionForm::find(const std::string& n) const {
+  for (const NamedControl& c : named_)
+    if (c.name == n) return c.control;
   return nullptr;
 }
 
-ListControl& OptionForm::list(const std::string& name) {
-  if (auto* c = dynamic_cast<ListControl*>(find(name))) return *c;
-  throw std::out_of_range("no list " + name);
+namespace {
+template <class T>
+T& Named(const std::vector<OptionForm::NamedControl>& named, const std::string& n, OptionForm::Kind kind) {
+  for (const OptionForm::NamedControl& c : named)
+    if (c.name == n && c.kind == kind) return static_cast<T&>(*c.control);
+  throw std::out_of_range("no control " + n);
 }
-CheckControl& OptionForm::check(const std::string& name) {
-  if (auto* c = dynamic_cast<CheckControl*>(find(name))) return *c;
-  throw std::out_of_range("no check box " + name);
-}
-OptionControl& OptionForm::option(const std::string& name) {
-  if (auto* c = dynamic_cast<OptionControl*>(find(name))) return *c;
-  throw std::out_of_range("no option button " + name);
+}  // namespace
+
+PlainList& OptionForm::list(const std::string& n) const { return Named<PlainList>(named_, n, Kind::List); }
+PlainCheckBox& OptionForm::check(const std::string& n) const { return Named<PlainCheckBox>(named_, n, Kind::CheckBox); }
+PlainOptionButton& OptionForm::option(const std::string& n) const {
+  return Named<PlainOptionButton>(named_, n, Kind::OptionButton);
 }
 
 void OptionForm::warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en) {
@@ -362,19 +353,20 @@ void OptionForm::FillOptionLists() {
   const Items tones = ToneItems(l, s_.QtDqtNames);
   const Items offsets = OffsetItems();
   for (Vfo* v : {a_.get(), b_.get()}) {
-    v->field(5).setItems(PowerItems(l));
-    v->band.setItems(BandItems());
-    v->rxTone.setItems(tones);
-    v->txTone.setItems(tones);
-    v->field(6).setItems(WidthItems(l));
-    v->field(0).setItems(ShiftItems(l));
-    v->offset.setItems(offsets);
-    v->field(4).setItems(StepItems());
-    v->field(3).setItems(OptionalSignalItems(l));
-    v->field(2).setItems(SpeakMuteItems(l));
-    v->field(1).setItems(SignalCodeItems());
+    v->field(5).setEntries(PowerItems(l));
+    v->band.setEntries(BandItems());
+    v->rxTone.setEntries(tones);
+    v->txTone.setEntries(tones);
+    v->field(6).setEntries(WidthItems(l));
+    v->field(0).setEntries(ShiftItems(l));
+    v->offset.setEntries(offsets);
+    v->field(4).setEntries(StepItems());
+    v->field(3).setEntries(OptionalSignalItems(l));
+    v->field(2).setEntries(SpeakMuteItems(l));
+    v->field(1).setEntries(SignalCodeItems());
   }
-  for (auto& list : lists_) list->setItems(SettingListItems(list->name(), l));
+  for (const SettingBinding& b : kBindings)
+    if (b.rule == Rule::List) list(b.control).setEntries(SettingListItems(b.control, l));
 }
 
 void OptionForm::WriteBackOptionBlock() {
@@ -382,7 +374,7 @@ void OptionForm::WriteBackOptionBlock() {
     s_.MemImage.byte(addr::kOptionBlockAddress + k) = s_.OptionSettings[static_cast<std::size_t>(k)];
 }
 
-void OptionForm::listRule(ListControl& list, int value) {
+void OptionForm::listRule(PlainList& list, int value) {
   const int last = list.count() - 1;
   list.select(std::clamp(value, 0, std::max(last, 0)));
 }
@@ -407,23 +399,23 @@ void OptionForm::showSettings() {
         listRule(list(r.control), setting(b->offset));
         break;
       case Step::Switch:
-        check(r.control).setValue(setting(b->offset) != 0 ? 1 : 0);
+        check(r.control).setChecked(setting(b->offset) != 0);
         break;
       case Step::SwitchTwice: {
         const bool on = setting(b->offset) != 0;
-        CheckControl& box = check(r.control);
-        box.setValue(0);
-        if (on) box.setValue(1);
+        PlainCheckBox& box = check(r.control);
+        box.setChecked(false);
+        if (on) box.setChecked(true);
         if (std::string(r.control) == "Check_Autolk") list("Combo_vox").setEnabled(setting(b->offset) != 0);
         break;
       }
       case Step::WorkMode:
-        if (setting(44) != 0) {
-          optionChann_.setValue(true);
-          optionFreq_.setValue(false);
+        if (setting(kOptWorkMode) != 0) {
+          optionChann_.setSelected(true);
+          optionFreq_.setSelected(false);
         } else {
-          optionChann_.setValue(false);
-          optionFreq_.setValue(true);
+          optionChann_.setSelected(false);
+          optionFreq_.setSelected(true);
         }
         break;
       case Step::ChanTotal: {
@@ -433,23 +425,23 @@ void OptionForm::showSettings() {
       }
       case Step::Flags: {
         const int flags = setting(kOptFlags);
-        for (const char* name : kFlagBoxes) check(name).setValue(0);
+        for (const char* box : kFlagBoxes) check(box).setChecked(false);
         for (const SettingBinding& x : kBindings)
-          if (x.rule == Rule::FlagBit && (flags & x.bit) != 0) check(x.control).setValue(1);
+          if (x.rule == Rule::FlagBit && (flags & x.bit) != 0) check(x.control).setChecked(true);
         break;
       }
     }
   }
 }
 
-void OptionForm::showTone(ListControl& list, int lo, int hi) {
+void OptionForm::showTone(PlainList& list, int lo, int hi) {
   if ((lo == 0 && hi == 0) || lo == 0xFF || hi == 0xFF) {
     list.select(0);
   } else if (hi == 0) {
     // DCS numbers past the 210 codes have no entry: shown as off.
     list.select(lo <= 210 ? kFirstDcsEntry - 1 + lo : 0);
   } else {
-    list.setText(ToneNumberText((hi * 256 + lo) / 10.0));
+    list.setEditText(ToneNumberText((hi * 256 + lo) / 10.0));
   }
 }
 
@@ -476,7 +468,7 @@ void OptionForm::showVfo(Vfo& v) {
   v.band.select(vfoByte(v, kVfoBand) >= 1 ? 1 : 0);
   for (std::size_t i = 0; i < kVfoFields.size(); ++i) {
     const VfoField& f = kVfoFields[i];
-    listRule(*v.fields[i], (vfoByte(v, f.offset) >> f.shift) & ((1 << f.width) - 1));
+    listRule(v.fields[i], BitsOf(vfoByte(v, f.offset), f.shift, f.width));
   }
 }
 
@@ -505,8 +497,7 @@ void OptionForm::Text_chann_total_LostFocus() {
 // --- VFO rules -----------------------------------------------------------------
 
 void OptionForm::bandChosen(Vfo& v) {
-  const int i = v.band.index();
-  if (i < 0) return;
+  const int i = v.band.selectedIndex();
   lower(v) = i == 0 ? kVhfLower : kUhfLower;
   upper(v) = i == 0 ? kVhfUpper : kUhfUpper;
   const double m = std::floor(TextToNumber(v.freq.text()));
@@ -532,9 +523,8 @@ void OptionForm::FrequencyLostFocus(Vfo& v) {
   RefreshOptionForm();
 }
 
-void OptionForm::toneChosen(Vfo& v, ListControl& list, int offset) {
-  const int i = list.index();
-  if (i < 0) return;
+void OptionForm::toneChosen(Vfo& v, PlainList& list, int offset) {
+  const int i = list.selectedIndex();
   int lo = 0, hi = 0;
   if (i >= kFirstDcsEntry) {
     lo = i - (kFirstDcsEntry - 1);
@@ -547,8 +537,8 @@ void OptionForm::toneChosen(Vfo& v, ListControl& list, int offset) {
   vfoByte(v, offset + 1) = static_cast<std::int16_t>(hi);
 }
 
-void OptionForm::ToneLostFocus(ListControl& list) {
-  const int before = list.index();
+void OptionForm::ToneLostFocus(PlainList& list) {
+  const int before = list.selectedIndex();
   std::string t = TrimBlanks(list.text());
   const double v = TextToNumber(t);
   if (v >= 60 && v <= 259.9) t = ToneNumberText(v);

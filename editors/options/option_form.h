@@ -14,14 +14,16 @@
 // directly.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "option_controls.h"
+#include "plain_controls.h"
 #include "program_state.h"
 #include "ui_ports.h"
 
@@ -50,6 +52,7 @@ const std::vector<SettingBinding>& SettingBindings();
 // Option block offsets the window names.
 inline constexpr int kOptChanTotal = 46;
 inline constexpr int kOptFlags = 42;
+inline constexpr int kOptWorkMode = 44;
 
 // A field of a VFO record that one list shows: `width` bits from `shift` of
 // byte +`offset`.
@@ -93,14 +96,20 @@ struct ProgressDisplay {
 class OptionForm {
  public:
   struct Vfo {
-    Vfo(char which);
+    explicit Vfo(char which);
     char which;  // 'A' or 'B'
     int row;     // first image row of the record
-    TextControl freq, range;
-    ListControl offset, rxTone, txTone, band;
-    // Ordered as VfoBitFields().
-    std::vector<std::unique_ptr<ListControl>> fields;
-    ListControl& field(int i) { return *fields[static_cast<std::size_t>(i)]; }
+    PlainTextBox freq, range;
+    PlainList offset, rxTone, txTone, band;
+    std::array<PlainList, 7> fields;  // ordered as VfoBitFields()
+    PlainList& field(int i) { return fields.at(static_cast<std::size_t>(i)); }
+  };
+
+  enum class Kind { List, CheckBox, OptionButton, TextBox };
+  struct NamedControl {
+    std::string name;
+    Kind kind;
+    PlainControl* control;
   };
 
   OptionForm(ProgramState& state, MessageSink& messages);
@@ -129,7 +138,7 @@ class OptionForm {
   // --- what the user does that is not a choice ----------------------------
   void Text_chann_total_LostFocus();
   void FrequencyLostFocus(Vfo& vfo);
-  void ToneLostFocus(ListControl& toneList);
+  void ToneLostFocus(PlainList& toneList);
 
   // --- the option parameter file (image rows 0..495) ----------------------
   // Both refuse with the reason and change nothing when they fail.
@@ -137,14 +146,15 @@ class OptionForm {
   bool SaveImageFile(const std::string& path);
 
   // --- controls ----------------------------------------------------------
-  Control* find(const std::string& name);
-  ListControl& list(const std::string& name);
-  CheckControl& check(const std::string& name);
-  OptionControl& option(const std::string& name);
-  TextControl& channelTotal() { return chanTotal_; }
+  // Every control by its name in the window.
+  const std::vector<NamedControl>& controls() const { return named_; }
+  PlainControl* find(const std::string& name) const;
+  PlainList& list(const std::string& name) const;
+  PlainCheckBox& check(const std::string& name) const;
+  PlainOptionButton& option(const std::string& name) const;
+  PlainTextBox& channelTotal() { return chanTotal_; }
   Vfo& vfoA() { return *a_; }
   Vfo& vfoB() { return *b_; }
-  const std::vector<Control*>& controls() const { return all_; }
   ProgressDisplay& progress() { return progress_; }
 
   // How many displays ran, nested ones included, since the last reset.
@@ -158,14 +168,15 @@ class OptionForm {
   std::int16_t& vfoByte(const Vfo& vfo, int offset);
   void buildControls();
   void wireVfo(Vfo& vfo);
+  void name(const std::string& name, Kind kind, PlainControl& control, bool hidden = false);
   void showSettings();
   void showVfo(Vfo& vfo);
-  void showTone(ListControl& list, int lo, int hi);
-  void listRule(ListControl& list, int value);
+  void showTone(PlainList& list, int lo, int hi);
+  void listRule(PlainList& list, int value);
   void channelTotalChanged();
   void channelTotalRefused();
   void bandChosen(Vfo& vfo);
-  void toneChosen(Vfo& vfo, ListControl& list, int offset);
+  void toneChosen(Vfo& vfo, PlainList& list, int offset);
   void resetProgress();
   bool busy() const { return transferBusy && transferBusy(); }
   double& lower(const Vfo& vfo);
@@ -173,13 +184,12 @@ class OptionForm {
 
   ProgramState& s_;
   MessageSink& messages_;
-  std::vector<std::unique_ptr<ListControl>> lists_;
-  std::vector<std::unique_ptr<CheckControl>> checks_;
-  OptionControl optionChann_{"Option_chann"};
-  OptionControl optionFreq_{"Option_freq"};
-  TextControl chanTotal_{"Text_chann_total"};
+  std::deque<PlainList> lists_;
+  std::deque<PlainCheckBox> checks_;
+  PlainOptionButton optionChann_, optionFreq_;
+  PlainTextBox chanTotal_;
   std::unique_ptr<Vfo> a_, b_;
-  std::vector<Control*> all_;
+  std::vector<NamedControl> named_;
   ProgressDisplay progress_;
 };
 

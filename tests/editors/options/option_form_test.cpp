@@ -30,7 +30,7 @@ TEST_F(OptionFormTest, OpeningOnTheStartUpImageOnlyClearsVfoBTonesAndSetsTheBand
   EXPECT_EQ(form.vfoB().freq.text(), "470.62500");
   EXPECT_EQ(form.vfoA().range.text(), "136 - 174.9950");
   EXPECT_EQ(form.vfoB().range.text(), "400 - 479.9950");
-  EXPECT_EQ(form.vfoB().field(4).index(), 5);
+  EXPECT_EQ(form.vfoB().field(4).selectedIndex(), 5);
   EXPECT_EQ(form.list("Combo_pri").text(), "CH-128");
   EXPECT_EQ(form.channelTotal().text(), "128");
   EXPECT_FALSE(form.progress().visible);
@@ -60,14 +60,14 @@ TEST_F(OptionFormTest, EachSettingsChoiceStoresItsOffsetAndRewritesTheBlockFromT
 TEST_F(OptionFormTest, FlagBoxesChangeOnlyTheirOwnBit) {
   PutBytes(state, kBlock + kOptFlags, {0x80});
   open();
-  form.check("Check_radio").setValue(1);
+  form.check("Check_radio").setChecked(true);
   EXPECT_EQ(byte(kBlock + kOptFlags), 0x90);
-  form.check("Check_radio").setValue(0);
+  form.check("Check_radio").setChecked(false);
   EXPECT_EQ(byte(kBlock + kOptFlags), 0x80);
 
   PutBytes(state, kBlock + kOptFlags, {31});
   form.Form_Activate();
-  form.check("Check_Alarm_Sound").setValue(0);
+  form.check("Check_Alarm_Sound").setChecked(false);
   EXPECT_EQ(byte(kBlock + kOptFlags), 23) << "bit 2 stays set";
 }
 
@@ -75,14 +75,14 @@ TEST_F(OptionFormTest, VoxEnableAndAlarmModeEnableTheirDependants) {
   PutBytes(state, kBlock + 4, {7});
   PutBytes(state, kBlock + 24, {1});
   open();
-  ListControl& vox = form.list("Combo_vox");
+  PlainList& vox = form.list("Combo_vox");
   EXPECT_TRUE(vox.enabled());
-  form.check("Check_Autolk").setValue(0);
+  form.check("Check_Autolk").setChecked(false);
   EXPECT_FALSE(vox.enabled());
   EXPECT_EQ(byte(0x0E38), 0);
   EXPECT_EQ(byte(kBlock + 4), 7) << "the VOX level keeps its value";
 
-  CheckControl& sound = form.check("Check_Alarm_Sound");
+  PlainCheckBox& sound = form.check("Check_Alarm_Sound");
   form.list("Combo_AL_Mode").select(0);
   EXPECT_FALSE(sound.enabled());
   form.list("Combo_AL_Mode").select(2);
@@ -101,11 +101,11 @@ TEST_F(OptionFormTest, TheDisplayWritesBackWhatItCouldNotShowAsStored) {
   EXPECT_EQ(byte(kBlock + 0), 9);
   EXPECT_EQ(byte(kBlock + 7), 1);
   EXPECT_EQ(byte(kBlock + 44), 1);
-  EXPECT_TRUE(form.option("Option_chann").value());
+  EXPECT_TRUE(form.option("Option_chann").selected());
   EXPECT_EQ(byte(kBlock + 45), 1);
   EXPECT_EQ(byte(kBlock + kOptFlags), 0x04) << "bit 2 is never touched";
   for (const char* box : {"Check_chann_menu", "Check_chann_init", "Check_Alarm_Sound", "Check_radio"})
-    EXPECT_EQ(form.check(box).value(), 0) << box;
+    EXPECT_EQ(form.check(box).checked(), false) << box;
 }
 
 TEST_F(OptionFormTest, AStoredChannelTotalOutsideTheRangeIsReportedOncePerDisplayAndKept) {
@@ -178,7 +178,7 @@ TEST_F(OptionFormTest, DefaultRestoresTheDefaultsUnlessTheExchangeRuns) {
   EXPECT_EQ(byte(kBlock), 3);
   EXPECT_EQ(byte(0x0F00 + 30), 0x50);
   EXPECT_EQ(state.ChannelTotal, 128);
-  EXPECT_EQ(form.list("Combo_sql").index(), 3);
+  EXPECT_EQ(form.list("Combo_sql").selectedIndex(), 3);
   EXPECT_FALSE(form.progress().visible);
   EXPECT_EQ(form.progress().label, "");
   EXPECT_TRUE(form.queryUnload());
@@ -186,15 +186,15 @@ TEST_F(OptionFormTest, DefaultRestoresTheDefaultsUnlessTheExchangeRuns) {
 
 TEST_F(OptionFormTest, ListsHoldTheirEntriesInBothLanguages) {
   open();
-  EXPECT_EQ(form.list("Combo_dtmfst").items().front(), "OFF All ");
-  EXPECT_EQ(form.vfoA().field(6).items()[1], "NARROR");
-  EXPECT_EQ(form.list("Combo_tot").items()[39], "600");
-  EXPECT_EQ(form.list("Combo_Rp_Ste").items()[10], "1000");
-  const Items& offsets = form.vfoA().offset.items();
+  EXPECT_EQ(form.list("Combo_dtmfst").entries().front(), "OFF All ");
+  EXPECT_EQ(form.vfoA().field(6).entries()[1], "NARROR");
+  EXPECT_EQ(form.list("Combo_tot").entries()[39], "600");
+  EXPECT_EQ(form.list("Combo_Rp_Ste").entries()[10], "1000");
+  const Items& offsets = form.vfoA().offset.entries();
   EXPECT_EQ(offsets[0], "00.000MHZ");
   EXPECT_EQ(offsets[112], "05.600MHZ");
   EXPECT_EQ(offsets[1999], "99.950MHZ");
-  const Items& tones = form.vfoB().rxTone.items();
+  const Items& tones = form.vfoB().rxTone.entries();
   ASSERT_EQ(tones.size(), 2211u);
   EXPECT_EQ(tones[1], "60.0");
   EXPECT_EQ(tones[2000], "259.9");
@@ -202,14 +202,14 @@ TEST_F(OptionFormTest, ListsHoldTheirEntriesInBothLanguages) {
   EXPECT_EQ(tones[2210], "D754I");
 
   int lists = 0;
-  for (Control* c : form.controls()) lists += dynamic_cast<ListControl*>(c) != nullptr;
+  for (const auto& c : form.controls()) lists += c.kind == OptionForm::Kind::List;
   EXPECT_EQ(lists, 45);
 
   // Reopening in Chinese empties and refills every list.
   state.LanguageFlag = -1;
   open();
-  EXPECT_EQ(form.list("Combo_Rp_Ste").items().front(), "关闭");
-  EXPECT_EQ(form.list("Combo_vox").items().front(), "关");
+  EXPECT_EQ(form.list("Combo_Rp_Ste").entries().front(), "关闭");
+  EXPECT_EQ(form.list("Combo_vox").entries().front(), "关");
   EXPECT_EQ(form.list("Combo_pri").count(), 128);
   EXPECT_EQ(form.vfoA().rxTone.count(), 2211);
 }
@@ -238,7 +238,7 @@ TEST_F(OptionFormTest, OptionFileLoadsAllOrNothingAndSavesSixteenValuesARow) {
   form.list("Combo_sql").select(2);
   ASSERT_TRUE(form.LoadImageFile(path));
   EXPECT_EQ(byte(kBlock), 7);
-  EXPECT_EQ(form.list("Combo_sql").index(), 7);
+  EXPECT_EQ(form.list("Combo_sql").selectedIndex(), 7);
   EXPECT_EQ(messages.lastText(), "Succeed fold the parameter from file.");
 
   // A main-window file of 481 rows, and a value beyond a byte: refused,
@@ -256,7 +256,7 @@ TEST_F(OptionFormTest, OptionFileLoadsAllOrNothingAndSavesSixteenValuesARow) {
   EXPECT_NE(messages.lastText().find("options-481.dat"), std::string::npos);
   EXPECT_FALSE(form.LoadImageFile(dir + "/no-such-file.dat"));
   for (int a = 0; a < 0x1F00; ++a) ASSERT_EQ(byte(a), before.MemImage.byte(a));
-  EXPECT_EQ(form.list("Combo_sql").index(), 7);
+  EXPECT_EQ(form.list("Combo_sql").selectedIndex(), 7);
 
   // A save that cannot be made says so and leaves the old file.
   EXPECT_FALSE(form.SaveImageFile(dir + "/no-such-dir/x.dat"));

@@ -79,14 +79,14 @@ TEST_F(OptionFormTest, BandChoiceSetsLimitsRangeAndReplacesAnOutOfBandFrequency)
   EXPECT_EQ(a.freq.text(), "174.99500");
 
   // An emptied band text picks VHF.
-  form.vfoB().band.setText("");
-  EXPECT_EQ(form.vfoB().band.index(), 0);
+  form.vfoB().band.setEditText("");
+  EXPECT_EQ(form.vfoB().band.selectedIndex(), 0);
   EXPECT_EQ(state.VfoBLower, 136);
 }
 
 TEST_F(OptionFormTest, ToneChoicesStoreToneCodes) {
   open();
-  ListControl& rx = form.vfoA().rxTone;
+  PlainList& rx = form.vfoA().rxTone;
   struct Case {
     int entry;
     int lo, hi;
@@ -97,7 +97,7 @@ TEST_F(OptionFormTest, ToneChoicesStoreToneCodes) {
     EXPECT_EQ(byte(kA + 22), c.lo) << rx.text();
     EXPECT_EQ(byte(kA + 23), c.hi) << rx.text();
   }
-  EXPECT_EQ(rx.items()[1942], "254.1");
+  EXPECT_EQ(rx.entries()[1942], "254.1");
 }
 
 TEST_F(OptionFormTest, StoredTonesAreShownByTheirKind) {
@@ -115,8 +115,8 @@ TEST_F(OptionFormTest, StoredTonesAreShownByTheirKind) {
     StartUpState(state);
     PutBytes(state, kA + 24, {c.lo, c.hi});
     open();
-    ListControl& tx = form.vfoA().txTone;
-    EXPECT_EQ(tx.index(), c.entry) << c.text;
+    PlainList& tx = form.vfoA().txTone;
+    EXPECT_EQ(tx.selectedIndex(), c.entry) << c.text;
     EXPECT_EQ(tx.text(), c.text);
     EXPECT_EQ(byte(kA + 24), c.storedLo) << c.text;
     EXPECT_EQ(byte(kA + 25), c.storedHi) << c.text;
@@ -126,7 +126,7 @@ TEST_F(OptionFormTest, StoredTonesAreShownByTheirKind) {
 TEST_F(OptionFormTest, TypedTonesAreTakenOnlyWhenTheyNameAnEntry) {
   PutBytes(state, kA + 22, {0x9E, 0x02});
   open();
-  ListControl& rx = form.vfoA().rxTone;
+  PlainList& rx = form.vfoA().rxTone;
   std::string typed;
   for (char c : std::string("d023n")) typed += ToneKey(c);
   EXPECT_EQ(typed, "D023N");
@@ -141,7 +141,7 @@ TEST_F(OptionFormTest, TypedTonesAreTakenOnlyWhenTheyNameAnEntry) {
                         Case{"023", 0x9E, 0x02}, Case{"", 0x9E, 0x02}}) {
     PutBytes(state, kA + 22, {0x9E, 0x02});
     form.RefreshOptionForm();
-    rx.setText(c.text);
+    rx.setEditText(c.text);
     form.ToneLostFocus(rx);
     EXPECT_EQ(byte(kA + 22), c.lo) << c.text;
     EXPECT_EQ(byte(kA + 23), c.hi) << c.text;
@@ -154,7 +154,7 @@ TEST_F(OptionFormTest, OffsetsAndPackedFieldsKeepTheBitsTheyDoNotOwn) {
   PutBytes(state, kA + 16, {0, 0, 5, 0, 0, 0});
   open();
   OptionForm::Vfo& a = form.vfoA();
-  EXPECT_EQ(a.offset.index(), 100);
+  EXPECT_EQ(a.offset.selectedIndex(), 100);
   a.offset.select(1999);
   EXPECT_EQ(Row(state, 241)[0], 0);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(byte(kA + 16 + i), (std::vector<int>{0, 9, 9, 9, 5, 0})[i]);
