@@ -27,6 +27,9 @@ constexpr int kDtmfFirstRow = RowOf(0x0B00);    // 176
 constexpr int kDtmfLastRow = RowOf(0x0CEF);     // 206
 constexpr int kAlignFixedRow = RowOf(0x0CF0);   // 207
 
+// The option editor's own exchange: radio 0x0E00 on (rows 224..244).
+constexpr int kOptionAreaAddress = 0x0E00;
+
 // Option block 0x0E20..0x0E5F (64 bytes, rows 226..229).
 constexpr int kOptionBlockAddress = 0x0E20;
 constexpr int kOptionBlockFirstRow = RowOf(kOptionBlockAddress);  // 226

@@ -59,18 +59,24 @@ FrameData WholeMemoryWritePlan::frame(int index) const {
   return SendsShortFrame(row, image_) ? FrameData::Erased(address) : FrameData::Row(address, image_, row);
 }
 
+int FindNonByteCellInRow(const MemoryImage& image, int row, int cells, int& value) {
+  for (int c = 0; c < cells; ++c) {
+    const int v = image.at(row, c);
+    if (v < 0 || v > 255) {
+      value = v;
+      return row * kRowBytes + c;
+    }
+  }
+  return -1;
+}
+
 int FindNonByteCell(const MemoryImage& image, int& value) {
   const WholeMemoryWritePlan plan(image);
   for (int i = 0; i < plan.frameCount(); ++i) {
     const int row = plan.rowOf(i);
     const int cells = WholeMemoryWritePlan::SendsShortFrame(row, image) ? 1 : kRowBytes;
-    for (int c = 0; c < cells; ++c) {
-      const int v = image.at(row, c);
-      if (v < 0 || v > 255) {
-        value = v;
-        return row * kRowBytes + c;
-      }
-    }
+    const int address = FindNonByteCellInRow(image, row, cells, value);
+    if (address >= 0) return address;
   }
   return -1;
 }

@@ -9,6 +9,7 @@
 #include "bilingual.h"
 #include "default_contents.h"
 #include "image_file.h"
+#include "link_texts.h"
 #include "numtext.h"
 #include "option_lists.h"
 #include "option_texts.h"
@@ -336,15 +337,45 @@ void OptionForm::Command_def_Click() {
   RefreshOptionForm();
 }
 
-bool OptionForm::closeAllowed() { return queryUnload(); }
-
 bool OptionForm::queryUnload() {
-  if (!busy()) return true;
-  warn(kTitlePromptLower.zh, kTitlePromptLower.en, kCloseRefusedEditorText.zh, kCloseRefusedEditorText.en);
-  return false;
+  if (busy()) {
+    warn(kTitlePromptLower.zh, kTitlePromptLower.en, kCloseRefusedEditorText.zh, kCloseRefusedEditorText.en);
+    return false;
+  }
+  if (transfer_) transfer_->stop();
+  return true;
 }
 
-void OptionForm::Form_Unload() { s_.FormOpenFlags.OptionFormOpen = 0; }
+void OptionForm::Form_Unload() {
+  if (transfer_) transfer_->stop();
+  s_.FormOpenFlags.OptionFormOpen = 0;
+}
+
+void OptionForm::attachLink(StatusPanels& panels, link::LinkServices& services) {
+  transfer_ = std::make_unique<OptionTransfer>(s_, messages_, panels, services, static_cast<link::TransferView&>(*this));
+}
+
+void OptionForm::Command_read_Click() {
+  if (transfer_) {
+    transfer_->read();
+    return;
+  }
+  s_.PortErrorFlag = -1;
+  messages_.show(Warn(s_.LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
+}
+
+void OptionForm::Command_Write_Click() {
+  if (transfer_) {
+    transfer_->write();
+    return;
+  }
+  s_.PortErrorFlag = -1;
+  messages_.show(Warn(s_.LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
+}
+
+void OptionForm::setProgressValue(int value) { progress_.set(progress_.visible, value, progress_.label); }
+void OptionForm::setProgressVisible(bool visible) { progress_.set(visible, progress_.value, progress_.label); }
+void OptionForm::setStatusText(const std::string& text) { progress_.set(progress_.visible, progress_.value, text); }
 
 void OptionForm::resetProgress() { progress_.set(false, 0, ""); }
 

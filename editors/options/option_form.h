@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "option_transfer.h"
 #include "plain_controls.h"
 #include "program_state.h"
 #include "ui_ports.h"
@@ -93,7 +94,7 @@ struct ProgressDisplay {
   }
 };
 
-class OptionForm {
+class OptionForm : private link::TransferView {
  public:
   struct Vfo {
     explicit Vfo(char which);
@@ -117,19 +118,24 @@ class OptionForm {
   OptionForm(const OptionForm&) = delete;
   OptionForm& operator=(const OptionForm&) = delete;
 
-  // Tells whether the window's own exchange runs (or waits to retry);
-  // Default, Close and the unload refuse then.
-  std::function<bool()> transferBusy;
+  // The window's own exchange talks through these; without them its Read
+  // and Write report a port that cannot be opened.
+  void attachLink(StatusPanels& panels, link::LinkServices& services);
+  // The exchange runs or waits to retry: Default, Close and the unload refuse.
+  bool busy() const { return transfer_ && transfer_->running(); }
+  const OptionTransfer* transfer() const { return transfer_.get(); }
 
   // --- window handlers ----------------------------------------------------
   // The load handling without captions and size: flag, lists, display.
   void Form_Load();
   void Form_Activate();
   void Command_def_Click();
-  // False (after its message) while the exchange runs.
-  bool closeAllowed();
+  // Close and unload: false (after the message) while the exchange runs;
+  // otherwise the port is closed.
   bool queryUnload();
   void Form_Unload();
+  void Command_read_Click();
+  void Command_Write_Click();
 
   void FillOptionLists();
   void RefreshOptionForm();
@@ -178,7 +184,11 @@ class OptionForm {
   void bandChosen(Vfo& vfo);
   void toneChosen(Vfo& vfo, PlainList& list, int offset);
   void resetProgress();
-  bool busy() const { return transferBusy && transferBusy(); }
+  // TransferView
+  void setProgressValue(int value) override;
+  void setProgressVisible(bool visible) override;
+  void setStatusText(const std::string& text) override;
+  void imageReplaced() override { RefreshOptionForm(); }
   double& lower(const Vfo& vfo);
   double& upper(const Vfo& vfo);
 
@@ -191,6 +201,7 @@ class OptionForm {
   std::unique_ptr<Vfo> a_, b_;
   std::vector<NamedControl> named_;
   ProgressDisplay progress_;
+  std::unique_ptr<OptionTransfer> transfer_;
 };
 
 }  // namespace brel::options

@@ -1,6 +1,9 @@
 // The VFO records: band choice, frequency commit, tones, offsets and the
 // packed fields, and how the display rewrites them.
+#include "address_map.h"
+#include "frequency_codec.h"
 #include "option_fixture.h"
+#include "prewrite_checks.h"
 #include "option_texts.h"
 
 namespace brel::options::test {
@@ -198,6 +201,19 @@ TEST_F(OptionFormTest, AFrequencyTextLongerThanNineCharactersIsEmptied) {
   EXPECT_EQ(messages.lastText(), "Over the range of  frequency .");
   EXPECT_EQ(messages.shown.back().title, "Operate prompt");
   EXPECT_EQ(form.vfoB().freq.text(), "");
+}
+
+TEST_F(OptionFormTest, BandsChosenInEitherOrderLetThePreWriteCheckPassChannelsInBothBands) {
+  PutBytes(state, kA + 26, {1});                             // VFO A on UHF
+  PutBytes(state, 0x0F20 + 26, {0});                         // VFO B on VHF
+  StoreFrequency(state.MemImage, "145.5", addr::ChannelRecordRow(1), addr::kRxFreqCol);
+  StoreFrequency(state.MemImage, "435", addr::ChannelRecordRow(2), addr::kRxFreqCol);
+  open();
+  EXPECT_EQ(state.VfoALower, 400);
+  EXPECT_EQ(state.VfoBUpper, 175);
+  EXPECT_EQ(FindOutOfBandChannel(state), 255);
+  StoreFrequency(state.MemImage, "300", addr::ChannelRecordRow(2), addr::kRxFreqCol);
+  EXPECT_EQ(FindOutOfBandChannel(state), 1);
 }
 
 }  // namespace

@@ -1,0 +1,94 @@
+#include "option_transfer.h"
+
+#include <algorithm>
+
+#include "address_map.h"
+#include "link_texts.h"
+#include "option_texts.h"
+#include "profiles.h"
+#include "whole_memory.h"
+
+namespace brel::options {
+namespace {
+
+constexpr int kRetries = 1;
+constexpr int kBlockBytes = 64;
+constexpr int kRowBytes = 16;
+constexpr int kBase = addr::kOptionAreaAddress;  // 0x0E00
+constexpr int kFirstRow = addr::RowOf(kBase);    // 224
+constexpr int kReadRows = OptionReadPlan::kBlocks * kBlockBytes / kRowBytes;  // rows 224..243
+constexpr int kLastWriteRow = addr::kFmLabel1Row;  // 244
+
+link::TransferTexts Texts(int frames) {
+  link::TransferTexts t;
+  // The window counts its reply rows from 2: the block after `done` replies
+  // is row done + 2 of six.
+  t.readProgress = [](ProgramState& s, int done) {
+    const int row = done + 2;
+    return std::optional<link::ProgressShown>(
+        link::ProgressShown{row * 100 / (OptionReadPlan::kBlocks + 1), link::texts::ReadingBlockText(s.LanguageFlag, row)});
+  };
+  t.writeProgress = [frames](ProgramState& s, int frame) {
+    return std::optional<link::ProgressShown>(
+        link::ProgressShown{frame * 100 / (frames - 1), link::texts::WritingBlockText(s.LanguageFlag, frame - 1)});
+  };
+  t.readDoneLabel = kLabelReadDone;
+  t.readDoneMessage = link::texts::kReadDone;
+  t.writeDoneLabel = kLabelWriteDone;
+  t.writeDoneMessage = kWriteDoneText;
+  t.fault = link::FaultReport{.message = true, .panel = true, .label = false, .clearProgress = false};
+  return t;
+}
+
+}  // namespace
+
+link::Block OptionReadPlan::block(int index) const {
+  return {static_cast<std::uint16_t>(kBase + kBlockBytes * index), kBlockBytes};
+}
+
+void OptionReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
+  std::copy(payload.begin(), payload.end(), staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
+}
+
+void OptionReadPlan::complete() {
+  for (int r = 0; r < kReadRows; ++r)
+    for (int c = 0; c < kRowBytes; ++c)
+      image_.at(kFirstRow + r, c) = staged_[static_cast<std::size_t>(r * kRowBytes + c)];
+}
+
+OptionWritePlan::OptionWritePlan(const MemoryImage& image) : image_(image) {
+  // The current-channel row is the whole-memory write's to repair and send.
+  for (int row = kFirstRow; row <= kLastWriteRow; ++row)
+    if (row != addr::kChannelStateRow) rows_.push_back(row);
+}
+
+link::FrameData OptionWritePlan::frame(int index) const {
+  const int row = rowOf(index);
+  return link::FrameData::Row(static_cast<std::uint16_t>(row * kRowBytes), image_, row);
+}
+
+OptionTransfer::OptionTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels,
+                               link::LinkServices& services, link::TransferView& view)
+    : state_(state),
+      messages_(messages),
+      transfer_(link::LinkContext{state, messages, panels, services}, link::profiles::OptionEditor(),
+                Texts(OptionWritePlan(state.MemImage).frameCount()), view) {}
+
+void OptionTransfer::read() { transfer_.read(std::make_shared<OptionReadPlan>(state_.MemImage), kRetries); }
+
+void OptionTransfer::write() {
+  if (transfer_.refuseIfBusy()) return;
+  auto plan = std::make_shared<OptionWritePlan>(state_.MemImage);
+  for (int i = 0; i < plan->frameCount(); ++i) {
+    int value = 0;
+    const int address = link::FindNonByteCellInRow(state_.MemImage, plan->rowOf(i), kRowBytes, value);
+    if (address >= 0) {
+      messages_.show(Message{Pick(state_.LanguageFlag, kTitlePromptLower),
+                             link::texts::BadCellText(state_.LanguageFlag, address, value), MessageIcon::Warning});
+      return;
+    }
+  }
+  transfer_.write(std::move(plan), kRetries);
+}
+
+}  // namespace brel::options
