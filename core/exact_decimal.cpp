@@ -13,9 +13,10 @@ bool IsSkippable(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// An exponent beyond this many places leaves no digit of any kept decimal
-// (or overflows every use), so larger ones are read as this one.
-constexpr long kExponentLimit = 400;
+// An exponent that moves the point this far beyond every typed digit leaves
+// no digit for any kept decimal (or overflows every use), so larger ones are
+// read as this one.
+constexpr long kExponentMargin = 400;
 
 void StripLeadingZeros(std::string& digits) {
   std::size_t n = 0;
@@ -66,6 +67,7 @@ ExactDecimal ReadRadix(const std::string& s, int radix) {
 // The exponent after a mantissa, from s[i] on; 0 when there is none (a
 // letter without digits after it is no exponent).
 long ReadExponent(const std::string& s, std::size_t i) {
+  const long limit = static_cast<long>(s.size()) + kExponentMargin;
   if (i >= s.size()) return 0;
   const char e = s[i];
   if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return 0;
@@ -76,10 +78,10 @@ long ReadExponent(const std::string& s, std::size_t i) {
   bool digits = false;
   for (; j < s.size() && IsDigit(s[j]); ++j) {
     digits = true;
-    if (value <= kExponentLimit) value = value * 10 + (s[j] - '0');
+    if (value <= limit) value = value * 10 + (s[j] - '0');
   }
   if (!digits) return 0;
-  if (value > kExponentLimit) value = kExponentLimit;
+  if (value > limit) value = limit;
   return minus ? -value : value;
 }
 

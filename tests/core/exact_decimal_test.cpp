@@ -96,6 +96,8 @@ TEST(ExactDecimal, NoNumberAndNumbersTooLargeAreToldApart) {
   EXPECT_EQ(ReadExactDecimal("12345678901234567").Units(2, Rounding::TowardZero), std::nullopt);
   EXPECT_EQ(ReadExactDecimal("1e999999999999").Units(0, Rounding::TowardZero), std::nullopt);
   EXPECT_EQ(ReadExactDecimal("1e-999999999999").Units(18, Rounding::HalfUp), 0);
+  const std::string tiny = "0." + std::string(500, '0') + "15e501";  // exponents count exactly, however long
+  EXPECT_EQ(ReadExactDecimal(tiny).Units(1, Rounding::TowardZero), 15);
   EXPECT_EQ(ReadExactDecimal("1").Units(19, Rounding::TowardZero), std::nullopt);
 }
 
