@@ -63,15 +63,15 @@ class DtmfForm {
   // four characters) empties it first.  Keys that enter nothing (Enter, Esc,
   // control combinations) leave it as it is.  Nothing is dropped.
   void groupKeyPress(int group, char32_t ch);
-  // The user's edits and focus: a group holding the focus, or edited since,
-  // has a pending edit that commitPendingEdit stores.
+  // The user's edit of a group's text: pending until the group is stored.
   void groupTextEdited(int group, const std::string& text);
-  void groupFocused(int group) { pendingGroup_ = group; }
   // Leave rule: stores the group's row and shows the whole area again.
+  // Leaving a group stores it even when nothing was typed.
   void leaveGroup(int group);
-  // Stores the group that holds the focus or was edited since it was last
-  // stored.  Run before the image is saved, written or replaced, and when
-  // the window is deactivated, closed or reloaded.
+  // Runs the leave rule of the group typed into since it was last stored;
+  // a group only passed through is left as it is.  Run before the image is
+  // saved, written or replaced, and when the window is deactivated, closed
+  // or reloaded.
   void commitPendingEdit();
   int pendingGroup() const { return pendingGroup_; }
 

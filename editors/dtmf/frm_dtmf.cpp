@@ -436,9 +436,6 @@ bool frm_dtmf::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
-    case QEvent::FocusIn:
-      if (g >= 0) form_.groupFocused(g);
-      break;
     case QEvent::FocusOut:
       if (!userMovedFocusWithin(static_cast<QFocusEvent*>(event))) break;
       if (g >= 0) {

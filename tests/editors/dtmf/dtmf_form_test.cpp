@@ -265,8 +265,10 @@ TEST_F(DtmfFormTest, PassingThroughAGroupRewritesItsRow) {
   image.put(0x0B30, {1, 0xFF, 3, 0xFF, 0xFF, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7});
   load();
   EXPECT_EQ(group(3), "13");
-  form.groupFocused(3);
+  // Nothing typed: a commit leaves the row alone, leaving the group does not.
   form.commitPendingEdit();
+  EXPECT_EQ(image.bytes(0x0B30, 6), (Bytes{1, 0xFF, 3, 0xFF, 0xFF, 7}));
+  form.leaveGroup(3);
   EXPECT_EQ(image.bytes(0x0B30, 16), (Bytes{1, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                             0xFF, 0xFF, 0xFF, 0xFF}));
   EXPECT_EQ(form.pendingGroup(), -1);

@@ -137,6 +137,17 @@ TEST_F(DtmfWindow, EditDtmfShowsTheEncodeFrameAndTheStartUpSettings) {
   EXPECT_TRUE(messages().shown.empty());
 }
 
+TEST_F(DtmfWindow, SwitchingWindowsStoresNothingThatWasNotTyped) {
+  start();
+  state().MemImage.at(176, 9) = 0x77;  // a tail byte no control shows
+  openDtmf();
+  ASSERT_EQ(QApplication::focusWidget(), group(0));
+  const std::vector<Row> before = area();
+  menu("Channel_edit");
+  ASSERT_NE(editor(), nullptr);
+  EXPECT_EQ(area(), before);
+}
+
 TEST_F(DtmfWindow, ErasedAreaShowsTheLastTimesAndStoresWhatItAdjusted) {
   start();
   state().MemImage.fill(176, 206, 0, 15, 0xFF);
