@@ -179,20 +179,22 @@ void LinkEngine::armSender() {
   f_.ReplySeen = 0;
   f_.TxDone = 0;
   f_.TxPos = 0;
-  frameStarted_ = false;
   timer1_->start(profile_.firstTickMs);
 }
 
 void LinkEngine::senderTick() {
+  // A port that went away (or will not take bytes) under an attempt ends it
+  // as silence does; returning quietly would leave the window busy for ever.
   if (!port_->isOpen()) {
-    timer1_->stop();
+    failAttempt();
     return;
   }
-  auto output = [this](int timeoutMs) {
-    port_->writeByte(static_cast<std::uint8_t>(f_.TxFrame[f_.TxPos] & 0xFF));
+  auto handOver = [this](int count) {
+    std::array<std::uint8_t, 201> bytes{};
+    for (int k = 0; k < count; ++k) bytes[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(f_.TxFrame[f_.TxPos + k] & 0xFF);
+    f_.TxPos += count;
     f_.LinkOk = 0;
-    timer2_->start(timeoutMs);
-    ++f_.TxPos;
+    return port_->write(bytes.data(), static_cast<std::size_t>(count));
   };
   auto finish = [this] {
     timer2_->start(profile_.replyTimeoutMs);
@@ -200,37 +202,49 @@ void LinkEngine::senderTick() {
     f_.TxDone = -1;
   };
 
-  switch (profile_.sender) {
-    case SenderKind::Paced: {
-      // Bytes go out on a schedule of one per pause from the frame's first
-      // byte, so a late tick sends what is due rather than falling behind.
-      const std::int64_t now = ctx_.services.timers.nowUs();
-      if (!frameStarted_) {
-        frameStarted_ = true;
-        frameStartUs_ = now;
-      }
-      const std::int64_t pauseUs = std::max(1, profile_.bytePauseMs) * 1000LL;
-      const int due = static_cast<int>(std::min<std::int64_t>(f_.TxLen, (now - frameStartUs_) / pauseUs + 1));
-      while (f_.TxPos < due) output(profile_.replyTimeoutMs);
-      if (f_.TxPos < f_.TxLen)
-        timer1_->start(profile_.bytePauseMs);
-      else
-        finish();
+  const bool lineFast = profile_.sender == SenderKind::BytePerTick
+                            ? false
+                            : profile_.sender == SenderKind::WholeFrame ||
+                                  static_cast<std::int64_t>(profile_.bytePauseMs) * 1000 <= kLineByteUs;
+  if (lineFast) {
+    // The pause between bytes is no longer than a byte takes on the line:
+    // the line itself paces them, so the frame goes to the port in one write.
+    if (!handOver(f_.TxLen - f_.TxPos)) {
+      failAttempt();
       return;
     }
-    case SenderKind::WholeFrame:
-      while (f_.TxPos < f_.TxLen) output(profile_.interByteTimeoutMs);
-      finish();
-      return;
-    case SenderKind::BytePerTick:
-      if (profile_.dropLeadingAck && f_.TxPos == 0 && f_.TxLen > 0 && f_.TxFrame[0] == kAck) f_.TxPos = 1;
-      if (f_.TxPos < f_.TxLen) output(profile_.interByteTimeoutMs);
-      if (f_.TxPos >= f_.TxLen)
-        finish();
-      else
-        timer1_->start(profile_.byteTickMs);
-      return;
+    finish();
+    return;
   }
+
+  // One byte a tick, the next tick a full pause after this byte was handed
+  // over, so that a late tick delays one byte and not every one after it.
+  int pauseMs = profile_.sender == SenderKind::BytePerTick ? profile_.byteTickMs : profile_.bytePauseMs;
+  if (profile_.sender == SenderKind::BytePerTick && profile_.dropLeadingAck && f_.TxPos == 0 && f_.TxLen > 0 &&
+      f_.TxFrame[0] == kAck)
+    f_.TxPos = 1;
+  if (f_.TxPos < f_.TxLen) {
+    if (!handOver(1)) {
+      failAttempt();
+      return;
+    }
+    timer2_->start(profile_.interByteTimeoutMs);
+  }
+  if (f_.TxPos >= f_.TxLen)
+    finish();
+  else
+    timer1_->start(pauseMs);
+}
+
+void LinkEngine::failAttempt() {
+  // The time-out's own steps, on the next turn of the event loop: never from
+  // inside the port's own notification.
+  timer1_->stop();
+  if (busy()) timer2_->start(0);
+}
+
+void LinkEngine::portFailed() {
+  if (busy()) failAttempt();
 }
 
 void LinkEngine::outputDrained() {
@@ -380,12 +394,15 @@ void LinkEngine::acceptIdentification() {
 
 void LinkEngine::shortFrameHandshake() {
   if (profile_.generation == Generation::LongLegacy) {
-    // What else the long frame must hold is not known; it is read and
-    // dropped, and the attempt ends in the time-out.
-    if (port_->bytesWaiting() > 49) {
-      readInto(f_.RxBuf.data(), 50);
-      port_->flushInput();
-    }
+    // The first 50 bytes, taken as they are; a window that does not accept
+    // the long frame lets the attempt end in the time-out.
+    if (port_->bytesWaiting() < kLongIdentFrameLength) return;
+    readInto(f_.RxBuf.data(), kLongIdentFrameLength);
+    port_->flushInput();
+    if (!profile_.acceptLongFrame || !IsLongIdentFrame(f_.RxBuf.data())) return;
+    if (!DecodeLongIdentFrame(f_.RxBuf.data(), ctx_.state, ctx_.panels)) return;
+    observer_.identified();
+    handshakeCompleted();
     return;
   }
   if (port_->bytesWaiting() < 9) return;

@@ -92,6 +92,9 @@ struct EngineProfile {
   bool ackBeforeFirstRequest = false;
   bool ackBeforeFirstReply = false;
   bool ackBeforeWriteFrames = false;
+  // LongLegacy: the 50-byte frame opens the block phase when it passes its
+  // acceptance test; otherwise it is dropped.
+  bool acceptLongFrame = false;
 };
 
 // The per-window link fields.  Flags are -1 / 0.
@@ -256,6 +259,8 @@ class LinkEngine : private PortListener {
   void replyTimeout();
   void retryTick();
   void finish();
+  void failAttempt();
+  void portFailed() override;
 
   void bytesArrived() override;
   void outputDrained() override;
@@ -286,8 +291,6 @@ class LinkEngine : private PortListener {
   std::shared_ptr<ReadPlan> readPlan_;
   std::shared_ptr<WritePlan> writePlan_;
   std::shared_ptr<ReadThenWritePlan> stepPlan_;
-  std::int64_t frameStartUs_ = 0;
-  bool frameStarted_ = false;
   Block requested_{};
   int blockIndex_ = 0;     // read: the block awaited; write: the frame awaiting its Ack
   bool firstReply_ = false;

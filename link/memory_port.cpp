@@ -11,8 +11,8 @@ void MemoryLine::send(const std::vector<std::uint8_t>& bytes, std::int64_t delay
     toProgramBusyUntil_ = at;
     earliest = at;
     clock_.schedule(at, [this, byte] {
-      // A closed port hears nothing.
-      if (holder_ == nullptr) return;
+      // A closed port hears nothing, nor one whose device has gone.
+      if (holder_ == nullptr || gone_) return;
       input_.push_back(byte);
       holder_->notifyArrived();
     });
@@ -27,6 +27,7 @@ void MemoryLine::programWrites(std::uint8_t byte) {
   const std::uint64_t generation = outputGeneration_;
   clock_.schedule(at, [this, byte, opening, generation] {
     if (opening == opens_ && generation < flushGeneration_) return;  // flushed
+    if (gone_) return;
     fromProgram_.push_back(byte);
     const int left = --pendingOutput_[opening];
     if (device_ != nullptr) device_->received(byte);
@@ -37,6 +38,11 @@ void MemoryLine::programWrites(std::uint8_t byte) {
 void MemoryLine::dropPendingOutput() {
   flushGeneration_ = ++outputGeneration_;
   pendingOutput_[opens_] = 0;
+}
+
+void MemoryLine::vanish() {
+  gone_ = true;
+  if (holder_ != nullptr) holder_->fail();
 }
 
 MemoryLine& MemoryPortBus::plug(int portNumber, std::int64_t byteUs) {
@@ -83,6 +89,10 @@ OpenResult MemoryPort::open(int portNumber) {
     result.status = OpenStatus::NoDevice;
     return result;
   }
+  if (line->gone_) {
+    result.status = OpenStatus::NoDevice;
+    return result;
+  }
   if (line->holder_ != nullptr) {
     result.status = OpenStatus::InUse;
     return result;
@@ -100,11 +110,25 @@ void MemoryPort::close() {
   line_->holder_ = nullptr;
   line_->input_.clear();
   line_ = nullptr;
+  failed_ = false;
 }
 
-void MemoryPort::write(const std::uint8_t* data, std::size_t count) {
-  if (line_ == nullptr) return;
+bool MemoryPort::write(const std::uint8_t* data, std::size_t count) {
+  if (line_ == nullptr || failed_) return false;
   for (std::size_t i = 0; i < count; ++i) line_->programWrites(data[i]);
+  return true;
+}
+
+void MemoryPort::fail() {
+  if (failed_) return;
+  failed_ = true;
+  line_->input_.clear();
+  // Told on the clock's next turn, as a real port reports from its event.
+  bus_.clock_.schedule(bus_.clock_.nowUs(), [this, alive = std::weak_ptr<int>(alive_), line = line_] {
+    if (alive.expired()) return;
+    if (line_ == line && failed_)
+      if (PortListener* l = listener()) l->portFailed();
+  });
 }
 
 std::size_t MemoryPort::read(std::uint8_t* into, std::size_t max) {

@@ -17,9 +17,6 @@
 
 namespace brel::link {
 
-// 10 bits (start, 8 data, stop) at 9600 baud.
-inline constexpr std::int64_t kLineByteUs = 1042;
-
 // The far end of a cable: receives every byte the program sends, at the
 // moment its last bit has arrived.
 class MemoryDevice {
@@ -40,6 +37,12 @@ class MemoryLine {
   void send(const std::vector<std::uint8_t>& bytes, std::int64_t delayUs = 0);
 
   bool heldOpen() const { return holder_ != nullptr; }
+  // The device goes away (cable pulled, adapter reset): a port holding the
+  // line fails at once, bytes on their way are lost, and the number opens
+  // nothing until the device is back.
+  void vanish();
+  void reappear() { gone_ = false; }
+  bool gone() const { return gone_; }
   int opens() const { return opens_; }
   // Every byte that reached the device, in order.
   const std::vector<std::uint8_t>& fromProgram() const { return fromProgram_; }
@@ -62,6 +65,7 @@ class MemoryLine {
   std::uint64_t flushGeneration_ = 0;
   std::map<int, int> pendingOutput_;
   int opens_ = 0;
+  bool gone_ = false;
   std::vector<std::uint8_t> fromProgram_;
 };
 
@@ -108,7 +112,7 @@ class MemoryPort : public SerialPort {
   OpenResult open(int portNumber) override;
   bool isOpen() const override { return line_ != nullptr; }
   void close() override;
-  void write(const std::uint8_t* data, std::size_t count) override;
+  bool write(const std::uint8_t* data, std::size_t count) override;
   std::size_t bytesWaiting() const override { return line_ ? line_->input_.size() : 0; }
   std::size_t read(std::uint8_t* into, std::size_t max) override;
   void flushInput() override;
@@ -118,9 +122,12 @@ class MemoryPort : public SerialPort {
   friend class MemoryLine;
   void notifyArrived();
   void notifyDrained();
+  void fail();
 
   MemoryPortBus& bus_;
   MemoryLine* line_ = nullptr;
+  bool failed_ = false;
+  std::shared_ptr<int> alive_ = std::make_shared<int>(0);  // outlived by tasks on the clock
 };
 
 }  // namespace brel::link

@@ -1,7 +1,7 @@
 // The serial port as the link engine sees it: opened by COM number at 9600
-// baud, 8 data bits, no parity, 1 stop bit and no flow control; bytes are
-// written and read one at a time; the port tells when bytes have arrived and
-// when everything written has left.
+// baud, 8 data bits, no parity, 1 stop bit and no flow control; the port
+// tells when bytes have arrived, when everything written has left, and when
+// the device has failed under it (unplugged, reset).
 #pragma once
 
 #include <cstddef>
@@ -10,6 +10,9 @@
 #include <string>
 
 namespace brel::link {
+
+// One byte on the line: 10 bits (start, 8 data, stop) at 9600 baud.
+inline constexpr std::int64_t kLineByteUs = 1042;
 
 enum class OpenStatus {
   Ok,
@@ -36,6 +39,10 @@ class PortListener {
   virtual void bytesArrived() = 0;
   // Every byte written so far has left the port.
   virtual void outputDrained() {}
+  // The device failed or went away while open: nothing more will come or go
+  // until the port is closed and opened again.  Told once per failure, never
+  // from where the port could be closed under its own notification.
+  virtual void portFailed() {}
 };
 
 class SerialPort {
@@ -47,8 +54,9 @@ class SerialPort {
   virtual bool isOpen() const = 0;
   virtual void close() = 0;
 
-  virtual void write(const std::uint8_t* data, std::size_t count) = 0;
-  void writeByte(std::uint8_t byte) { write(&byte, 1); }
+  // False when the port is closed or failed, or took fewer bytes.
+  virtual bool write(const std::uint8_t* data, std::size_t count) = 0;
+  bool writeByte(std::uint8_t byte) { return write(&byte, 1); }
 
   virtual std::size_t bytesWaiting() const = 0;
   // Reads up to `max` waiting bytes; returns how many were read.

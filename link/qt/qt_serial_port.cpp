@@ -10,9 +10,6 @@
 
 namespace brel::link {
 
-namespace {
-constexpr double kLineByteMs = 10.0 / 9600.0 * 1000.0;
-}
 
 std::unique_ptr<SerialPort> QtSerialPortFactory::createPort() { return std::make_unique<QtSerialPort>(*this); }
 
@@ -21,17 +18,30 @@ QtSerialPort::QtSerialPort(QtSerialPortFactory& factory) : factory_(factory) {
   drainPoll_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&drainPoll_, &QTimer::timeout, [this] { checkDrained(); });
   QObject::connect(&port_, &QSerialPort::readyRead, [this] {
+    if (failed_) return;
     if (PortListener* l = listener()) l->bytesArrived();
   });
   QObject::connect(&port_, &QSerialPort::bytesWritten, [this](qint64) { checkDrained(); });
-  QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError error) {
-    // The device went away under us (cable pulled): drop it; the exchange
-    // then ends in its reply time-out like any silent radio.
-    if (error == QSerialPort::ResourceError && port_.isOpen()) close();
-  });
+  QObject::connect(&port_, &QSerialPort::errorOccurred,
+                   [this](QSerialPort::SerialPortError error) { errorOccurred(error); });
 }
 
-QtSerialPort::~QtSerialPort() { close(); }
+QtSerialPort::~QtSerialPort() {
+  setListener(nullptr);
+  close();
+}
+
+void QtSerialPort::errorOccurred(QSerialPort::SerialPortError error) {
+  // Closing the port from inside this signal makes Qt report the error
+  // again, and again, until the stack runs out: the failure is only noted
+  // and told once; the owner closes the port from its own event.
+  if (error == QSerialPort::NoError || closing_ || failed_ || !port_.isOpen()) return;
+  if (error != QSerialPort::ResourceError && error != QSerialPort::WriteError && error != QSerialPort::ReadError)
+    return;
+  failed_ = true;
+  drainPoll_.stop();
+  if (PortListener* l = listener()) l->portFailed();
+}
 
 OpenStatus QtSerialPort::ClassifyOpenError(QSerialPort::SerialPortError error, const std::string& device) {
   switch (error) {
@@ -83,19 +93,23 @@ OpenResult QtSerialPort::open(int portNumber) {
 
 void QtSerialPort::close() {
   drainPoll_.stop();
-  if (!port_.isOpen()) return;
+  if (!port_.isOpen() || closing_) return;
+  closing_ = true;
   // Qt keeps written bytes in its own buffer until the event loop runs; the
-  // last Ack of a read is written just before the port closes.
-  if (port_.bytesToWrite() > 0) port_.flush();
+  // last Ack of a read is written just before the port closes.  A failed
+  // device takes nothing more.
+  if (!failed_ && port_.bytesToWrite() > 0) port_.flush();
   port_.close();
   port_.clearError();
   factory_.held_.erase(device_);
   device_.clear();
+  failed_ = false;
+  closing_ = false;
 }
 
-void QtSerialPort::write(const std::uint8_t* data, std::size_t count) {
-  if (!port_.isOpen()) return;
-  port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(count));
+bool QtSerialPort::write(const std::uint8_t* data, std::size_t count) {
+  if (!port_.isOpen() || failed_) return false;
+  return port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(count)) == static_cast<qint64>(count);
 }
 
 std::size_t QtSerialPort::bytesWaiting() const {
@@ -117,11 +131,11 @@ void QtSerialPort::flushOutput() {
 }
 
 void QtSerialPort::checkDrained() {
-  if (!port_.isOpen() || port_.bytesToWrite() > 0) return;
+  if (!port_.isOpen() || failed_ || port_.bytesToWrite() > 0) return;
   // Qt's buffer is empty; the driver may still hold bytes on their way out.
   int queued = 0;
   if (::ioctl(static_cast<int>(port_.handle()), TIOCOUTQ, &queued) == 0 && queued > 0) {
-    drainPoll_.start(std::max(1, static_cast<int>(std::ceil(queued * kLineByteMs))));
+    drainPoll_.start(std::max(1, static_cast<int>(std::ceil(queued * kLineByteUs / 1000.0))));
     return;
   }
   if (PortListener* l = listener()) l->outputDrained();

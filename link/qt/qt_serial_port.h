@@ -32,7 +32,7 @@ class QtSerialPort : public SerialPort {
   OpenResult open(int portNumber) override;
   bool isOpen() const override { return port_.isOpen(); }
   void close() override;
-  void write(const std::uint8_t* data, std::size_t count) override;
+  bool write(const std::uint8_t* data, std::size_t count) override;
   std::size_t bytesWaiting() const override;
   std::size_t read(std::uint8_t* into, std::size_t max) override;
   void flushInput() override;
@@ -43,11 +43,16 @@ class QtSerialPort : public SerialPort {
 
  private:
   void checkDrained();
+  void errorOccurred(QSerialPort::SerialPortError error);
 
   QtSerialPortFactory& factory_;
   QSerialPort port_;
   QTimer drainPoll_;
   std::string device_;
+  // The device has failed since it was opened: told once, and the port is
+  // left for its owner to close outside Qt's error signal.
+  bool failed_ = false;
+  bool closing_ = false;
 };
 
 }  // namespace brel::link
