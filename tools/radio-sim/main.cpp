@@ -7,7 +7,9 @@
 // the device name the port table expects) and use the program as with a
 // radio.  The memory is loaded from FILE at start and saved to it on exit
 // (Ctrl+C).  Fault kinds: silence, refuse, drop, corrupt, late, header,
-// disconnect; ANSWER -3, -2, -1 are the handshake's answers, 0.. the blocks.
+// disconnect, vanish (the terminal itself goes away), trailing (BYTE stray
+// bytes after the answer); ANSWER -3, -2, -1 are the handshake's answers,
+// 0.. the blocks.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +43,8 @@ bool ParseFault(const std::string& text, brel::sim::Fault& fault) {
   else if (kind == "late") fault.kind = FaultKind::LateByte;
   else if (kind == "header") fault.kind = FaultKind::WrongHeader;
   else if (kind == "disconnect") fault.kind = FaultKind::Disconnect;
+  else if (kind == "vanish") fault.kind = FaultKind::Vanish;
+  else if (kind == "trailing") fault.kind = FaultKind::Trailing;
   else return false;
   if (count > 1 && !parts[1].empty()) fault.answer = std::atoi(parts[1].c_str());
   if (count > 2 && !parts[2].empty()) fault.byteIndex = std::atoi(parts[2].c_str());

@@ -32,6 +32,7 @@ PtyRadioServer::PtyRadioServer(RadioSim& sim, std::int64_t byteUs) : sim_(sim), 
       outgoing_.emplace_back(due, b);
     }
   });
+  sim_.setVanishHook([this] { vanishing_ = true; });
 }
 
 PtyRadioServer::~PtyRadioServer() {
@@ -39,6 +40,7 @@ PtyRadioServer::~PtyRadioServer() {
   if (keepSlave_ >= 0) ::close(keepSlave_);
   if (master_ >= 0) ::close(master_);
   sim_.setSender({});
+  sim_.setVanishHook({});
 }
 
 bool PtyRadioServer::open(std::string* error) {
@@ -81,6 +83,18 @@ void PtyRadioServer::run(const std::atomic<bool>& stopFlag) {
 }
 
 void PtyRadioServer::serveOnce(std::int64_t maxWaitUs) {
+  if (vanishing_ && master_ >= 0) {
+    ::close(keepSlave_);
+    ::close(master_);
+    keepSlave_ = master_ = -1;
+    incoming_.clear();
+    outgoing_.clear();
+  }
+  if (master_ < 0) {
+    timespec pause{static_cast<time_t>(maxWaitUs / 1000000), static_cast<long>((maxWaitUs % 1000000) * 1000)};
+    ::nanosleep(&pause, nullptr);
+    return;
+  }
   std::int64_t now = NowUs();
   std::int64_t next = now + maxWaitUs;
   if (!incoming_.empty()) next = std::min(next, incoming_.front().first);

@@ -38,6 +38,10 @@ class PtyRadioServer {
   // The radio may only be touched under this lock while serving.
   std::mutex& simMutex() { return simMutex_; }
 
+  // The terminal goes away, as a pulled cable's device does: the program's
+  // port fails and the path opens nothing any more.
+  void vanish() { vanishing_ = true; }
+
   std::uint64_t bytesFromProgram() const { return bytesIn_; }
   std::uint64_t bytesToProgram() const { return bytesOut_; }
 
@@ -51,6 +55,7 @@ class PtyRadioServer {
   std::string path_;
   std::thread thread_;
   std::atomic<bool> stopFlag_{false};
+  std::atomic<bool> vanishing_{false};
   std::mutex simMutex_;
   std::deque<std::pair<std::int64_t, std::uint8_t>> incoming_;
   std::deque<std::pair<std::int64_t, std::uint8_t>> outgoing_;

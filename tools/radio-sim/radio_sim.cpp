@@ -258,6 +258,16 @@ void RadioSim::sendAnswer(int answer, std::vector<std::uint8_t> bytes, int first
           return;
         }
         break;
+      case FaultKind::Vanish:
+        if (answer >= fault.answer) {
+          deaf_ = true;
+          if (vanish_) vanish_();
+          return;
+        }
+        break;
+      case FaultKind::Trailing:
+        if (here) bytes.insert(bytes.end(), static_cast<std::size_t>(std::max(0, fault.byteIndex)), 0x00);
+        break;
       case FaultKind::DropByte:
         if (here && inRange) bytes.erase(bytes.begin() + i);
         break;

@@ -8,7 +8,8 @@
 // asked for its identification again before the program's Ack sends its
 // frame again.  Faults can be injected
 // per answer: silence, a refused handshake, a dropped, corrupted or late
-// byte, a wrong reply header, or a disconnect part-way.
+// byte, a wrong reply header, stray bytes after an answer, a radio that
+// stops answering part-way, or a device that goes away altogether.
 //
 // The radio does nothing by itself: bytes come in through received(), and
 // its answers go out through the sender it is given, so the same radio runs
@@ -44,6 +45,8 @@ enum class FaultKind {
   LateByte,         // one byte (and what follows) comes lateUs late
   WrongHeader,      // a read reply echoes another address; an Ack becomes 0x15
   Disconnect,       // from this answer on, the radio is gone for the session
+  Vanish,           // at this answer the device itself goes away (cable pulled)
+  Trailing,         // `byteIndex` stray bytes follow the answer on the line
 };
 
 // Answers within a session: the three of the handshake, then block 0, 1, ...
@@ -69,6 +72,8 @@ class RadioSim {
   explicit RadioSim(SimConfig config = {});
 
   void setSender(Sender sender) { sender_ = std::move(sender); }
+  // What the line does when the device goes away (a Vanish fault).
+  void setVanishHook(std::function<void()> hook) { vanish_ = std::move(hook); }
   void received(std::uint8_t byte);
 
   std::array<std::uint8_t, kMemorySize>& memory() { return memory_; }
@@ -107,6 +112,7 @@ class RadioSim {
 
   SimConfig config_;
   Sender sender_;
+  std::function<void()> vanish_;
   std::array<std::uint8_t, kMemorySize> memory_;
   std::vector<ActiveFault> faults_;
 

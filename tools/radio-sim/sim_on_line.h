@@ -12,6 +12,7 @@ class SimOnLine : public link::MemoryDevice {
   SimOnLine(RadioSim& sim, link::MemoryLine& line) : sim_(sim) {
     line.attach(this);
     sim_.setSender([&line](const std::vector<std::uint8_t>& bytes, std::int64_t delayUs) { line.send(bytes, delayUs); });
+    sim_.setVanishHook([&line] { line.vanish(); });
   }
   void received(std::uint8_t byte) override { sim_.received(byte); }
 
