@@ -8,15 +8,10 @@
 
 #include "comm_forms.h"
 #include "form_setup.h"
-#include "link_services.h"
 #include "mdi_form_host.h"
-#include "memory_port.h"
-#include "radio_model.h"
-#include "radio_sim.h"
-#include "sim_on_line.h"
+#include "radio_bench.h"
 #include "test_doubles.h"
 #include "transfer_dialog.h"
-#include "virtual_clock.h"
 
 namespace brel::test {
 namespace {
@@ -34,11 +29,11 @@ class EditorWithOpenEdit : public Form {
   }
 };
 
-class CommFormsTest : public ::testing::Test {
+class CommFormsTest : public ::testing::Test, protected RadioBench {
  protected:
   static constexpr int kPort = 5;
 
-  CommFormsTest() : bus(clock), services{bus, clock, bus.table()} {
+  CommFormsTest() : RadioBench(kPort) {
     window.setCentralWidget(area);
     window.resize(1280, 1024);
     window.show();
@@ -54,9 +49,8 @@ class CommFormsTest : public ::testing::Test {
   }
 
   void plugRadio() {
-    line = &bus.plug(kPort);
-    onLine = std::make_unique<sim::SimOnLine>(radio, *line);
-    for (int a = 0; a < 0x1800; ++a) radio.memory()[a] = static_cast<std::uint8_t>(a * 3 + 1);
+    RadioBench::plugRadio();
+    for (int a = 0; a < 0x1800; ++a) radio->memory()[a] = static_cast<std::uint8_t>(a * 3 + 1);
   }
   template <class T>
   T* load(FormId id) {
@@ -64,9 +58,6 @@ class CommFormsTest : public ::testing::Test {
   }
   QSize frameSize(Form* form) const { return form->parentWidget()->size(); }
 
-  link::VirtualClock clock;
-  link::MemoryPortBus bus;
-  link::LinkServices services;
   ProgramState state;
   RecordingMessages messages;
   MapStatusPanels panels;
@@ -74,9 +65,6 @@ class CommFormsTest : public ::testing::Test {
   QMdiArea* area = new QMdiArea;
   MdiFormHost host{area, &window};
   AppContext context{state, messages, panels, host, &services};
-  sim::RadioSim radio;
-  link::MemoryLine* line = nullptr;
-  std::unique_ptr<sim::SimOnLine> onLine;
 };
 
 struct CaptionCase {
@@ -131,7 +119,7 @@ TEST_F(CommFormsTest, ReadButtonFillsTheImageAndTheDialogShowsTheOutcome) {
   EXPECT_EQ(messages.lastText(), "Complete reading the data from transceiver.");
   EXPECT_EQ(dialog->progressBar()->value(), 100);
   EXPECT_EQ(dialog->statusLabel()->text(), "Read Signal parameters in gear. ");
-  EXPECT_EQ(state.MemImage.byte(0x1234), radio.memory()[0x1234]);
+  EXPECT_EQ(state.MemImage.byte(0x1234), radio->memory()[0x1234]);
 }
 
 TEST_F(CommFormsTest, DialogWithARunningTransferIsNotReloadedOrClosed) {

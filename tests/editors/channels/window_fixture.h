@@ -15,13 +15,8 @@
 
 #include "channel_fixture.h"
 #include "frm_chann.h"
-#include "link_services.h"
 #include "mdi_form_host.h"
-#include "memory_port.h"
-#include "radio_model.h"
-#include "radio_sim.h"
-#include "sim_on_line.h"
-#include "virtual_clock.h"
+#include "radio_bench.h"
 
 namespace brel::chann::test {
 
@@ -49,16 +44,15 @@ class FocusTakingMessages : public brel::test::RecordingMessages {
   bool takeFocus = false;
 };
 
-class WindowFixture : public ::testing::Test, protected ImageHelpers {
+class WindowFixture : public ::testing::Test, protected ImageHelpers, protected brel::test::RadioBench {
  protected:
   static constexpr int kRadioPort = 3;
 
   WindowFixture()
       : ImageHelpers(state),
+        RadioBench(kRadioPort),
         area_(new QMdiArea(&main_)),
         host(area_, &main_),
-        bus(clock),
-        services{bus, clock, bus.table()},
         context{state, messages, panels, host, &services} {
     PrepareState(state);
     state.PortNumber = kRadioPort;
@@ -140,9 +134,8 @@ class WindowFixture : public ::testing::Test, protected ImageHelpers {
   sim::RadioSim& plugRadio(bool silent = false) {
     sim::SimConfig config;
     config.oneShot = true;
-    radio = std::make_unique<sim::RadioSim>(config);
+    RadioBench::plugRadio(config);
     if (silent) radio->addFault(sim::Fault{sim::FaultKind::Silence, 0, 0, -1});
-    onLine = std::make_unique<sim::SimOnLine>(*radio, bus.plug(kRadioPort));
     return *radio;
   }
   bool runUntil(const std::function<bool()>& done, std::int64_t limitUs = 600 * link::kSecond) {
@@ -155,12 +148,7 @@ class WindowFixture : public ::testing::Test, protected ImageHelpers {
   FocusTakingMessages messages;
   brel::test::MapStatusPanels panels;
   MdiFormHost host;
-  link::VirtualClock clock;
-  link::MemoryPortBus bus;
-  link::LinkServices services;
   AppContext context;
-  std::unique_ptr<sim::RadioSim> radio;
-  std::unique_ptr<sim::SimOnLine> onLine;
 };
 
 }  // namespace brel::chann::test
