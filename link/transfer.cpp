@@ -1,5 +1,7 @@
 #include "transfer.h"
 
+#include "whole_memory.h"  // FindNonByteCellInRow
+
 namespace brel::link {
 
 Transfer::Transfer(LinkContext context, EngineProfile profile, TransferTexts texts, TransferView& view)
@@ -14,16 +16,13 @@ bool Transfer::refuseIfBusy() {
 }
 
 bool Transfer::refuseNonByteCells(const std::vector<int>& rows) {
-  const MemoryImage& image = ctx_.state.MemImage;
   for (int row : rows) {
-    for (int c = 0; c < MemoryImage::kBytesPerRow; ++c) {
-      const int value = image.at(row, c);
-      if (value >= 0 && value <= 255) continue;
-      ctx_.messages.show(Message{Pick(ctx_.state.LanguageFlag, kTitlePromptLower),
-                                 texts::BadCellText(ctx_.state.LanguageFlag, row * MemoryImage::kBytesPerRow + c, value),
-                                 MessageIcon::Warning});
-      return true;
-    }
+    int value = 0;
+    const int address = FindNonByteCellInRow(ctx_.state.MemImage, row, MemoryImage::kBytesPerRow, value);
+    if (address < 0) continue;
+    ctx_.messages.show(Message{Pick(ctx_.state.LanguageFlag, kTitlePromptLower),
+                               texts::BadCellText(ctx_.state.LanguageFlag, address, value), MessageIcon::Warning});
+    return true;
   }
   return false;
 }
