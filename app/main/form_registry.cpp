@@ -3,6 +3,7 @@
 #include "comm_forms.h"
 #include "file_dialogs.h"
 #include "frm_dtmf.h"
+#include "frm_adj_txp.h"
 #include "frm_chann.h"
 #include "main_forms.h"
 
@@ -16,6 +17,7 @@ void RegisterAllForms(FormHost& host) {
   RegisterFileForms(host);
   RegisterChannelEditor(host);
   RegisterDtmfEditor(host);
+  RegisterAlignmentEditor(host);
 }
 
 }  // namespace brel
