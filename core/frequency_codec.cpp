@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "band_limit.h"
 #include "numtext.h"
 
 namespace brel {
@@ -88,9 +89,8 @@ std::optional<std::string> StoreFrequency(MemoryImage& image, std::string_view t
   // Least significant byte first in the record, two digits a byte.
   long long rest = *units;
   for (int i = 0; i < 4; ++i) {
-    const int twoDigits = static_cast<int>(rest % 100);
+    image.at(row, col + i) = ToPackedBcd(static_cast<int>(rest % 100));
     rest /= 100;
-    image.at(row, col + i) = static_cast<std::int16_t>((twoDigits / 10) << 4 | (twoDigits % 10));
   }
   return normalised;
 }

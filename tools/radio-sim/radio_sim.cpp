@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "band_limit.h"
+
 namespace brel::sim {
 
 namespace {
@@ -11,10 +13,10 @@ constexpr std::uint8_t kNak = 0x15;
 constexpr std::uint8_t kRead = 0x53;
 constexpr std::uint8_t kWrite = 0x58;
 
-std::uint8_t Bcd(int twoDigits) { return static_cast<std::uint8_t>(((twoDigits / 10) % 10) << 4 | (twoDigits % 10)); }
 void PutBandLimit(std::vector<std::uint8_t>& out, int mhz) {
-  out.push_back(static_cast<std::uint8_t>(mhz / 100));
-  out.push_back(Bcd(mhz % 100));
+  const BandLimitBytes bytes = ToBandLimitBytes(mhz).value_or(BandLimitBytes{});
+  out.push_back(bytes.hundreds);
+  out.push_back(bytes.tensUnits);
 }
 void PutDigits(std::vector<std::uint8_t>& out, int mhz) {
   out.push_back(static_cast<std::uint8_t>(mhz / 100 % 10));
@@ -219,8 +221,8 @@ std::vector<std::uint8_t> RadioSim::identFrame() const {
   } else if (config_.identType == 1) {
     for (int i = 0; i < 6; ++i) f.push_back(0x11);
   } else {
-    f.push_back(Bcd(config_.vhfLower - 100));
-    f.push_back(Bcd(config_.vhfUpper - 100));
+    f.push_back(ToPackedBcd(config_.vhfLower - 100));
+    f.push_back(ToPackedBcd(config_.vhfUpper - 100));
     PutBandLimit(f, config_.uhfLower);
     PutBandLimit(f, config_.uhfUpper);
   }
