@@ -275,6 +275,14 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, const st
   return std::nullopt;
 }
 
+ParamReadResult ParseParamValues(std::string_view text, int count, bool nothingAfter) {
+  if (count <= 0) return {};
+  ValueScanner scanner(count, nothingAfter);
+  for (char c : text)
+    if (!scanner.take(c)) break;
+  return scanner.finish();
+}
+
 ParamReadResult ReadParamValues(const std::string& path, int count, bool nothingAfter) {
   ParamReadResult result;
   if (count <= 0) return result;

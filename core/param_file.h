@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "grid.h"
@@ -36,6 +37,8 @@ struct ParamReadResult {
 // `nothingAfter`, a file holding more than `count` values (or anything else
 // after them) is refused too.
 ParamReadResult ReadParamValues(const std::string& path, int count, bool nothingAfter = false);
+// The same reading of a text already in memory.
+ParamReadResult ParseParamValues(std::string_view text, int count, bool nothingAfter = false);
 
 // The cells of rows first..last, columns 0..cols-1, in file order.
 template <int Rows, int Cols>
