@@ -101,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       case 3: {
         // Only a cell that gets a list offers a choice, and only of its list.
-        if (EditorFor(f.grid, r, col) != CellEditor::ComboBox) break;
+        const CellEditor editor = EditorFor(f.grid, r, col);
+        if (editor != CellEditor::TypedList && editor != CellEditor::PickList) break;
         const std::vector<std::string> choices = ColumnChoices(s, col);
         if (choices.empty()) break;
         const int p = in.byte() % static_cast<int>(choices.size());
