@@ -35,4 +35,15 @@ class FmStageTable : public CellTable<17, 22> {
   FmStageTable() { fill(0, kRows - 1, 0, 15, 0xFF); }
 };
 
+// Staging rows of an editor that keeps its area apart from MemImage: row r
+// holds the 16 bytes of the area's base + 16*r, all erased (0xFF) at start.
+template <int Rows>
+class StageRows : public CellTable<Rows, 16> {
+ public:
+  StageRows() { this->fill(0, Rows - 1, 0, 15, 0xFF); }
+};
+
+using TwoToneStageTable = StageRows<48>;    // radio 0x2D00..0x2FFF
+using FiveToneStageTable = StageRows<144>;  // radio 0x2000..0x28FF
+
 }  // namespace brel

@@ -69,6 +69,10 @@ struct ProgramState {
   // --- FM editor ------------------------------------------------------------
   FmStageTable FmStageRows;  // kept for the whole run, apart from MemImage
 
+  // --- signalling editors: their areas staged for the whole run -------------
+  TwoToneStageTable TwoToneImage;
+  FiveToneStageTable FiveToneImage;
+
   // --- band limits (MHz) ----------------------------------------------------
   // Working limits the channel editor tests against: model table, then every
   // identification.

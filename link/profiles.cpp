@@ -113,6 +113,8 @@ EngineProfile SignallingEditor() {
   EngineProfile p = ByteTicks(Generation::LongLegacy, 10, 3000, PortMessageStyle::Short);
   p.sender = SenderKind::WholeFrame;
   p.decoding = IdentDecoding::None;
+  // Panel 2 keeps the model text the long frame puts there.
+  p.connectedPanel = 0;
   return p;
 }
 

@@ -41,4 +41,21 @@ void TextGrid::check(int row, int col) const {
   if (row < 0 || row >= rowCount() || col < 0 || col >= cols_) throw std::out_of_range("grid cell out of range");
 }
 
+void SetHeadingsFromFormat(TextGrid& grid, const std::string& format) {
+  int col = 0;
+  std::string heading;
+  auto flush = [&] {
+    if (col < grid.colCount()) grid.setCell(0, col, heading);
+    heading.clear();
+    ++col;
+  };
+  for (char c : format) {
+    if (c == '|')
+      flush();
+    else if (c != '^' || !heading.empty())
+      heading.push_back(c);
+  }
+  flush();
+}
+
 }  // namespace brel::grid

@@ -51,6 +51,11 @@ class TextGrid {
   GridObserver* observer_ = nullptr;
 };
 
+// Row 0's texts from a column format: "|" separates the columns and a leading
+// "^" (which centres the column) is not shown.  Columns beyond the format
+// keep their texts; texts beyond the grid's columns are dropped.
+void SetHeadingsFromFormat(TextGrid& grid, const std::string& format);
+
 // The editor a click lays over a cell.
 enum class CellEditor {
   None,      // the cell is not edited

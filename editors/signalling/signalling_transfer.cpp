@@ -1,0 +1,74 @@
+#include "signalling_transfer.h"
+
+#include <algorithm>
+
+#include "link_texts.h"
+#include "profiles.h"
+#include "signalling_texts.h"
+
+namespace brel::signalling {
+
+link::Block AreaReadPlan::block(int index) const {
+  return {static_cast<std::uint16_t>(area_.readBase + 64 * index), 64};
+}
+
+void AreaReadPlan::begin() { staged_.assign(static_cast<std::size_t>(area_.readBlocks) * 64, 0); }
+
+void AreaReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
+  if (index < 0 || index >= area_.readBlocks) return;
+  if (staged_.size() != static_cast<std::size_t>(area_.readBlocks) * 64) begin();
+  std::copy_n(payload.begin(), std::min<std::size_t>(payload.size(), 64), staged_.begin() + 64 * index);
+}
+
+void AreaReadPlan::complete() {
+  if (show_) show_(staged_);
+}
+
+link::FrameData RowsWritePlan::frame(int index) const {
+  link::FrameData data;
+  data.address = static_cast<std::uint16_t>(area_.writeBase + 16 * index);
+  data.bytes = rows_(index);
+  return data;
+}
+
+link::TransferTexts SignallingTransferTexts(const SignallingArea& area) {
+  link::TransferTexts t;
+  // Replies are counted from 2, as the radio's documentation numbers them.
+  t.readProgress = [blocks = area.readBlocks](ProgramState& s, int done) -> std::optional<link::ProgressShown> {
+    const int count = done + 2;
+    return link::ProgressShown{count * 100 / (blocks + 1), link::texts::ReadingBlockText(s.LanguageFlag, count)};
+  };
+  t.writeProgress = [rows = area.writeRows](ProgramState& s, int frame) -> std::optional<link::ProgressShown> {
+    return link::ProgressShown{frame * 100 / rows, link::texts::WritingBlockText(s.LanguageFlag, frame - 1)};
+  };
+  t.doneTitle = kTitlePromptUpper;
+  t.readDoneFullBar = true;
+  t.readDoneLabel = texts::kReadDoneLabel;
+  t.readDoneMessage = texts::kReadDoneMessage;
+  t.writeDoneMessage = texts::kWriteDoneMessage;
+  t.writeDoneLabel = texts::kWriteDoneLabel;
+  t.fault = {.message = true, .panel = false, .label = true};
+  return t;
+}
+
+SignallingTransfer::SignallingTransfer(link::LinkContext context, link::TransferView& view, SignallingArea area,
+                                       ShowRead show, RowSource rows)
+    : view_(view),
+      area_(area),
+      show_(std::move(show)),
+      rows_(std::move(rows)),
+      transfer_(context, link::profiles::SignallingEditor(), SignallingTransferTexts(area), view) {
+  transfer_.setListener(this);
+}
+
+bool SignallingTransfer::read() {
+  return transfer_.read(std::make_shared<AreaReadPlan>(area_, show_), kSignallingRetries);
+}
+
+bool SignallingTransfer::write() {
+  return transfer_.write(std::make_shared<RowsWritePlan>(area_, rows_), kSignallingRetries);
+}
+
+void SignallingTransfer::gaveUp() { view_.setProgressValue(0); }
+
+}  // namespace brel::signalling
