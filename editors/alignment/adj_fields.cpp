@@ -215,7 +215,7 @@ void StoreBandLimits(AdjTable& image, const std::array<std::array<std::string, 2
   }
 }
 
-bool BandKeyAccepted(std::string_view currentText) { return Utf8Chars(TrimBlanks(currentText)).size() <= 3; }
+bool BandKeyAccepted(std::string_view currentText) { return TextCharacters(TrimBlanks(currentText)).size() <= 3; }
 
 // --- texts ----------------------------------------------------------------------------------------
 
@@ -232,20 +232,6 @@ const char* TextFieldName(TextField field) {
   return "";
 }
 
-std::vector<std::string> Utf8Chars(std::string_view text) {
-  std::vector<std::string> chars;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 0x06 ? 2 : (lead >> 4) == 0x0E ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-    if (i + len > text.size()) len = 1;
-    for (std::size_t j = 1; j < len; ++j)
-      if ((static_cast<unsigned char>(text[i + j]) & 0xC0) != 0x80) len = 1;
-    chars.emplace_back(text.substr(i, len));
-    i += len;
-  }
-  return chars;
-}
 
 std::string ShowText(const AdjTable& image, TextField field) {
   const TextCells cells = CellsOf(field);
@@ -265,7 +251,7 @@ std::string ShowText(const AdjTable& image, TextField field) {
 void StoreText(AdjTable& image, TextField field, std::string_view utf8) {
   if (field == TextField::SoftVer) return;
   const TextCells cells = CellsOf(field);
-  const std::vector<std::string> chars = Utf8Chars(TrimBlanks(utf8));
+  const std::vector<std::string> chars = TextCharacters(TrimBlanks(utf8));
   const int n = static_cast<int>(chars.size());
   for (int c = 0; c < cells.count; ++c) Put(image, cells.row, cells.first + c, kBlank);
   const int taken = std::min(n, cells.count);
@@ -278,7 +264,7 @@ bool TextKeyAccepted(TextField field, std::string_view currentText, char32_t key
   if (field == TextField::SoftVer) return false;
   if (field == TextField::Info0 && !(key >= U'0' && key <= U'9')) return false;
   const std::size_t limit = IsPassword(field) ? 6 : 7;
-  return Utf8Chars(TrimBlanks(currentText)).size() <= limit;
+  return TextCharacters(TrimBlanks(currentText)).size() <= limit;
 }
 
 // --- the window's state -----------------------------------------------------------------------------

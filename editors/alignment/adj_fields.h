@@ -86,9 +86,6 @@ inline constexpr char32_t kBackspace = 8;
 // Key filter (characters and Backspace only).
 bool TextKeyAccepted(TextField field, std::string_view currentText, char32_t key);
 
-// Splits UTF-8 into characters (an invalid byte is one character).
-std::vector<std::string> Utf8Chars(std::string_view text);
-
 // --- the window's state and handlers, without the window -------------------------------
 class AdjEditor {
  public:

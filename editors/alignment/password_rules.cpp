@@ -4,6 +4,7 @@
 
 #include "adj_fields.h"
 #include "numtext.h"
+#include "radio_charset.h"
 
 namespace brel::adj {
 namespace {
@@ -22,7 +23,7 @@ bool SameAt(std::span<const std::uint8_t> line, std::size_t at, const PasswordCh
 bool PasswordKeyAccepted(std::string_view currentText, char32_t key) {
   if (key == kBackspace) return true;
   if (key < 32 || key > 126) return false;
-  return Utf8Chars(TrimBlanks(currentText)).size() <= kPasswordLength - 1;
+  return TextCharacters(TrimBlanks(currentText)).size() <= kPasswordLength - 1;
 }
 
 PasswordChars PasswordBuffer(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "dtmf_codec.h"
 
+#include "radio_charset.h"
+
 namespace brel::dtmf {
 
 int TextToDigitCode(std::string_view ch) {
@@ -35,19 +37,6 @@ std::string DigitsToText(int c0, int c1, int c2, int c3, int c4) {
          DigitCodeToText(c4);
 }
 
-std::vector<std::string> Characters(std::string_view text) {
-  std::vector<std::string> out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x06 ? 2 : (lead >> 4) == 0x0E ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-    // A broken sequence counts byte by byte rather than swallowing what follows.
-    for (std::size_t k = 1; k < n; ++k)
-      if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) n = 1;
-    out.emplace_back(text.substr(i, n));
-    i += n;
-  }
-  return out;
-}
+std::vector<std::string> Characters(std::string_view text) { return TextCharacters(text); }
 
 }  // namespace brel::dtmf

@@ -5,13 +5,29 @@
 #include <gtest/gtest.h>
 
 #include "adj_texts.h"
-#include "link_fixture.h"
 #include "password_exchange.h"
+#include "radio_bench.h"
+#include "test_doubles.h"
 
 namespace brel::adj {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// The radio bench with the program's state and the message and panel recorders.
+class ExchangeFixture : public ::testing::Test, protected test::RadioBench {
+ protected:
+  static constexpr int kRadioPort = 5;
+  ExchangeFixture() : RadioBench(kRadioPort) {
+    state.PortNumber = kRadioPort;
+    link::LoadHandshakeCommand(state, 0);
+  }
+  std::vector<std::string> messageTexts() const { return messages.texts(); }
+
+  ProgramState state;
+  test::RecordingMessages messages;
+  test::MapStatusPanels panels;
+};
 
 Bytes Command(int variant) {
   const auto cmd = link::ProgramModeCommand(variant);
@@ -30,7 +46,7 @@ Bytes Cat(std::initializer_list<Bytes> parts) {
   return out;
 }
 
-class AdjTransferTest : public test::LinkFixture {
+class AdjTransferTest : public ExchangeFixture {
  protected:
   AdjTransferTest() {
     // Every byte of the radio's alignment area tells where it came from.
@@ -144,7 +160,7 @@ TEST_F(AdjTransferTest, ASilentRadioGetsFourAttemptsThenTheStatusBarSaysSo) {
 
 // --- password ------------------------------------------------------------------------
 
-class PasswordTest : public test::LinkFixture, public PasswordView {
+class PasswordTest : public ExchangeFixture, public PasswordView {
  protected:
   void clearBoxes() override { ++cleared; }
   void closeDialog() override { closedAtUs = clock.nowUs(); }
