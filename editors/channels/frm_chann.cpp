@@ -28,7 +28,9 @@ frm_chann::frm_chann(AppContext& context)
       rules_(ctx_),
       poller_(context.state, RequestPair::Adj, windowToken(),
               {[this](const std::string& path) { LoadChannImageFile(path); },
-               [this](const std::string& path) { SaveChannImageFile(path); }, [this] { return busy(); }}) {
+               [this](const std::string& path) { SaveChannImageFile(path); },
+               // A file waits for the exchange, and for its retry.
+               [this] { return transfer_ && transfer_->running(); }}) {
   model_ = new grid::GridModel(cells_, rules_, this);
   grid_ = new grid::GridView(this);
   grid_->setObjectName("MSF_Chann");

@@ -117,11 +117,19 @@ TEST_F(Files, TheDialogsOpenUnlessATransferRuns) {
   EXPECT_FALSE(host.isLoaded(FormId::Form_save_chann));
   EXPECT_EQ(messages.texts(), std::vector<std::string>(2, "Read-write operating with transceiver ."));
 
-  // A file request waits for the transfer: it must not change the image under it.
+  // A file request waits for the transfer and its retry: it must not change
+  // the image under them.
+  ASSERT_FALSE(SaveImageFile(state.MemImage, path("in.dat")).has_value());
   PostFileRequest(state, FileRequest::AdjOpen, path("in.dat"), window()->windowToken());
+  window()->PollChannFileRequests();
+  ASSERT_TRUE(runUntil([&] { return !window()->busy(); }));
+  ASSERT_TRUE(window()->transfer()->running());  // the retry is pending
   window()->PollChannFileRequests();
   EXPECT_EQ(state.AdjOpenRequest, -1);
   EXPECT_EQ(messages.shown.size(), 2u);
+  ASSERT_TRUE(runUntil([&] { return !window()->transfer()->running(); }));
+  window()->PollChannFileRequests();
+  EXPECT_EQ(state.AdjOpenRequest, 0);
 }
 
 }  // namespace
