@@ -28,15 +28,10 @@
 
 #include "form_registry.h"
 #include "frm_chann.h"
-#include "link_services.h"
+#include "hosted_windows.h"
 #include "mdi_main.h"
-#include "memory_port.h"
 #include "platform.h"
 #include "program_state.h"
-#include "radio_sim.h"
-#include "sim_on_line.h"
-#include "test_doubles.h"
-#include "virtual_clock.h"
 
 namespace brel::program_test {
 
@@ -83,12 +78,12 @@ struct Program {
   MDImain window;
 };
 
-class ProgramFixture : public ::testing::Test {
+class ProgramFixture : public ::testing::Test, protected test::RadioBench {
  protected:
   // COM12 is /dev/ttyUSB7 in the port table, the last USB adapter.
   static constexpr int kCablePort = 12;
 
-  ProgramFixture() : bus(clock), services{bus, clock, bus.table()}, startedIn(QDir::currentPath()) {
+  ProgramFixture() : RadioBench(kCablePort), startedIn(QDir::currentPath()) {
     EXPECT_TRUE(folder.isValid());
     QDir::setCurrent(folder.path());
   }
@@ -102,15 +97,13 @@ class ProgramFixture : public ::testing::Test {
   // default matches, except the channel records and names: those are empty
   // but for three programmed channels (see kRadioChannels).
   sim::RadioSim& plugRadio() {
-    radio = std::make_unique<sim::RadioSim>();
-    auto& memory = radio->memory();
+    auto& memory = RadioBench::plugRadio().memory();
     for (int a = 0; a < 0x1800; ++a) memory[a] = static_cast<std::uint8_t>(a * 7 + 3);
     for (int a = 0; a < 0x0800; ++a) memory[a] = memory[0x1000 + a] = 0xFF;
     for (const RadioChannel& ch : kRadioChannels) {
       for (int i = 0; i < 16; ++i) memory[(ch.number - 1) * 16 + i] = static_cast<std::uint8_t>(ch.record[i]);
       for (int i = 0; i < 6; ++i) memory[0x1000 + (ch.number - 1) * 16 + i] = static_cast<std::uint8_t>(ch.name[i]);
     }
-    onLine = std::make_unique<sim::SimOnLine>(*radio, bus.plug(kCablePort));
     return *radio;
   }
 
@@ -125,10 +118,10 @@ class ProgramFixture : public ::testing::Test {
   // The program ends and everything it held goes.
   void quit() {
     program.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    test::FlushDeletes();
   }
   bool runUntil(const std::function<bool()>& done, std::int64_t limitUs = 120 * kSecond) {
-    return clock.runUntil(
+    return RadioBench::runUntil(
         [&] {
           QCoreApplication::processEvents();
           return done();
@@ -262,14 +255,9 @@ class ProgramFixture : public ::testing::Test {
     return out;
   }
 
-  link::VirtualClock clock;
-  link::MemoryPortBus bus;
-  link::LinkServices services;
   test::FixedClock dateClock{ClockReading{2024, 5, 6, 7, 8, 9}};
   QTemporaryDir folder;
   QString startedIn;
-  std::unique_ptr<sim::RadioSim> radio;
-  std::unique_ptr<sim::SimOnLine> onLine;
   std::unique_ptr<Program> program;
 };
 

@@ -2,22 +2,17 @@
 // stand-ins for the three editors the Open dialog reloads.
 #pragma once
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QStringList>
-#include <ostream>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "file_dialogs.h"
-#include "mdi_form_host.h"
-#include "program_state.h"
-#include "test_doubles.h"
+#include "hosted_windows.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -51,21 +46,16 @@ class StubEditor : public Form {
   std::function<void()>& onCommit_;
 };
 
-class FileFormsTest : public ::testing::Test {
+class FileFormsTest : public ::testing::Test, protected HostedWindows {
  protected:
-  FileFormsTest() : area_(new QMdiArea(&window_)), host(area_, &window_), context{state, messages, panels, host} {
-    window_.setCentralWidget(area_);
-    window_.resize(1024, 768);
-    host.setContext(&context);
+  FileFormsTest() {
     RegisterFileForms(host);
     registerEditor(FormId::frm_chann, state.FormOpenFlags.ChannFormOpen);
     registerEditor(FormId::frm_option, state.FormOpenFlags.OptionFormOpen);
     registerEditor(FormId::frm_dtmf, state.FormOpenFlags.DtmfFormOpen);
   }
-  ~FileFormsTest() override {
-    host.unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  // The editors log into this fixture's members.
+  ~FileFormsTest() override { closeAll(); }
 
   // Loads a dialog with its lists in the temporary folder.
   FileDialogForm* load(FormId id) {
@@ -97,17 +87,6 @@ class FileFormsTest : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  ProgramState state;
-  RecordingMessages messages;
-  MapStatusPanels panels;
-
- private:
-  QMainWindow window_;
-  QMdiArea* area_;
-
- protected:
-  MdiFormHost host;
-  AppContext context;
   std::vector<std::string> log;       // editor loads, unloads and commits
   std::function<void()> onCommit;     // what an editor's open edit does to the image
 

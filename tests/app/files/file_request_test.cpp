@@ -54,11 +54,8 @@ class FileRequestTest : public FileFormsTest {
     registerPoller(FormId::frm_2tone, RequestPair::File);
     registerPoller(FormId::frm_5tone, RequestPair::File);
   }
-  // The editors go before the clock and the log they use.
-  ~FileRequestTest() override {
-    host.unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  // The editors go before the log they use.
+  ~FileRequestTest() override { closeAll(); }
   PollingEditor* editor(FormId id) { return dynamic_cast<PollingEditor*>(host.loadForm(id)); }
   // The editor shows the dialog; the user types the name and confirms.
   void confirmFrom(PollingEditor* requester, FormId dialog, const std::string& name) {
@@ -74,13 +71,12 @@ class FileRequestTest : public FileFormsTest {
                                      state.AdjSaveRequest);
   }
 
-  link::VirtualClock clock;
   Events events;
 
  private:
   void registerPoller(FormId id, RequestPair pair) {
     host.registerForm(id, [this, id, pair](AppContext& c) -> Form* {
-      return new PollingEditor(c, id, pair, clock, events);
+      return new PollingEditor(c, id, pair, c.link->timers, events);
     });
   }
 };
@@ -226,7 +222,7 @@ TEST_F(FileRequestTest, ARequestForAClosedWindowIsDropped) {
   ASSERT_EQ(state.AdjSaveRequest, -1);
   fm->busy = false;
   host.unloadForm(FormId::frm_FM);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  FlushDeletes();
   EXPECT_EQ(state.AdjSaveRequest, 0);
 
   // The window closes while its dialog is open: the confirmed dialog posts

@@ -11,6 +11,7 @@
 
 #include "bilingual.h"
 #include "form.h"
+#include "hosted_windows.h"
 #include "mdi_main.h"
 #include "startup_sequence.h"
 #include "test_doubles.h"
@@ -103,10 +104,6 @@ inline StartupLink FakeLink(Log& log, std::set<int> ports, StatusPanels& panels)
   link.startIdentification = [&log, &panels] { log.push_back("ident, panel 2: " + panels.panelText(2)); };
   return link;
 }
-
-// Windows unloaded during a test are deleted once control is back in the
-// event loop; tests have none, so they flush.
-inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // A main window with recorded messages and fake child windows.
 struct MainWindowFixture {

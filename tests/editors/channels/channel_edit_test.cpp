@@ -167,7 +167,7 @@ TEST_F(Editing, AFrequencyOutOfBandGivesOneMessageWhenTheBoxTakesTheFocus) {
   EXPECT_EQ(record(1, 0, 7), (Bytes{0x00, 0x00, 0x60, 0x13, 0x50, 0x22, 0x55, 0x14}));
 
   messages.shown.clear();
-  QApplication::setActiveWindow(&main_);
+  QApplication::setActiveWindow(&mainWindow);
   click(1, kColRxFreq);
   textBox()->clear();
   type("600");

@@ -65,7 +65,7 @@ TEST_F(Window, ActivationShowsWhatOthersPutIntoTheImage) {
   state.ChannelTotal = 10;
   EXPECT_EQ(text(7, kColRxFreq), "");  // nothing changes before the window is activated
 
-  area_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window()->parentWidget()));
+  area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window()->parentWidget()));
   QCoreApplication::processEvents();
   EXPECT_EQ(model()->rowCount(), 10);
   EXPECT_EQ(text(7, kColRxFreq), "145.52250");
@@ -142,7 +142,7 @@ TEST_F(Window, AnEditLeftOpenIsCommittedBeforeTheImageIsUsed) {
   QCoreApplication::processEvents();
   EXPECT_EQ(name(2, 0, 3), (Bytes{'L', 'A', 'S', 'T'}));
 
-  area_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window()->parentWidget()));
+  area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window()->parentWidget()));
   QCoreApplication::processEvents();
   click(2, kColTxFreq);
   type("146");

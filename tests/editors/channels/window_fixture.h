@@ -3,83 +3,38 @@
 // window's own transfer.  Helpers click and type as a user does.
 #pragma once
 
-#include <QApplication>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTest>
 #include <memory>
 
 #include "channel_fixture.h"
 #include "frm_chann.h"
-#include "mdi_form_host.h"
-#include "radio_bench.h"
+#include "hosted_windows.h"
+#include "radio_model.h"
 
 namespace brel::chann::test {
 
-// A window that only records its load and unload (the file dialogs, or any
-// other child window to switch to).
-class StubForm : public Form {
- public:
-  StubForm(AppContext& context, FormId id) : Form(context, id) {}
-  void loadHandling() override { resize(200, 100); }
-};
-
-// Records every message; when asked, each message also takes the focus
-// away from the window while it is up, as a message box on screen does.
-class FocusTakingMessages : public brel::test::RecordingMessages {
- public:
-  void show(const Message& message) override {
-    RecordingMessages::show(message);
-    if (!takeFocus) return;
-    QLineEdit box;
-    box.show();
-    QApplication::setActiveWindow(&box);
-    box.setFocus();
-    QCoreApplication::processEvents();
-  }
-  bool takeFocus = false;
-};
-
-class WindowFixture : public ::testing::Test, protected ImageHelpers, protected brel::test::RadioBench {
+class WindowFixture : public ::testing::Test, protected brel::test::HostedWindows, protected ImageHelpers {
  protected:
   static constexpr int kRadioPort = 3;
 
-  WindowFixture()
-      : ImageHelpers(state),
-        RadioBench(kRadioPort),
-        area_(new QMdiArea(&main_)),
-        host(area_, &main_),
-        context{state, messages, panels, host, &services} {
+  WindowFixture() : HostedWindows(kRadioPort), ImageHelpers(state) {
     PrepareState(state);
     state.PortNumber = kRadioPort;
     link::LoadHandshakeCommand(state, 0);
-    main_.setCentralWidget(area_);
-    main_.resize(1024, 768);
-    host.setContext(&context);
     RegisterChannelEditor(host);
-    for (FormId id : {FormId::Form_open_chann, FormId::Form_save_chann, FormId::frm_option})
-      host.registerForm(id, [id](AppContext& c) -> Form* { return new StubForm(c, id); });
-    main_.show();
-    QApplication::setActiveWindow(&main_);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&main_));
-  }
-
-  ~WindowFixture() override {
-    host.unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (FormId id : {FormId::Form_open_chann, FormId::Form_save_chann, FormId::frm_option}) registerStub(id);
+    showMainWindow();
   }
 
   frm_chann* load() {
-    auto* window = dynamic_cast<frm_chann*>(host.loadForm(FormId::frm_chann));
-    EXPECT_NE(window, nullptr);
+    auto* window = HostedWindows::load<frm_chann>(FormId::frm_chann);
     QCoreApplication::processEvents();
     return window;
   }
-  frm_chann* window() const { return dynamic_cast<frm_chann*>(host.form(FormId::frm_chann)); }
+  frm_chann* window() const { return loaded<frm_chann>(FormId::frm_chann); }
   grid::GridView* grid() const { return window()->grid(); }
   grid::GridModel* model() const { return window()->model(); }
   QModelIndex cell(int channel, int col) const { return model()->cellIndex(channel, col); }
@@ -141,14 +96,6 @@ class WindowFixture : public ::testing::Test, protected ImageHelpers, protected 
   bool runUntil(const std::function<bool()>& done, std::int64_t limitUs = 600 * link::kSecond) {
     return clock.runUntil(done, limitUs);
   }
-
-  QMainWindow main_;
-  QMdiArea* area_;
-  ProgramState state;
-  FocusTakingMessages messages;
-  brel::test::MapStatusPanels panels;
-  MdiFormHost host;
-  AppContext context;
 };
 
 }  // namespace brel::chann::test
