@@ -45,7 +45,12 @@ std::size_t BuildWriteFrame(const FrameData& data, bool leadingAck, std::uint8_t
 }
 
 LinkEngine::LinkEngine(LinkContext context, EngineProfile profile, LinkObserver& observer)
-    : ctx_(context), port_(context.services.ports.createPort()), profile_(std::move(profile)), observer_(observer) {
+    : ctx_(context),
+      registry_(context.services.engines),
+      port_(context.services.ports.createPort()),
+      profile_(std::move(profile)),
+      observer_(observer) {
+  registry_->add(this);
   port_->setListener(this);
   timer1_ = ctx_.services.timers.createTimer();
   timer2_ = ctx_.services.timers.createTimer();
@@ -56,6 +61,7 @@ LinkEngine::LinkEngine(LinkContext context, EngineProfile profile, LinkObserver&
 }
 
 LinkEngine::~LinkEngine() {
+  registry_->remove(this);
   stopTimers();
   if (port_->isOpen()) port_->close();
   port_->setListener(nullptr);
@@ -65,25 +71,25 @@ bool LinkEngine::retryPending() const { return timer3_->isActive(); }
 
 bool LinkEngine::startIdent() {
   if (!profile_.identOnly) return false;
-  return start(Kind::Ident);
+  return begin(Kind::Ident);
 }
 
 bool LinkEngine::startRead(std::shared_ptr<ReadPlan> plan) {
   if (profile_.identOnly || !plan || plan->blockCount() < 1 || busy()) return false;
   readPlan_ = std::move(plan);
-  return start(Kind::Read);
+  return begin(Kind::Read);
 }
 
 bool LinkEngine::startWrite(std::shared_ptr<WritePlan> plan) {
   if (profile_.identOnly || !plan || plan->frameCount() < 1 || busy()) return false;
   writePlan_ = std::move(plan);
-  return start(Kind::Write);
+  return begin(Kind::Write);
 }
 
 bool LinkEngine::startReadThenWrite(std::shared_ptr<ReadThenWritePlan> plan) {
   if (profile_.identOnly || !plan || busy()) return false;
   stepPlan_ = std::move(plan);
-  return start(Kind::ReadThenWrite);
+  return begin(Kind::ReadThenWrite);
 }
 
 OpenResult LinkEngine::probeOpen() {
@@ -111,6 +117,24 @@ void LinkEngine::stopTimers() {
   timer3_->stop();
 }
 
+bool LinkEngine::begin(Kind kind) {
+  if (profile_.ownCommand)
+    command_ = *profile_.ownCommand;
+  else
+    std::copy(ctx_.state.HandshakeCmd.begin(), ctx_.state.HandshakeCmd.begin() + 8, command_.begin());
+  if (kind != Kind::Ident) {
+    for (LinkEngine* other : registry_->engines())
+      if (other != this) other->endPendingIdentRetry();
+  }
+  return start(kind);
+}
+
+void LinkEngine::endPendingIdentRetry() {
+  if (!profile_.identOnly || !retryPending()) return;
+  stop();
+  observer_.gaveUp();
+}
+
 bool LinkEngine::start(Kind kind) {
   if (!profile_.startIgnoresBusy && busy()) return false;
   // A retry still pending from an earlier attempt would otherwise stop the
@@ -129,8 +153,12 @@ bool LinkEngine::start(Kind kind) {
     for (int i = 0; i < 8; ++i) f_.TxFrame[i] = profile_.legacyCommand[i];
     f_.TxLen = 8;
   } else {
-    for (int i = 0; i < 8; ++i)
-      f_.TxFrame[i] = profile_.ownCommand ? (*profile_.ownCommand)[i] : ctx_.state.HandshakeCmd[i];
+    // The identification switches variant between its attempts (its window
+    // loads the next command before each retry); a transfer keeps the one
+    // it started with.
+    if (kind == Kind::Ident && !profile_.ownCommand)
+      std::copy(ctx_.state.HandshakeCmd.begin(), ctx_.state.HandshakeCmd.begin() + 8, command_.begin());
+    for (int i = 0; i < 8; ++i) f_.TxFrame[i] = command_[static_cast<std::size_t>(i)];
     const bool withRequest = profile_.generation == Generation::OneShot || profile_.commandWithIdentRequest;
     f_.TxLen = withRequest ? 8 : 7;
   }
@@ -486,13 +514,12 @@ bool LinkEngine::takeReply(std::array<std::uint8_t, 4 + 64 + 1>& reply, std::spa
   const bool ackInFront = firstReply_ ? profile_.ackBeforeFirstReply : true;
   if (f_.TxDone == 0) {
     // Nothing before our request has gone out answers it: surplus bytes of
-    // the last reply are dropped here, whenever they come.  The one byte
-    // kept is the stepped radio's 0x06 for our Ack, which leads the next
-    // reply and may come before the request.
+    // the last reply are dropped here, whenever they come.  What is kept is
+    // the stepped radio's 0x06 for our Ack, which leads the next reply and
+    // may come before the request (after any surplus).
     std::uint8_t byte = 0;
     while (port_->read(&byte, 1) == 1) {
-      if (ackInFront && !gapAck_ && !gapSeen_ && byte == kAck) gapAck_ = true;
-      gapSeen_ = true;
+      if (ackInFront && byte == kAck) gapAck_ = true;
     }
     return false;
   }
@@ -520,7 +547,6 @@ bool LinkEngine::takeReply(std::array<std::uint8_t, 4 + 64 + 1>& reply, std::spa
     f_.LinkState = 4;
   }
   gapAck_ = false;
-  gapSeen_ = false;
   payload = std::span<const std::uint8_t>(header + 4, length);
   return true;
 }

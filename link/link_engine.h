@@ -245,6 +245,9 @@ class LinkEngine : private PortListener {
 
   // Stops every timer and closes the port; the busy flags go to 0.
   void stop();
+  // An identification waiting for its retry gives up now (its window's
+  // give-up report), so that another window's transfer runs alone.
+  void endPendingIdentRetry();
   void closePort();
 
  private:
@@ -252,6 +255,7 @@ class LinkEngine : private PortListener {
   // Where a read-then-write exchange stands after the handshake.
   enum class Step { Reply, AnswerToAck, AnswerToFrame };
 
+  bool begin(Kind kind);
   bool start(Kind kind);
   bool openPort();
   void armSender();
@@ -280,6 +284,7 @@ class LinkEngine : private PortListener {
   std::size_t readInto(std::uint8_t* into, std::size_t count);
 
   LinkContext ctx_;
+  std::shared_ptr<EngineRegistry> registry_;
   std::unique_ptr<SerialPort> port_;
   EngineProfile profile_;
   LinkObserver& observer_;
@@ -288,6 +293,9 @@ class LinkEngine : private PortListener {
   std::unique_ptr<Timer> timer3_;  // retry delay
   LinkFields f_;
   Kind kind_ = Kind::Ident;
+  // The opening command of the transfer under way, taken at its first
+  // attempt: every retry sends the same.
+  std::array<std::uint8_t, 8> command_{};
   std::shared_ptr<ReadPlan> readPlan_;
   std::shared_ptr<WritePlan> writePlan_;
   std::shared_ptr<ReadThenWritePlan> stepPlan_;
@@ -295,7 +303,6 @@ class LinkEngine : private PortListener {
   int blockIndex_ = 0;     // read: the block awaited; write: the frame awaiting its Ack
   bool firstReply_ = false;
   bool gapAck_ = false;    // the radio's 0x06 in front of the next reply came early
-  bool gapSeen_ = false;   // a byte has come since the last reply
   Step step_ = Step::Reply;
   std::array<std::uint8_t, 64> stepPayload_{};
   std::size_t stepPayloadLength_ = 0;

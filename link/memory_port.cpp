@@ -47,6 +47,9 @@ void MemoryLine::vanish() {
 
 MemoryLine& MemoryPortBus::plug(int portNumber, std::int64_t byteUs) {
   auto& slot = lines_[portNumber];
+  // A line replaced or unplugged stays alive: bytes on it may still be due
+  // on the clock.
+  if (slot) retired_.push_back(std::move(slot));
   slot = std::make_unique<MemoryLine>(clock_, byteUs);
   return *slot;
 }
@@ -60,6 +63,7 @@ void MemoryPortBus::unplug(int portNumber) {
     refusals_[portNumber] = {OpenStatus::NoDevice, ""};
     return;
   }
+  retired_.push_back(std::move(it->second));
   lines_.erase(it);
 }
 

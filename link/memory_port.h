@@ -96,6 +96,7 @@ class MemoryPortBus : public SerialPortFactory {
   VirtualClock& clock_;
   PortTable table_;
   std::map<int, std::unique_ptr<MemoryLine>> lines_;
+  std::vector<std::unique_ptr<MemoryLine>> retired_;
   struct Refusal {
     OpenStatus status;
     std::string ownerGroup;

@@ -112,6 +112,7 @@ EngineProfile OlderOptionEditor() {
 EngineProfile SignallingEditor() {
   EngineProfile p = ByteTicks(Generation::LongLegacy, 10, 3000, PortMessageStyle::Short);
   p.sender = SenderKind::WholeFrame;
+  p.acceptLongFrame = true;
   p.decoding = IdentDecoding::None;
   // Panel 2 keeps the model text the long frame puts there.
   p.connectedPanel = 0;

@@ -199,20 +199,6 @@ TEST_F(EngineTest, LegacyWriteFramesCarryTheirLeadingAck) {
   EXPECT_EQ(line->fromProgram()[8], 0x06);
 }
 
-TEST_F(EngineTest, LongLegacyFrameIsNeverAcceptedSoTheExchangeGivesUp) {
-  sim::SimConfig config;
-  config.longLegacy = true;
-  plugRadio(config);
-  auto engine = makeEngine(link::profiles::SignallingEditor());
-  engine->setRetries(3);
-  ASSERT_TRUE(engine->startRead(std::make_shared<BlocksFrom>(0x2D, 0x00, 12)));
-  ASSERT_TRUE(runUntil([&] { return observer.gaveUpCount == 1; }));
-  EXPECT_EQ(observer.identifiedCount, 0);
-  EXPECT_EQ(observer.timeouts, 4);
-  // Retry delay of this generation: 3000 ms.
-  EXPECT_GE(clock.nowUs(), 4 * (1000 + 3000) * kMs);
-}
-
 TEST(IdentDecodeTest, WorkedExamplesOfTheSteppedFrames) {
   ProgramState s;
   MapStatusPanels panels;

@@ -51,6 +51,42 @@ TEST(PtyEndToEndTest, ReadThenWriteTheWholeMemoryThroughQtSerialPort) {
   EXPECT_EQ(radio.memory()[0x0E76], state.MemImage.byte(0x0E76));  // the repaired current channel
 }
 
+// The terminal goes away under a running read, then under a running write:
+// each ends in its retry, which finds no device, and says so; nothing hangs,
+// nothing crashes, the dialog may close.
+TEST(PtyEndToEndTest, TheTerminalClosingUnderATransferEndsItWithAMessage) {
+  for (const bool writing : {false, true}) {
+    SCOPED_TRACE(writing ? "write" : "read");
+    sim::RadioSim radio;
+    radio.addFault({sim::FaultKind::Vanish, 30});
+    sim::PtyRig rig(radio, 0, 7);
+    std::string error;
+    ASSERT_TRUE(rig.open(&error)) << error;
+    ProgramState& state = rig.state;
+    state.MemImage.fill(0, 495, 0, 15, 0xFF);
+    RecordingMessages messages;
+    MapStatusPanels panels;
+    sim::NullTransferView view;
+    link::WholeMemoryRead read(state, messages, panels, rig.services(), view);
+    link::WholeMemoryWrite write(state, messages, panels, rig.services(), view);
+    link::Transfer& transfer = writing ? write.transfer() : read.transfer();
+    const MemoryImage before = state.MemImage;
+
+    if (writing)
+      write.writeClicked();
+    else
+      read.readClicked();
+    ASSERT_TRUE(transfer.running());
+    ASSERT_TRUE(sim::PumpEventsUntil([&] { return !transfer.running(); }, 20000));
+    EXPECT_EQ(messages.lastText(), "Communication port is error, please setting right communication port . ！");
+    if (!writing) {
+      EXPECT_TRUE(state.MemImage == before);
+    }
+    EXPECT_TRUE(transfer.closeRequested());
+    rig.server().stop();
+  }
+}
+
 }  // namespace
 }  // namespace brel::test
 

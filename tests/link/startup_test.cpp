@@ -158,6 +158,33 @@ TEST_F(StartupTest, AnotherWindowHoldingThePortAtARetryEndsItTheSameWay) {
   EXPECT_EQ(panels.panelText(2), "Communication fault.");
 }
 
+TEST_F(StartupTest, AReadStartedDuringTheRetryWaitEndsTheIdentificationAndKeepsItsCommand) {
+  // The first identification attempt gets no answer, nor does the read's
+  // first attempt; the radio answers variant 0 only.
+  plugRadio({}).addFault({sim::FaultKind::Silence, 0, 0, 2});
+  for (int a = 0; a < 0x1800; ++a) radio->memory()[a] = static_cast<std::uint8_t>(a * 11);
+  ASSERT_TRUE(ident.probePorts());
+  startIdentification();
+  runFor(1500 * kMs);  // timed out, retry pending
+  ASSERT_TRUE(ident.running());
+
+  RecordingView view;
+  link::WholeMemoryRead read{state, messages, panels, services, view};
+  read.readClicked();
+  EXPECT_FALSE(ident.running());  // its retry would have run beside the read
+  EXPECT_EQ(panels.panelText(2), "Communication fault.");
+  // Meanwhile something loads another variant's command: the read's retry
+  // still sends the one its first attempt sent.
+  ASSERT_TRUE(runUntil([&] { return read.transfer().engine().retryPending(); }));
+  link::LoadHandshakeCommand(state, 1);
+
+  ASSERT_TRUE(runUntil([&] { return !read.transfer().running(); }));
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Complete reading the data from transceiver."});
+  EXPECT_EQ(state.MemImage.byte(0x0123), radio->memory()[0x0123]);
+  EXPECT_EQ(radio->sessions(), 3);  // identification, the read's two attempts
+  EXPECT_EQ(panels.panelText(2), "Connect well with radio.");
+}
+
 TEST(PortTableTest, UsbAdaptersSitAboveTheBuiltInPorts) {
   const link::PortTable table = link::PortTable::Default();
   EXPECT_EQ(table.device(1), "/dev/ttyS0");

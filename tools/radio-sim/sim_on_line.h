@@ -9,15 +9,21 @@ namespace brel::sim {
 
 class SimOnLine : public link::MemoryDevice {
  public:
-  SimOnLine(RadioSim& sim, link::MemoryLine& line) : sim_(sim) {
+  SimOnLine(RadioSim& sim, link::MemoryLine& line) : sim_(sim), line_(line) {
     line.attach(this);
     sim_.setSender([&line](const std::vector<std::uint8_t>& bytes, std::int64_t delayUs) { line.send(bytes, delayUs); });
     sim_.setVanishHook([&line] { line.vanish(); });
   }
+  // Bytes still on their way along the line reach nobody.
+  ~SimOnLine() override { line_.attach(nullptr); }
+  SimOnLine(const SimOnLine&) = delete;
+  SimOnLine& operator=(const SimOnLine&) = delete;
+
   void received(std::uint8_t byte) override { sim_.received(byte); }
 
  private:
   RadioSim& sim_;
+  link::MemoryLine& line_;
 };
 
 }  // namespace brel::sim

@@ -1,0 +1,376 @@
+// The block exchange on the line: read and write framing per window, the
+// read-then-write exchange, the long frame, stray bytes between replies,
+// the pacing of frames, and misuse of the start routines.
+#include <algorithm>
+
+#include "ident_decode.h"
+#include "link_engine.h"
+#include "link_fixture.h"
+#include "profiles.h"
+
+namespace brel::test {
+namespace {
+
+using link::kMs;
+using link::kSecond;
+using Bytes = std::vector<std::uint8_t>;
+
+class Outcomes : public link::LinkObserver {
+ public:
+  void identified() override { ++identifiedCount; }
+  void readComplete() override { ++readDone; }
+  void writeComplete() override { ++writeDone; }
+  void writeRefused() override { ++refused; }
+  void writeAnswered(std::uint8_t a) override { answers.push_back(a); }
+  void attemptTimedOut() override { ++timeouts; }
+  void gaveUp() override { ++gaveUpCount; }
+  int identifiedCount = 0, readDone = 0, writeDone = 0, refused = 0, timeouts = 0, gaveUpCount = 0;
+  Bytes answers;
+};
+
+// `count` blocks of `length` bytes from `base`; payloads staged, committed
+// only at the end.
+class Blocks : public link::ReadPlan {
+ public:
+  Blocks(int base, int length, int count) : base_(base), length_(length), count_(count) {}
+  int blockCount() const override { return count_; }
+  link::Block block(int i) const override {
+    return {static_cast<std::uint16_t>(base_ + length_ * i), static_cast<std::uint8_t>(length_)};
+  }
+  void begin() override { staged.clear(); }
+  void onBlock(int, std::span<const std::uint8_t> payload) override { staged.insert(staged.end(), payload.begin(), payload.end()); }
+  void complete() override { committed = staged; }
+  Bytes staged, committed;
+
+ private:
+  int base_, length_, count_;
+};
+
+class Frames : public link::WritePlan {
+ public:
+  explicit Frames(std::vector<link::FrameData> frames) : frames_(std::move(frames)) {}
+  int frameCount() const override { return static_cast<int>(frames_.size()); }
+  link::FrameData frame(int i) const override { return frames_[static_cast<std::size_t>(i)]; }
+
+ private:
+  std::vector<link::FrameData> frames_;
+};
+
+link::FrameData Data(std::uint16_t address, std::uint8_t first) {
+  link::FrameData d;
+  d.address = address;
+  for (int k = 0; k < 16; ++k) d.bytes[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(first + k);
+  return d;
+}
+
+bool Contains(const Bytes& haystack, const Bytes& needle) {
+  return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) != haystack.end();
+}
+
+class BlockExchangeTest : public LinkFixture {
+ protected:
+  std::unique_ptr<link::LinkEngine> engine(link::EngineProfile profile) {
+    return std::make_unique<link::LinkEngine>(link::LinkContext{state, messages, panels, services}, std::move(profile),
+                                              outcomes);
+  }
+  Bytes radioBytes(int address, int count) const {
+    return Bytes(radio->memory().begin() + address, radio->memory().begin() + address + count);
+  }
+  Bytes sentFrom(std::size_t from, std::size_t count) const {
+    const Bytes& sent = line->fromProgram();
+    return Bytes(sent.begin() + static_cast<std::ptrdiff_t>(from),
+                 sent.begin() + static_cast<std::ptrdiff_t>(std::min(sent.size(), from + count)));
+  }
+  Outcomes outcomes;
+};
+
+struct ReadCase {
+  const char* what;
+  link::EngineProfile (*profile)();
+  bool oneShot;
+  int base, length, count;
+  std::size_t handshakeBytes;  // what the program sends before the first request
+  Bytes firstRequest;
+};
+
+TEST_F(BlockExchangeTest, ReadsAreFramedAsTheWindowSaysAndCheckedBeforeTheyCount) {
+  const ReadCase cases[] = {
+      {"stepped, 64 bytes: no 0x06 before the first request", link::profiles::ReadDialog, false, 0x0000, 64, 3, 9,
+       {0x53, 0x00, 0x00, 0x40}},
+      {"stepped, 16 bytes with a leading 0x06", link::profiles::AlignmentEditor, false, 0x1FF0, 16, 1, 9,
+       {0x06, 0x53, 0x1F, 0xF0, 0x10}},
+      {"one-shot: the 20 ms sender drops the 0x06", link::profiles::OptionEditor, true, 0x0E00, 64, 2, 8,
+       {0x53, 0x0E, 0x00, 0x40}},
+      {"legacy, 16 bytes, 0x06 sent", link::profiles::FmEditor, false, 0x3000, 16, 3, 8,
+       {0x06, 0x53, 0x30, 0x00, 0x10}},
+  };
+  for (const ReadCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    sim::SimConfig config;
+    config.oneShot = c.oneShot;
+    plugRadio(config);
+    for (int a = 0; a < sim::RadioSim::kMemorySize; ++a) radio->memory()[a] = static_cast<std::uint8_t>(a * 5 + 1);
+    outcomes = {};
+    auto e = engine(c.profile());
+    auto plan = std::make_shared<Blocks>(c.base, c.length, c.count);
+    ASSERT_TRUE(e->startRead(plan));
+    ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+    EXPECT_EQ(outcomes.readDone, 1);
+    EXPECT_EQ(outcomes.timeouts, 0);
+    EXPECT_EQ(plan->committed, radioBytes(c.base, c.length * c.count));
+    EXPECT_EQ(sentFrom(c.handshakeBytes, c.firstRequest.size()), c.firstRequest);
+    // Later requests go without a 0x06: the program's 0x06 for each reply
+    // goes out by itself.
+    std::vector<int> requests;
+    for (int k = 0; k < c.count; ++k) requests.push_back(c.base + c.length * k);
+    EXPECT_EQ(radio->readRequests(), requests);
+    bus.unplug(kRadioPort);
+  }
+}
+
+TEST_F(BlockExchangeTest, AReplyThatDoesNotAnswerTheRequestIsNeverStaged) {
+  // The echoed address is off by one in the third reply of every session.
+  plugRadio().addFault({sim::FaultKind::WrongHeader, 2});
+  auto e = engine(link::profiles::ReadDialog());
+  e->setRetries(1);
+  auto plan = std::make_shared<Blocks>(0x0000, 64, 4);
+  ASSERT_TRUE(e->startRead(plan));
+  ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+  EXPECT_EQ(outcomes.timeouts, 2);
+  EXPECT_EQ(outcomes.gaveUpCount, 1);
+  EXPECT_EQ(plan->staged.size(), 2u * 64u);  // the second attempt got as far as the first
+  EXPECT_TRUE(plan->committed.empty());
+}
+
+struct WriteCase {
+  const char* what;
+  link::EngineProfile (*profile)();
+  bool oneShot;
+  std::size_t handshakeBytes;
+  std::size_t frameOnLine, erasedOnLine;
+};
+
+TEST_F(BlockExchangeTest, WriteFramesCarryTheLeadingAckWhereTheWindowSendsOne) {
+  const WriteCase cases[] = {
+      {"stepped whole-memory write", link::profiles::WriteDialog, false, 9, 20, 5},
+      {"stepped alignment write", link::profiles::AlignmentEditor, false, 9, 21, 6},
+      {"one-shot, the 0x06 dropped by the sender", link::profiles::DtmfEditor, true, 8, 20, 5},
+      {"legacy", link::profiles::OlderOptionEditor, false, 8, 21, 6},
+  };
+  for (const WriteCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    sim::SimConfig config;
+    config.oneShot = c.oneShot;
+    plugRadio(config);
+    radio->memory().fill(0x00);
+    outcomes = {};
+    auto e = engine(c.profile());
+    ASSERT_TRUE(e->startWrite(std::make_shared<Frames>(std::vector{Data(0x0E20, 0x40), link::FrameData::Erased(0x0030)})));
+    ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+    EXPECT_EQ(outcomes.writeDone, 1);
+    EXPECT_EQ(line->fromProgram().size(), c.handshakeBytes + c.frameOnLine + c.erasedOnLine);
+    EXPECT_EQ(radioBytes(0x0E20, 3), (Bytes{0x40, 0x41, 0x42}));
+    EXPECT_EQ(radioBytes(0x0030, 2), (Bytes{0xFF, 0x00}));  // the short frame writes one byte
+    bus.unplug(kRadioPort);
+  }
+}
+
+TEST(WriteFrameTest, OneBuilderForWholeAndErasedFramesWithOrWithoutTheAck) {
+  std::array<std::uint8_t, link::kMaxWriteFrame> out{};
+  ASSERT_EQ(link::BuildWriteFrame(link::FrameData::Erased(0x1230), true, out.data()), 6u);
+  EXPECT_EQ(Bytes(out.begin(), out.begin() + 6), (Bytes{0x06, 0x58, 0x12, 0x30, 0x01, 0xFF}));
+  ASSERT_EQ(link::BuildWriteFrame(Data(0x0F00, 7), false, out.data()), 20u);
+  EXPECT_EQ(Bytes(out.begin(), out.begin() + 5), (Bytes{0x58, 0x0F, 0x00, 0x10, 7}));
+  EXPECT_EQ(out[19], 22);
+}
+
+// Reads the line at 0x1FF0, then writes it back with its first byte raised,
+// or refuses when that byte is 0.
+class RaiseFirstByte : public link::ReadThenWritePlan {
+ public:
+  link::Block block() const override { return {0x1FF0, 16}; }
+  std::optional<link::WriteDecision> decide(std::span<const std::uint8_t> payload) override {
+    seen.assign(payload.begin(), payload.end());
+    if (payload[0] == 0) return std::nullopt;
+    link::WriteDecision d;
+    d.frame.address = 0x1FF0;
+    std::copy(payload.begin(), payload.end(), d.frame.bytes.begin());
+    d.frame.bytes[0] = static_cast<std::uint8_t>(payload[0] + 1);
+    d.leadingAck = true;
+    return d;
+  }
+  Bytes seen;
+};
+
+TEST_F(BlockExchangeTest, ReadThenWriteReadsDecidesAndWritesOneFrame) {
+  sim::SimConfig config;
+  config.identType = 2;
+  plugRadio(config);
+  for (int k = 0; k < 16; ++k) radio->memory()[0x1FF0 + k] = static_cast<std::uint8_t>(0x30 + k);
+  const Bytes before = radioBytes(0x1FF0, 16);
+  auto e = engine(link::profiles::PasswordDialog());
+  auto plan = std::make_shared<RaiseFirstByte>();
+  ASSERT_TRUE(e->startReadThenWrite(plan));
+  ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+
+  EXPECT_EQ(plan->seen, before);
+  EXPECT_EQ(outcomes.answers, Bytes{0x06});
+  EXPECT_EQ(radio->memory()[0x1FF0], 0x31);
+  EXPECT_EQ(radio->memory()[0x1FF1], 0x31);
+  // The request with its 0x06, the lone 0x06 for the reply, then the frame.
+  const Bytes& sent = line->fromProgram();
+  EXPECT_TRUE(Contains(sent, {0x06, 0x53, 0x1F, 0xF0, 0x10, 0x06, 0x06, 0x58, 0x1F, 0xF0, 0x10, 0x31}));
+  EXPECT_FALSE(e->portOpen());
+}
+
+TEST_F(BlockExchangeTest, ReadThenWriteRefusedOrUnansweredWritesNothing) {
+  sim::SimConfig config;
+  config.identType = 2;
+  plugRadio(config);
+  radio->memory()[0x1FF0] = 0;  // refused by the plan
+  auto e = engine(link::profiles::PasswordDialog());
+  ASSERT_TRUE(e->startReadThenWrite(std::make_shared<RaiseFirstByte>()));
+  ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+  EXPECT_EQ(outcomes.refused, 1);
+  EXPECT_TRUE(radio->writeFrames().empty());
+  EXPECT_FALSE(e->portOpen());
+
+  // A reply for another address: the time-out, no retry, nothing written.
+  radio->memory()[0x1FF0] = 5;
+  radio->addFault({sim::FaultKind::WrongHeader, 0});
+  ASSERT_TRUE(e->startReadThenWrite(std::make_shared<RaiseFirstByte>()));
+  ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+  EXPECT_EQ(outcomes.timeouts, 1);
+  EXPECT_EQ(outcomes.gaveUpCount, 1);
+  EXPECT_TRUE(radio->writeFrames().empty());
+  EXPECT_EQ(radio->memory()[0x1FF0], 5);
+}
+
+TEST_F(BlockExchangeTest, TheLongFrameOpensTheBlockPhaseOnlyWhereItIsAccepted) {
+  struct Case {
+    const char* what;
+    bool accept;
+    int damagedByte;  // -1: the radio's own frame
+    bool reachesBlocks;
+  };
+  const Case cases[] = {
+      {"accepted", true, -1, true},
+      {"a window that does not accept it", false, -1, false},
+      {"last byte not 0x55", true, 49, false},
+      {"a limit digit above 9", true, 2, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    sim::SimConfig config;
+    config.longLegacy = true;
+    plugRadio(config);
+    if (c.damagedByte >= 0) {
+      // The frame the radio would send, with one byte spoilt.
+      sim::RadioSim probe(config);
+      Bytes frame;
+      probe.setSender([&](const Bytes& b, std::int64_t) { frame.insert(frame.end(), b.begin(), b.end()); });
+      for (std::uint8_t b : link::kBrelProCommands.legacyCommand) probe.received(b);
+      ASSERT_EQ(frame.size(), link::kLongIdentFrameLength);
+      frame[static_cast<std::size_t>(c.damagedByte)] = c.damagedByte == 49 ? 0x54 : 0x0A;
+      radio->config().identFrame = frame;
+    }
+    outcomes = {};
+    link::EngineProfile profile = link::profiles::SignallingEditor();
+    profile.acceptLongFrame = c.accept;
+    auto e = engine(profile);
+    e->setRetries(1);
+    auto plan = std::make_shared<Blocks>(0x2D00, 64, 2);
+    ASSERT_TRUE(e->startRead(plan));
+    ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+    EXPECT_EQ(outcomes.identifiedCount > 0, c.reachesBlocks);
+    EXPECT_EQ(outcomes.readDone, c.reachesBlocks ? 1 : 0);
+    EXPECT_EQ(outcomes.gaveUpCount, c.reachesBlocks ? 0 : 1);
+    bus.unplug(kRadioPort);
+  }
+}
+
+TEST_F(BlockExchangeTest, StrayBytesAfterAReplyAreDroppedBeforeTheNextRequest) {
+  struct Case {
+    const char* what;
+    link::EngineProfile (*profile)();
+    bool oneShot;
+  };
+  const Case cases[] = {{"stepped", link::profiles::ReadDialog, false}, {"one-shot", link::profiles::OptionEditor, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    sim::SimConfig config;
+    config.oneShot = c.oneShot;
+    plugRadio(config);
+    // Three stray bytes behind each of the first replies, arriving one line
+    // time after another, after the reply is complete.
+    for (int answer = 0; answer < 4; ++answer) radio->addFault({sim::FaultKind::Trailing, answer, 3});
+    for (int a = 0; a < 0x200; ++a) radio->memory()[a] = static_cast<std::uint8_t>(a);
+    outcomes = {};
+    auto e = engine(c.profile());
+    auto plan = std::make_shared<Blocks>(0x0000, 64, 5);
+    ASSERT_TRUE(e->startRead(plan));
+    ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+    EXPECT_EQ(outcomes.timeouts, 0);
+    EXPECT_EQ(plan->committed, radioBytes(0, 5 * 64));
+    bus.unplug(kRadioPort);
+  }
+}
+
+TEST_F(BlockExchangeTest, AStartOfTheWrongKindIsRefusedAndSendsNothing) {
+  plugRadio();
+  auto transfer = engine(link::profiles::ReadDialog());
+  EXPECT_FALSE(transfer->startIdent());
+  auto ident = engine(link::profiles::MainWindowIdent());
+  EXPECT_FALSE(ident->startRead(std::make_shared<Blocks>(0, 64, 1)));
+  EXPECT_FALSE(ident->startWrite(std::make_shared<Frames>(std::vector{Data(0, 0)})));
+  EXPECT_FALSE(transfer->startRead(std::make_shared<Blocks>(0, 64, 0)));  // nothing to read
+  EXPECT_FALSE(transfer->running());
+  EXPECT_FALSE(ident->running());
+  runFor(5 * kSecond);
+  EXPECT_TRUE(line->fromProgram().empty());
+  EXPECT_EQ(line->opens(), 0);
+}
+
+// Records when each byte reaches the far end.
+class ByteClock : public link::MemoryDevice {
+ public:
+  explicit ByteClock(link::VirtualClock& clock) : clock_(clock) {}
+  void received(std::uint8_t) override { at.push_back(clock_.nowUs()); }
+  std::vector<std::int64_t> at;
+
+ private:
+  link::VirtualClock& clock_;
+};
+
+TEST_F(BlockExchangeTest, FramesGoInOneWriteWhereTheLinePacesThemAndAPauseApartElsewhere) {
+  struct Case {
+    const char* what;
+    link::EngineProfile (*profile)();
+    std::int64_t gapUs;  // between bytes of the opening command at the far end
+  };
+  const Case cases[] = {
+      {"stepped, pause under a byte's time", link::profiles::ReadDialog, link::kLineByteUs},
+      {"whole frame", link::profiles::SignallingEditor, link::kLineByteUs},
+      {"2 ms a byte", link::profiles::ChannelEditor, 2 * kMs},
+      {"10 ms a byte", link::profiles::FmEditor, 10 * kMs},
+      {"20 ms a byte", link::profiles::OptionEditor, 20 * kMs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    link::MemoryLine& cable = bus.plug(kRadioPort);
+    ByteClock far(clock);
+    cable.attach(&far);
+    auto e = engine(c.profile());
+    const std::int64_t armed = clock.nowUs();
+    ASSERT_TRUE(e->startRead(std::make_shared<Blocks>(0, 64, 1)));
+    ASSERT_TRUE(runUntil([&] { return far.at.size() >= 7; }));
+    EXPECT_EQ(far.at[0], armed + 15 * kMs + link::kLineByteUs);
+    for (std::size_t k = 1; k < 7; ++k) EXPECT_EQ(far.at[k] - far.at[k - 1], c.gapUs) << k;
+    e->stop();
+    cable.attach(nullptr);
+    bus.unplug(kRadioPort);
+  }
+}
+
+}  // namespace
+}  // namespace brel::test
