@@ -5,6 +5,7 @@
 #include "frm_dtmf.h"
 #include "frm_adj_txp.h"
 #include "frm_chann.h"
+#include "frm_option.h"
 #include "main_forms.h"
 
 namespace brel {
@@ -16,6 +17,7 @@ void RegisterAllForms(FormHost& host) {
   RegisterCommForms(host);
   RegisterFileForms(host);
   RegisterChannelEditor(host);
+  RegisterOptionEditor(host);
   RegisterDtmfEditor(host);
   RegisterAlignmentEditor(host);
 }

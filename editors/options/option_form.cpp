@@ -173,6 +173,10 @@ void OptionForm::name(const std::string& n, Kind kind, PlainControl& control, bo
 }
 
 void OptionForm::buildControls() {
+  // As stored in the layout, set before any handler is attached: building
+  // the window writes nothing.
+  optionFreq_.setSelected(true);
+  chanTotal_.setText("128");
   for (const SettingBinding& b : kBindings) {
     const std::string control = b.control;
     switch (b.rule) {
@@ -229,8 +233,6 @@ void OptionForm::buildControls() {
   }
   optionChann_.setGroup({&optionChann_, &optionFreq_});
   optionFreq_.setGroup({&optionChann_, &optionFreq_});
-  optionFreq_.setSelected(true);  // as stored in the layout
-  chanTotal_.setText("128");
 
   a_ = std::make_unique<Vfo>('A');
   b_ = std::make_unique<Vfo>('B');

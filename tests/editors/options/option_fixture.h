@@ -36,9 +36,18 @@ inline void PutBytes(ProgramState& s, int address, std::initializer_list<int> by
   for (int b : bytes) s.MemImage.byte(address++) = static_cast<std::int16_t>(b);
 }
 
-class OptionFormTest : public ::testing::Test {
+// The program's state after start-up, before any window exists.
+struct StartedState {
+  StartedState() { StartUpState(state); }
+  ProgramState state;
+};
+
+class OptionFormTest : public ::testing::Test, protected StartedState {
  protected:
-  OptionFormTest() { StartUpState(state); }
+  OptionFormTest() {
+    // Building the window writes nothing into the image.
+    EXPECT_EQ(startUp.MemImage, state.MemImage);
+  }
 
   // Opening the window: load, then the activation that follows it.
   void open() {
@@ -48,7 +57,7 @@ class OptionFormTest : public ::testing::Test {
   std::vector<std::string> texts() const { return messages.texts(); }
   int byte(int address) const { return state.MemImage.byte(address); }
 
-  ProgramState state;
+  ProgramState startUp{state};
   brel::test::RecordingMessages messages;
   OptionForm form{state, messages};
 };

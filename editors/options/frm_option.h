@@ -1,0 +1,89 @@
+// The optional features window: four frames of settings with Default and
+// Close.  Its widgets mirror the plain controls of OptionForm, which holds
+// every rule; the frames of the VFOs, the work mode and the channel mode, a
+// few settings, the Read and Write buttons and the option file are kept
+// hidden, as the radio's release has them, but still filled and handled.
+#pragma once
+
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "file_request.h"
+#include "form.h"
+#include "option_form.h"
+
+class QGroupBox;
+
+namespace brel::options {
+
+class frm_option : public Form {
+  Q_OBJECT
+ public:
+  explicit frm_option(AppContext& context);
+  ~frm_option() override;
+
+  void loadHandling() override;
+  bool queryUnload() override;
+  void unloadHandling() override;
+
+  // Becoming the active child window shows the image afresh.
+  void Form_Activate();
+  void Command_def_Click();
+  void Command_close_Click();
+  void Command_read_Click() { form_.Command_read_Click(); }
+  void Command_Write_Click() { form_.Command_Write_Click(); }
+
+  // The option file: its dialogs, and one poll of their requests (the
+  // window runs no poll timer of its own).
+  void ShowOpenMenuDialog();
+  void ShowSaveMenuDialog();
+  void PollFileRequests();
+
+  OptionForm& options() { return form_; }
+  // The widget of a control or frame, by its name.
+  QWidget* widget(const std::string& name) const;
+  QProgressBar* progressBar() const { return progressBar_; }
+  QLabel* statusLabel() const { return statusLabel_; }
+
+ private:
+  void build();
+  QGroupBox* frame(const char* name, double left, double top, double width, double height, bool hidden);
+  QLabel* label(QWidget* parent, const char* name, const Bilingual& caption, double left, double top,
+                double width, bool hidden = false);
+  void combo(QWidget* parent, const std::string& name, double left, double top, double width, bool editable = false);
+  void checkBox(QWidget* parent, const std::string& name, const Bilingual& caption, double left, double top,
+                double width);
+  void radio(QWidget* parent, const std::string& name, const Bilingual& caption, double left, double top,
+             double width);
+  void lineEdit(QWidget* parent, const std::string& name, double left, double top, double width);
+  void buildVfoFrame(QGroupBox* frame, OptionForm::Vfo& vfo);
+  void place(QWidget* w, double left, double top, double width, double height = 300);
+  void setCaptions();
+  void showProgress();
+
+  OptionForm form_;
+  std::map<std::string, QWidget*> widgets_;
+  std::map<std::string, Bilingual> captions_;  // widget name -> caption
+  QPushButton* defaultButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  QPushButton* readButton_ = nullptr;
+  QPushButton* writeButton_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  QLabel* statusLabel_ = nullptr;
+  std::unique_ptr<FileRequestPoller> poller_;
+  QMetaObject::Connection activation_;
+  bool active_ = false;
+  bool syncing_ = false;  // widgets being set from the controls: no user input
+};
+
+}  // namespace brel::options
+
+namespace brel {
+// Registers frm_option with the host.
+void RegisterOptionEditor(FormHost& host);
+}  // namespace brel
