@@ -17,6 +17,7 @@
 
 #include "bilingual.h"
 #include "program_state.h"
+#include "qt_text.h"
 #include "ui_ports.h"
 
 namespace brel {
@@ -58,10 +59,6 @@ class FormHost;
 // One loaded window: a window closed and loaded again gets a new token, so
 // what was addressed to the old one never reaches the new one.  0 is no window.
 using WindowToken = std::uint64_t;
-
-// Program texts to Qt.
-inline QString Q(const std::string& text) { return QString::fromStdString(text); }
-inline QString Q(const char* text) { return QString::fromUtf8(text); }
 
 // The layouts are given in twips (1/1440 inch); windows use Form::twipsX/Y.
 int TwipsToPixels(double twips, double dpi);

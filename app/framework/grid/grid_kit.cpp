@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "qt_text.h"
+
 namespace brel::grid {
 namespace {
 
@@ -15,8 +17,6 @@ constexpr const char* kColProperty = "gridCol";
 constexpr const char* kKindProperty = "gridEditorKind";
 constexpr const char* kFilledProperty = "gridFilled";
 constexpr const char* kSavedTextProperty = "gridSavedText";
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 CellEditor KindOf(const QObject* editor) { return static_cast<CellEditor>(editor->property(kKindProperty).toInt()); }
 
