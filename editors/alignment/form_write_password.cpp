@@ -1,5 +1,6 @@
 #include "form_write_password.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
@@ -10,7 +11,9 @@
 namespace brel::adj {
 
 Form_Write_PassWord::Form_Write_PassWord(AppContext& context) : Form(context, FormId::Form_Write_PassWord) {
-  auto* grid = new QGridLayout(this);
+  auto* page = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  page->addLayout(grid);
   auto addRow = [this, grid](int row, const char* labelName, const char* boxName, QLabel*& label, QLineEdit*& box) {
     label = new QLabel(this);
     label->setObjectName(labelName);
@@ -31,8 +34,13 @@ Form_Write_PassWord::Form_Write_PassWord(AppContext& context) : Form(context, Fo
   modify_->setObjectName("Command_Write");
   close_ = new QPushButton(this);
   close_->setObjectName("Command_Cancel");
-  grid->addWidget(modify_, 3, 0);
-  grid->addWidget(close_, 3, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(modify_);
+  buttons->addWidget(close_);
+  buttons->addStretch();
+  page->addStretch();
+  page->addLayout(buttons);
 
   if (context.link != nullptr)
     exchange_ = std::make_unique<PasswordExchange>(

@@ -18,6 +18,24 @@ namespace {
 
 QString Indexed(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
 
+// Rows of boxes stand close together, as the pages were drawn.
+QGridLayout* CompactGrid(QWidget* frame) {
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(2);
+  grid->setHorizontalSpacing(6);
+  grid->setContentsMargins(8, 6, 8, 6);
+  return grid;
+}
+
+// The space a frame's own children take (frames whose children are placed,
+// not laid out).
+QSize ChildrenExtent(QWidget* frame) {
+  QRect used;
+  for (QWidget* child : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!child->isHidden()) used |= child->geometry();
+  return QSize(used.right() + 10, used.bottom() + 10);
+}
+
 // The key a control's key limit sees: a character or Backspace; other keys
 // (arrows, Delete, shortcuts such as Ctrl+A or Ctrl+V) pass untested.
 std::optional<char32_t> LimitedKey(const QKeyEvent* key) {
@@ -118,6 +136,7 @@ QLabel* frm_Adj_Txp::label(const QString& name, const QString& caption, QWidget*
 QLineEdit* frm_Adj_Txp::addNumberBox(NumberSet set, int i, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(Indexed(NumberSetName(set), i));
+  box->setFixedWidth(box->fontMetrics().horizontalAdvance("00000") + 12);
   numbers_[set].push_back(box);
   connect(box, &QLineEdit::textEdited, this, [this, set, i] { numberEdited(set, i); });
   return box;
@@ -126,6 +145,8 @@ QLineEdit* frm_Adj_Txp::addNumberBox(NumberSet set, int i, QWidget* parent) {
 QComboBox* frm_Adj_Txp::addList(ListSet set, int k, QWidget* parent) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(Indexed(ListSetName(set), k));
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  combo->setMinimumContentsLength(3);
   lists_[set].push_back(combo);
   // Lists change by a choice only: typed characters choose nothing.
   keyLimits_[combo] = [](char32_t) { return false; };
@@ -152,13 +173,13 @@ void frm_Adj_Txp::buildPowerPage() {
     frameB0_[b] = groupBox("", "", frameFrame_);
     frameB0_[b]->setObjectName(Indexed("Frame_B0", b));
   }
-  auto* grid0 = new QGridLayout(frameB0_[0]);
+  auto* grid0 = CompactGrid(frameB0_[0]);
   for (int i = 0; i < 14; ++i) {
     label1_.push_back(label(Indexed("Label1", i), "", frameB0_[0]));
     grid0->addWidget(label1_.back(), i, 0);
     grid0->addWidget(addNumberBox(NumberSet::Text1, i, frameB0_[0]), i, 1);
   }
-  auto* grid1 = new QGridLayout(frameB0_[1]);
+  auto* grid1 = CompactGrid(frameB0_[1]);
   for (int i = 0; i < 25; ++i) {
     const int row = i < 15 ? i : i - 15;
     const int col = i < 15 ? 0 : 2;
@@ -175,7 +196,7 @@ void frm_Adj_Txp::buildSquelchPage() {
     int c = col;
     for (const char* h : {"级别", "打开值", "频点", "补偿值"}) grid->addWidget(label("", Q(h), parent), 0, c++);
   };
-  auto* vhf = new QGridLayout(frameSqlVhf_);
+  auto* vhf = CompactGrid(frameSqlVhf_);
   headings(vhf, frameSqlVhf_, 0);
   for (int i = 0; i < 10; ++i) {
     vhf->addWidget(label(Indexed("Label_Sql_VHF", i), QString::number(i), frameSqlVhf_), i + 1, 0);
@@ -184,7 +205,7 @@ void frm_Adj_Txp::buildSquelchPage() {
     vhf->addWidget(labelSqOffsetVhf_.back(), i + 1, 2);
     vhf->addWidget(addNumberBox(NumberSet::SqOffsetVhf, i, frameSqlVhf_), i + 1, 3);
   }
-  auto* uhf = new QGridLayout(frameSqlUhf_);
+  auto* uhf = CompactGrid(frameSqlUhf_);
   headings(uhf, frameSqlUhf_, 0);
   uhf->addWidget(label("", "频点", frameSqlUhf_), 0, 4);
   uhf->addWidget(label("", "补偿值", frameSqlUhf_), 0, 5);
@@ -207,8 +228,8 @@ void frm_Adj_Txp::buildDeviationPage() {
   QGroupBox* rx = groupBox("Frame_Rx", "接收参数", frameDev_);
   page->addWidget(tx);
   page->addWidget(rx);
-  auto* txGrid = new QGridLayout(tx);
-  auto* rxGrid = new QGridLayout(rx);
+  auto* txGrid = CompactGrid(tx);
+  auto* rxGrid = CompactGrid(rx);
   auto add = [this](QGridLayout* grid, QWidget* parent, ListSet set, int k, int row, int col) {
     QLabel* caption = label(set == ListSet::CkBw ? Indexed("Label17", k) : QString(), Q(ListCaption(set, k)), parent);
     QComboBox* combo = addList(set, k, parent);
@@ -245,7 +266,7 @@ void frm_Adj_Txp::buildOtherPage() {
 
   auto* ranges = new QGroupBox(frameOther_);
   ranges->setObjectName("Frame_Range");
-  auto* rangeGrid = new QGridLayout(ranges);
+  auto* rangeGrid = CompactGrid(ranges);
   int c = 0;
   for (const char* h : {"频段", "最大工作频率范围(MHZ)", "", "限制工作频率范围(MHZ)", "", "发射允许 "})
     rangeGrid->addWidget(label("", Q(h), ranges), 0, c++);
@@ -290,7 +311,7 @@ void frm_Adj_Txp::buildOtherPage() {
 
   auto* battery = new QGroupBox(frameOther_);
   battery->setObjectName("Frame_Batt");
-  auto* batteryGrid = new QGridLayout(battery);
+  auto* batteryGrid = CompactGrid(battery);
   for (int k = 0; k < 5; ++k) {
     batteryGrid->addWidget(label(Indexed("Label_batt", k), Q(ListCaption(ListSet::Batt, k)), battery), k, 0);
     QComboBox* combo = addList(ListSet::Batt, k, battery);
@@ -302,7 +323,7 @@ void frm_Adj_Txp::buildOtherPage() {
   auto textFrame = [this, page](const char* name, const char* caption, std::initializer_list<TextField> fields,
                                 int row, int col) {
     QGroupBox* frame = groupBox(name, Q(caption), frameOther_);
-    auto* layout = new QGridLayout(frame);
+    auto* layout = CompactGrid(frame);
     int i = 0;
     for (TextField f : fields) {
       if (f == TextField::PasswordUser) layout->addWidget(label("Label_User", "用户密码", frame), 0, i);
@@ -324,20 +345,8 @@ void frm_Adj_Txp::buildOtherPage() {
 
 void frm_Adj_Txp::loadHandling() {
   const QSize main = host().mainWindowSize();
-  const QSize size(static_cast<int>(main.width() / 1.48), static_cast<int>(main.height() / 1.2));
-  placeCentred(size);
-  tabs_->setGeometry(twipsX(300), twipsY(150), size.width() - twipsX(600), twipsY(400));
-  const QPoint at(twipsX(300), twipsY(600));
-  frameFrame_->setGeometry(QRect(at, QSize(static_cast<int>(size.width() / 1.1), static_cast<int>(size.width() / 2.0))));
-  frameSql_->setGeometry(QRect(at, QSize(static_cast<int>(size.width() / 1.1), static_cast<int>(size.height() / 2.0))));
-  frameDev_->setGeometry(QRect(at, QSize(static_cast<int>(size.width() / 1.6), static_cast<int>(size.height() / 1.8))));
-  frameOther_->setGeometry(QRect(at, QSize(static_cast<int>(size.width() / 1.4), static_cast<int>(size.height() / 2.0))));
-  const int buttonTop = size.height() - twipsY(1300);
-  for (QPushButton* b : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
-    b->setGeometry(twipsX(b->property("twipsLeft").toInt()), buttonTop, twipsX(1000), twipsY(400));
-  progressBar_->setGeometry(twipsX(300), buttonTop - twipsY(500), size.width() / 2, twipsY(300));
-  statusLabel_->setGeometry(size.width() / 2 + twipsX(600), buttonTop - twipsY(500), size.width() / 3, twipsY(300));
-
+  size_ = QSize(static_cast<int>(main.width() / 1.48), static_cast<int>(main.height() / 1.2));
+  tabs_->setGeometry(twipsX(300), twipsY(150), size_.width() - twipsX(600), twipsY(400));
   editor_.load();
   resetProgress();
   LayoutAdjForVariant();
@@ -346,6 +355,8 @@ void frm_Adj_Txp::loadHandling() {
     tabs_->setCurrentIndex(0);
   }
   selectPage(0);
+  // The window's frame and title bar come on top of what the pages need.
+  placeCentred(size_.expandedTo(neededSize() + QSize(16, 40)));
 
   if (context().link != nullptr) {
     poller_ = std::make_unique<FileRequestPoller>(
@@ -391,13 +402,6 @@ void frm_Adj_Txp::LayoutAdjForVariant() {
     numberBox(NumberSet::Text2, i)->setVisible(shown);
   }
 
-  // A radio without band 0 shows band 1 where band 0 would stand.
-  const int top = twipsY(400);
-  frameB0_[0]->move(twipsX(300), top);
-  frameB0_[1]->move(twipsX(v.band0Shown ? 2600 : 300), top);
-  frameSqlVhf_->move(twipsX(300), top);
-  frameSqlUhf_->move(twipsX(v.band0Shown ? 4000 : 300), top);
-  for (QGroupBox* f : {frameB0_[0], frameB0_[1], frameSqlVhf_, frameSqlUhf_}) f->adjustSize();
   frameB0_[0]->setVisible(v.band0Shown);
   frameSqlVhf_->setVisible(v.band0Shown);
   frameB0_[1]->setVisible(v.band1Shown);
@@ -411,6 +415,8 @@ void frm_Adj_Txp::LayoutAdjForVariant() {
     numberBox(NumberSet::SqOffsetUhf, i)->setVisible(shown);
   }
 
+  fitFrames();
+
   for (ListSet set : kListSets) {
     QStringList entries;
     for (const std::string& e : ListEntries(set)) entries << Q(e);
@@ -421,6 +427,50 @@ void frm_Adj_Txp::LayoutAdjForVariant() {
       combo->setCurrentIndex(-1);
     }
   }
+}
+
+void frm_Adj_Txp::fitFrames() {
+  const AdjVariant& v = editor_.variant();
+  for (QGroupBox* f : {frameB0_[0], frameB0_[1], frameSqlVhf_, frameSqlUhf_}) f->adjustSize();
+  // Band 1 stands right of band 0, or in its place when the radio has no
+  // band 0; never over it.
+  const int top = twipsY(400);
+  frameB0_[0]->move(twipsX(300), top);
+  frameSqlVhf_->move(twipsX(300), top);
+  frameB0_[1]->move(v.band0Shown ? std::max(twipsX(2600), frameB0_[0]->geometry().right() + 8) : twipsX(300), top);
+  frameSqlUhf_->move(v.band0Shown ? std::max(twipsX(4000), frameSqlVhf_->geometry().right() + 8) : twipsX(300), top);
+
+  // The page frames have their given sizes, or more where their fields need it.
+  const QPoint at(twipsX(300), twipsY(600));
+  const double w = size_.width();
+  const double h = size_.height();
+  frameFrame_->setGeometry(QRect(at, QSize(static_cast<int>(w / 1.1), static_cast<int>(w / 2)).expandedTo(ChildrenExtent(frameFrame_))));
+  frameSql_->setGeometry(QRect(at, QSize(static_cast<int>(w / 1.1), static_cast<int>(h / 2)).expandedTo(ChildrenExtent(frameSql_))));
+  frameDev_->setGeometry(QRect(at, QSize(static_cast<int>(w / 1.6), static_cast<int>(h / 1.8)).expandedTo(frameDev_->sizeHint())));
+  frameOther_->setGeometry(QRect(at, QSize(static_cast<int>(w / 1.4), static_cast<int>(h / 2)).expandedTo(frameOther_->sizeHint())));
+
+  // Progress and buttons below the tallest page.
+  int bottom = 0;
+  for (QGroupBox* f : {frameFrame_, frameSql_, frameDev_, frameOther_}) bottom = std::max(bottom, f->geometry().bottom());
+  const int progressTop = bottom + twipsY(200);
+  progressBar_->setGeometry(twipsX(300), progressTop, static_cast<int>(w / 2), twipsY(300));
+  statusLabel_->setGeometry(static_cast<int>(w / 2) + twipsX(600), progressTop, static_cast<int>(w / 3), twipsY(300));
+  const int buttonTop = progressTop + twipsY(500);
+  for (QPushButton* b : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+    b->setGeometry(twipsX(b->property("twipsLeft").toInt()), buttonTop, twipsX(1000), twipsY(400));
+
+  // A window already shown grows when a variant needs more room.
+  if (QWidget* frame = parentWidget(); frame != nullptr && isVisible()) {
+    const QSize grow = (neededSize() - size()).expandedTo(QSize(0, 0));
+    if (grow.width() > 0 || grow.height() > 0) frame->resize(frame->size() + grow);
+  }
+}
+
+QSize frm_Adj_Txp::neededSize() const {
+  int right = 0;
+  for (QGroupBox* f : {frameFrame_, frameSql_, frameDev_, frameOther_}) right = std::max(right, f->geometry().right());
+  const QPushButton* last = findChild<QPushButton*>("Command_close");
+  return QSize(std::max(right, last->geometry().right()) + twipsX(300), last->geometry().bottom() + twipsY(300));
 }
 
 void frm_Adj_Txp::selectPage(int page) {

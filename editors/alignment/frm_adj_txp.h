@@ -85,6 +85,10 @@ class frm_Adj_Txp : public Form, private link::TransferView {
   QGroupBox* groupBox(const char* name, const QString& caption, QWidget* parent);
   QLabel* label(const QString& name, const QString& caption, QWidget* parent);
 
+  // Places the band frames and sizes the page frames (their given sizes, or
+  // what their fields need), the progress display and the buttons below.
+  void fitFrames();
+  QSize neededSize() const;
   void selectPage(int page);
   void optionClicked(int variant);
   void numberEdited(NumberSet set, int i);
@@ -101,6 +105,7 @@ class frm_Adj_Txp : public Form, private link::TransferView {
   void imageReplaced() override { ShowAdjPage(); }
 
   AdjEditor editor_;
+  QSize size_;  // the window's given size
   QTabBar* tabs_ = nullptr;
   QGroupBox* frameFrame_ = nullptr;
   QGroupBox* frameSql_ = nullptr;

@@ -62,7 +62,8 @@ class AdjWindow : public ProgramFixture {
   void plugSteppedRadio() {
     radio = std::make_unique<sim::RadioSim>();
     for (int a = 0x1E00; a < 0x2000; ++a) radio->memory()[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(a * 5 + 1);
-    onLine = std::make_unique<sim::SimOnLine>(*radio, bus.plug(kCablePort));
+    // A slow line, so that the exchange outlasts a few polls of the window.
+    onLine = std::make_unique<sim::SimOnLine>(*radio, bus.plug(kCablePort, 5 * kMs));
     state().PortNumber = kCablePort;
   }
 };
@@ -214,13 +215,23 @@ TEST_F(AdjWindow, TypedEditsStoreAndBadEntriesAreRefused) {
 TEST_F(AdjWindow, AReadFillsTheImageAndTheWindowWaitsForIt) {
   plugSteppedRadio();
   open();
-  press(adj()->button("Command_open"));
-  ASSERT_NE(child(FormId::Form_open_adj), nullptr);
+  press(adj()->button("Command_save"));
+  QLineEdit* name = nameBox(FormId::Form_save_adj);
+  ASSERT_NE(name, nullptr);
+  QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(name, "during.adj");
   press(adj()->button("Command_read"));
+  // A save confirmed while the read runs waits for the read's data.
+  press(button(FormId::Form_save_adj, "Command_enter"));
   EXPECT_TRUE(adj()->progressBar()->isVisible());
   EXPECT_EQ(adj()->statusLabel()->text(), "Connecting with transceiver. ");
+  runUntil([] { return false; }, 1200 * kMs);
+  ASSERT_TRUE(adj()->running());
+  EXPECT_FALSE(QFile::exists(folder.filePath("during.adj")));
   press(adj()->button("Command_close"));
   EXPECT_EQ(messages().lastText(), "Read-write operating，don't close the window.,");
+  ASSERT_NE(adj(), nullptr);
+  EXPECT_FALSE(window().host().unloadForm(FormId::frm_Adj_Txp));
   ASSERT_NE(adj(), nullptr);
   press(adj()->button("Command_save"));
   EXPECT_EQ(messages().lastText(), "Read-write operating with transceiver .");
@@ -231,6 +242,14 @@ TEST_F(AdjWindow, AReadFillsTheImageAndTheWindowWaitsForIt) {
   EXPECT_EQ(image().at(0, 0), radio->memory()[0x1F00]);
   EXPECT_EQ(image().at(13, 0), radio->memory()[0x1EE0]);
   EXPECT_EQ(adj()->numberBox(NumberSet::Text1, 0)->text().toInt(), radio->memory()[0x1F00]);
+  ASSERT_TRUE(messageShown("Complete storing optional parameters."));
+  QFile saved(folder.filePath("during.adj"));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(saved.readLine().simplified().split(' ').first().toInt(), radio->memory()[0x1F00]);
+
+  // Close also closes the window's file dialogs.
+  press(adj()->button("Command_open"));
+  ASSERT_NE(child(FormId::Form_open_adj), nullptr);
   press(adj()->button("Command_close"));
   EXPECT_EQ(adj(), nullptr);
   EXPECT_EQ(child(FormId::Form_open_adj), nullptr);
