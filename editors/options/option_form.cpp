@@ -6,13 +6,16 @@
 
 #include "address_map.h"
 #include "bits.h"
+#include "channel_total.h"
 #include "bilingual.h"
 #include "default_contents.h"
+#include "exact_decimal.h"
 #include "image_file.h"
 #include "link_texts.h"
 #include "numtext.h"
 #include "option_lists.h"
 #include "option_texts.h"
+#include "tone_code.h"
 
 namespace brel::options {
 namespace {
@@ -100,13 +103,6 @@ int DigitAt(const std::string& t, std::size_t position) {  // 1-based
   return c >= '0' && c <= '9' ? c - '0' : 0;
 }
 
-// "67.0", "88.5", "100.0".
-std::string ToneNumberText(double hz) {
-  std::string text = NumberToTrimmedText(hz);
-  if (hz == std::floor(hz)) text += ".0";
-  return text;
-}
-
 }  // namespace
 
 const std::vector<SettingBinding>& SettingBindings() { return kBindings; }
@@ -131,17 +127,13 @@ std::string RasterFrequencyText(const std::string& text) {
   const std::string t = TrimBlanks(text);
   // Judged from the digits themselves, so a value on the raster is never
   // moved by the arithmetic below.
-  const std::size_t point = t.find('.');
-  const std::string whole = t.substr(0, point);
-  const std::string fraction = point == std::string::npos ? std::string() : t.substr(point + 1);
-  const auto allDigits = [](const std::string& s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-  };
-  if (!whole.empty() && whole.size() <= 3 && allDigits(whole) && fraction.size() <= 5 && allDigits(fraction)) {
-    const std::string five = fraction + std::string(5 - fraction.size(), '0');
-    const std::string last = five.substr(3);
-    if (last == "00" || last == "25" || last == "50" || last == "75")
-      return std::to_string(std::stoi(whole)) + "." + five;
+  const ExactDecimal typed = ReadExactDecimal(t);
+  if (typed.hasDigits && !typed.negative && typed.fraction.size() <= 5 && typed.whole.size() <= 3) {
+    if (const auto units = typed.Units(5, Rounding::TowardZero); units && *units % 25 == 0) {
+      char five[8];
+      std::snprintf(five, sizeof five, "%05lld", static_cast<long long>(*units % 100000));
+      return std::to_string(*units / 100000) + "." + five;
+    }
   }
 
   const double f = TextToNumber(t);
@@ -451,11 +443,9 @@ void OptionForm::showSettings() {
           optionFreq_.setSelected(true);
         }
         break;
-      case Step::ChanTotal: {
-        const int total = setting(kOptChanTotal);
-        chanTotal_.setText(std::to_string(total > 200 ? 200 : total));
+      case Step::ChanTotal:
+        chanTotal_.setText(ChannelTotalText(setting(kOptChanTotal)));
         break;
-      }
       case Step::Flags: {
         const int flags = setting(kOptFlags);
         for (const char* box : kFlagBoxes) check(box).setChecked(false);
@@ -468,14 +458,14 @@ void OptionForm::showSettings() {
 }
 
 void OptionForm::showTone(PlainList& list, int lo, int hi) {
-  if ((lo == 0 && hi == 0) || lo == 0xFF || hi == 0xFF) {
-    list.select(0);
-  } else if (hi == 0) {
-    // DCS numbers past the 210 codes have no entry: shown as off.
-    list.select(lo <= 210 ? kFirstDcsEntry - 1 + lo : 0);
-  } else {
-    list.setEditText(ToneNumberText((hi * 256 + lo) / 10.0));
+  const ToneCode tone = DecodeTone(lo, hi, ToneOffRule::Vfo);
+  if (tone.kind == ToneCode::Kind::Ctcss) {
+    // Shown as typed text; the stored bytes stay as they are.
+    list.setEditText(CtcssText(tone.value));
+    return;
   }
+  // DCS numbers past the listed codes have no entry: shown as off.
+  list.select(tone.IsListedDcs() ? kFirstDcsEntry - 1 + tone.value : 0);
 }
 
 void OptionForm::showVfo(Vfo& v) {
@@ -506,8 +496,7 @@ void OptionForm::showVfo(Vfo& v) {
 }
 
 void OptionForm::channelTotalChanged() {
-  const double v = TextToNumber(chanTotal_.text());
-  if (v < 1 || v > 128) channelTotalRefused();
+  if (!ChannelTotalInRange(chanTotal_.text())) channelTotalRefused();
 }
 
 void OptionForm::channelTotalRefused() {
@@ -517,12 +506,12 @@ void OptionForm::channelTotalRefused() {
 }
 
 void OptionForm::Text_chann_total_LostFocus() {
-  const double v = TextToNumber(chanTotal_.text());
-  if (v < 1 || v > 128) {
+  const std::optional<int> total = AcceptChannelTotal(chanTotal_.text());
+  if (!total) {
     channelTotalRefused();
     return;
   }
-  s_.ChannelTotal = static_cast<std::int16_t>(RoundHalfEven(v));
+  s_.ChannelTotal = static_cast<std::int16_t>(*total);
   setting(kOptChanTotal) = s_.ChannelTotal;
   WriteBackOptionBlock();
 }
@@ -558,23 +547,20 @@ void OptionForm::FrequencyLostFocus(Vfo& v) {
 
 void OptionForm::toneChosen(Vfo& v, PlainList& list, int offset) {
   const int i = list.selectedIndex();
-  int lo = 0, hi = 0;
-  if (i >= kFirstDcsEntry) {
-    lo = i - (kFirstDcsEntry - 1);
-  } else if (i > 0) {
-    const long x = std::lround(TextToNumber(list.text()) * 10);
-    hi = static_cast<int>(x / 256);
-    lo = static_cast<int>(x % 256);
-  }
-  vfoByte(v, offset) = static_cast<std::int16_t>(lo);
-  vfoByte(v, offset + 1) = static_cast<std::int16_t>(hi);
+  const ToneCode tone = i >= kFirstDcsEntry ? ToneCode::Dcs(i - (kFirstDcsEntry - 1))
+                        : i > 0             ? CtcssFromText(list.text())
+                                            : ToneCode::Off();
+  const ToneBytes bytes = EncodeTone(tone, ToneOffRule::Vfo);
+  vfoByte(v, offset) = static_cast<std::int16_t>(bytes.lo);
+  vfoByte(v, offset + 1) = static_cast<std::int16_t>(bytes.hi);
 }
 
 void OptionForm::ToneLostFocus(PlainList& list) {
   const int before = list.selectedIndex();
   std::string t = TrimBlanks(list.text());
   const double v = TextToNumber(t);
-  if (v >= 60 && v <= 259.9) t = ToneNumberText(v);
+  // The number as written plainly ("067.00" is 67.0, "67.05" stays 67.05).
+  if (v >= 60 && v <= 259.9) t = NumberToTrimmedText(v) + (v == std::floor(v) ? ".0" : "");
   for (int i = 0; i < list.count() && i < static_cast<int>(s_.QtDqtNames.size()); ++i)
     if (s_.QtDqtNames[static_cast<std::size_t>(i)] == t) {
       list.select(i);

@@ -101,6 +101,18 @@ TEST_F(OptionWindow, OpeningFromTheMenuShowsFourFramesAndChangesOnlyVfoBTones) {
   EXPECT_EQ(frame->height(), static_cast<int>(window().height() / 1.7));
 }
 
+TEST_F(OptionWindow, InChineseTheWorkBandFrameHasNoCaption) {
+  start();
+  state().LanguageFlag = -1;
+  openOptions();
+  EXPECT_EQ(options()->windowTitle(), "可选参数编辑");
+  EXPECT_EQ(find<QGroupBox>("Frame_band")->title(), "");
+  EXPECT_EQ(find<QPushButton>("Command_def")->text(), "默 认");
+  EXPECT_EQ(find<QPushButton>("Command_close")->text(), "关  闭");
+  EXPECT_EQ(list("Combo_voice")->currentText(), "中文");
+  EXPECT_EQ(find<QLabel>("Label_Sql")->text(), "静噪电平");
+}
+
 TEST_F(OptionWindow, ChoicesAndBoxesGoIntoTheSettingsBlockAtOnce) {
   start();
   state().MemImage.byte(kBlock + 42) = 0x80;

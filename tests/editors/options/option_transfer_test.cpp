@@ -1,19 +1,18 @@
 // The window's own exchange against the simulated radio on the virtual
 // clock: what it asks and sends, what lands in the image, what it shows.
-#include "link_fixture.h"
 #include "option_fixture.h"
 #include "option_texts.h"
+#include "radio_bench.h"
 
 namespace brel::options::test {
 namespace {
 
-using brel::test::LinkFixture;
 using link::kMs;
 
-class OptionTransferTest : public LinkFixture {
+class OptionTransferTest : public ::testing::Test, protected StartedState, protected brel::test::RadioBench {
  protected:
-  OptionTransferTest() {
-    StartUpState(state);
+  OptionTransferTest() : RadioBench(5) {
+    state.PortNumber = 5;
     link::LoadHandshakeCommand(state, 0);
     form.attachLink(panels, services);
     form.progress().changed = [this] {
@@ -22,6 +21,7 @@ class OptionTransferTest : public LinkFixture {
       if (steps.empty() || steps.back().second != p.label) steps.emplace_back(p.value, p.label);
     };
   }
+  std::vector<std::string> messageTexts() const { return messages.texts(); }
 
   sim::RadioSim& oneShotRadio() {
     sim::SimConfig config;
@@ -31,6 +31,8 @@ class OptionTransferTest : public LinkFixture {
     return r;
   }
 
+  brel::test::RecordingMessages messages;
+  brel::test::MapStatusPanels panels;
   OptionForm form{state, messages};
   std::vector<std::pair<int, std::string>> steps;  // (progress, label) at each new label
 };
