@@ -255,31 +255,81 @@ TEST_F(RefusedFrameExchange, ReadRetriesThenFailsWithTheImageUntouched) {
   EXPECT_EQ(Snapshot(state, panels).values, before.values);
 }
 
-TEST_F(RefusedFrameExchange, OneShotEditorWaitsForAFrameItCanTake) {
-  sim::SimConfig config;
-  config.oneShot = true;
-  config.identFrame = {0xAA, 0x01, 0x74, 0x01, 0x36, 0x00, 0x00, 0xDD};
-  plugRadio(config);
+TEST_F(RefusedFrameExchange, EditorExchangesGiveUpOnFramesTheyCannotTake) {
+  struct Case {
+    const char* what;
+    link::EngineProfile (*profile)();
+    bool oneShot, longLegacy;
+    int lower, upper;
+  };
+  const Case cases[] = {
+      {"one-shot 174..136", link::profiles::OptionEditor, true, false, 174, 136},
+      {"legacy 000..000", link::profiles::FmEditor, false, false, 0, 0},
+      {"long frame 174..136", link::profiles::SignallingEditor, false, true, 174, 136},
+  };
   struct Observer : link::LinkObserver {
     void identified() override { ++identifiedCount; }
     void gaveUp() override { ++gaveUpCount; }
     int identifiedCount = 0, gaveUpCount = 0;
-  } observer;
-  link::LinkEngine engine{link::LinkContext{state, messages, panels, services}, link::profiles::OptionEditor(),
-                          observer};
-  engine.setRetries(1);
+  };
   struct Plan : link::ReadPlan {
-    int blockCount() const override { return 5; }
-    link::Block block(int i) const override { return {static_cast<std::uint16_t>(0x0E00 + 64 * i), 64}; }
+    int blockCount() const override { return 2; }
+    link::Block block(int i) const override { return {static_cast<std::uint16_t>(0x2D00 + 64 * i), 64}; }
+    void onBlock(int, std::span<const std::uint8_t>) override { ++blocks; }
+    void complete() override {}
+    int blocks = 0;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    sim::SimConfig config;
+    config.oneShot = c.oneShot;
+    config.longLegacy = c.longLegacy;
+    config.vhfLower = c.lower, config.vhfUpper = c.upper;
+    plugRadio(config);
+    Observer observer;
+    link::LinkEngine engine{link::LinkContext{state, messages, panels, services}, c.profile(), observer};
+    engine.setRetries(1);
+    const Limits before = Snapshot(state, panels);
+    auto plan = std::make_shared<Plan>();
+    ASSERT_TRUE(engine.startRead(plan));
+    ASSERT_TRUE(runUntil([&] { return !engine.running(); }));
+    EXPECT_EQ(observer.identifiedCount, 0);
+    EXPECT_EQ(observer.gaveUpCount, 1);
+    EXPECT_EQ(radio->sessions(), 2);
+    EXPECT_EQ(plan->blocks, 0);
+    EXPECT_TRUE(radio->readRequests().empty());
+    EXPECT_EQ(Snapshot(state, panels), before);
+    bus.unplug(kRadioPort);
+  }
+}
+
+TEST_F(RefusedFrameExchange, SignallingExchangeTakesTheRadiosLongFrame) {
+  sim::SimConfig config;
+  config.longLegacy = true;
+  plugRadio(config);
+  struct Observer : link::LinkObserver {
+    void readComplete() override { done = true; }
+    bool done = false;
+  } observer;
+  struct Plan : link::ReadPlan {
+    int blockCount() const override { return 1; }
+    link::Block block(int) const override { return {0x2D00, 64}; }
     void onBlock(int, std::span<const std::uint8_t>) override {}
     void complete() override {}
   };
-  const Limits before = Snapshot(state, panels);
+  link::LinkEngine engine{link::LinkContext{state, messages, panels, services}, link::profiles::SignallingEditor(),
+                          observer};
   ASSERT_TRUE(engine.startRead(std::make_shared<Plan>()));
-  ASSERT_TRUE(runUntil([&] { return observer.gaveUpCount == 1; }));
-  EXPECT_EQ(observer.identifiedCount, 0);
-  EXPECT_TRUE(radio->readRequests().empty());
-  EXPECT_EQ(Snapshot(state, panels), before);
+  ASSERT_TRUE(runUntil([&] { return !engine.running(); }));
+  EXPECT_TRUE(observer.done);
+  EXPECT_EQ(panels.panelText(2), "SIM-01");
+  EXPECT_EQ(panels.panelText(4), "2TONE --5TONE --V1.0");
+  EXPECT_EQ(panels.panelText(6), "13.03.2.8");
+  EXPECT_EQ(panels.panelText(8), " 136-- 174 MHZ");
+  EXPECT_EQ(panels.panelText(10), " 400-- 480 MHZ");
+  EXPECT_EQ((std::array<double, 4>{state.ReportedVhfLower, state.ReportedVhfUpper, state.ReportedUhfLower,
+                                   state.ReportedUhfUpper}),
+            (std::array<double, 4>{136, 174, 400, 480}));
 }
 
 }  // namespace
