@@ -53,6 +53,20 @@ constexpr int kVfoARow = RowOf(kVfoAAddress);  // 240
 constexpr int kVfoBRow = RowOf(kVfoBAddress);  // 242
 constexpr int kVfoRecordSize = 32;
 
+// The older option editors' exchange: five 64-byte blocks read from 0x0E20
+// (the block at 0x0EA0 is not kept); eleven stage rows written, rows 4..9 to
+// fixed addresses (rows 4 and 5 parked where row 6 lands right after them),
+// the others to 0x0E20 + 16 * row.
+constexpr int kLegacyOptionBase = 0x0E20;
+constexpr int kLegacyOptionReadBlocks = 5;
+constexpr int kLegacyOptionSkippedBlock = 2;  // 0x0EA0..0x0EDF
+constexpr int kLegacyOptionWriteRows = 11;    // rows 0..10
+constexpr int LegacyOptionRowAddress(int row) {
+  return row == 4 || row == 5 ? kVfoAAddress
+         : row >= 6 && row <= 9 ? kVfoAAddress + 16 * (row - 6)
+                                : kLegacyOptionBase + 16 * row;
+}
+
 // FM band labels, 14 characters each.
 constexpr int kFmLabel1Address = 0x0F40;
 constexpr int kFmLabel2Address = 0x0F50;

@@ -45,5 +45,7 @@ class StageRows : public CellTable<Rows, 16> {
 
 using TwoToneStageTable = StageRows<48>;    // radio 0x2D00..0x2FFF
 using FiveToneStageTable = StageRows<144>;  // radio 0x2000..0x28FF
+// The older option editors' stage image: its own row map, not an address run.
+using OptionStageTable = StageRows<16>;
 
 }  // namespace brel

@@ -131,6 +131,22 @@ class PlainList : public PlainControl {
     shown();
     if (onChange) onChange();
   }
+  // The edit field changed, typed or set by code, for a list whose
+  // selection is the entry its field shows: the first entry of that text
+  // becomes selected, none when no entry matches; onChange runs.  The same
+  // text again raises nothing.
+  void setEditTextMatching(std::string text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    selected_ = -1;
+    for (int i = 0; i < count(); ++i)
+      if (entries_[static_cast<std::size_t>(i)] == text_) {
+        selected_ = i;
+        break;
+      }
+    shown();
+    if (onChange) onChange();
+  }
   std::function<void()> onClick;
   std::function<void()> onChange;
 

@@ -73,6 +73,11 @@ struct ProgramState {
   TwoToneStageTable TwoToneImage;
   FiveToneStageTable FiveToneImage;
 
+  // --- older option editors ---------------------------------------------------
+  // One stage image per window (frm_Adj_Mod, frm_Adj_Tune), kept for the
+  // whole run and never shared with MemImage.
+  std::array<OptionStageTable, 2> OptionStageImage{};
+
   // --- band limits (MHz) ----------------------------------------------------
   // Working limits the channel editor tests against: model table, then every
   // identification.

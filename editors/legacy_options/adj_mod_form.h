@@ -1,0 +1,177 @@
+// An older option window without its widgets (frm_Adj_Mod and frm_Adj_Tune
+// are two instances of this one design): the settings block at 0x0E20 and
+// the two VFO records at 0x0F00 and 0x0F20, edited in plain-state controls
+// and kept in the window's own stage image.
+//
+// The values live in the controls.  They reach the stage image only through
+// CollectAdjModForm (before a write and a save) and come back only through
+// RefreshAdjModForm (after a read and an open); loading and Default show the
+// defaults of FillAdjModLists.  Handlers that code triggers run as the
+// user's would: a list selected by code raises its click, a box set by code
+// its click, a text set by code its change.
+//
+// Typed fields are checked when they lose the focus.  Every button first
+// runs the check of a field typed into since its last check, and does
+// nothing more when that check refuses.
+//
+// The Qt window (frm_Adj_Mod) mirrors these controls; tests drive them
+// directly.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "legacy_options_transfer.h"
+#include "plain_controls.h"
+#include "program_state.h"
+#include "ui_ports.h"
+
+namespace brel::legacy_options {
+
+// Which of the two windows: each has its own stage image.
+enum class Instance { Mod = 0, Tune = 1 };
+
+// The progress bar and the one-line status under the fields.
+struct Progress {
+  bool visible = false;
+  int value = 0;
+  std::string label;
+};
+
+// The typed fields checked when they lose the focus.
+enum class TypedField { ChannelTotal, FreqA, FreqB, Password, RxLower, RxUpper, TxLower, TxUpper };
+
+class AdjModForm : private link::TransferView {
+ public:
+  enum class Kind { List, CheckBox, OptionButton, TextBox };
+  struct NamedControl {
+    std::string name;
+    Kind kind;
+    PlainControl* control;
+  };
+
+  AdjModForm(ProgramState& state, MessageSink& messages, Instance instance);
+  ~AdjModForm() override;
+  AdjModForm(const AdjModForm&) = delete;
+  AdjModForm& operator=(const AdjModForm&) = delete;
+
+  // The window's own exchange talks through these; without them Read and
+  // Write report a port that cannot be opened.
+  void attachLink(StatusPanels& panels, link::LinkServices& services);
+  // The exchange runs: every button refuses.
+  bool busy() const { return transfer_ && transfer_->busy(); }
+  // The exchange runs or a retry of it is pending: the window must not go,
+  // and file requests wait.
+  bool running() const { return transfer_ && transfer_->running(); }
+  LegacyOptionsTransfer* transfer() { return transfer_.get(); }
+
+  OptionStageTable& image() { return s_.OptionStageImage[static_cast<std::size_t>(instance_)]; }
+  ProgramState& state() { return s_; }
+
+  // --- window handlers ------------------------------------------------------
+  // The load handling without captions, size and timers.
+  void Form_Load();
+  void Form_Activate();
+  void Command_def_Click();
+  // True when the window may unload (the port is then closed).
+  bool Command_close_Click();
+  // The close box or program exit: refused while the exchange runs or a
+  // retry is pending.
+  bool queryUnload();
+  void Command_read_Click();
+  void Command_Write_Click();
+  // True when the button may show its file dialog.
+  bool Command_open_Click() { return fileButton(); }
+  bool Command_save_Click() { return fileButton(); }
+
+  // --- display and collection -------------------------------------------------
+  void FillAdjModLists();
+  void RefreshAdjModForm();
+  void CollectAdjModForm();
+  // The two VFO records from the stage rows given (VFO A's first row, VFO B's).
+  void ShowVfoRecords(int firstRowA, int firstRowB);
+
+  // --- the option file (stage rows 0..11) --------------------------------------
+  // Both refuse with the reason and change nothing when they fail.
+  bool LoadAdjModFile(const std::string& path);
+  bool SaveAdjModFile(const std::string& path);
+
+  // --- what the user does -------------------------------------------------------
+  // A field typed into (the text as it now stands): its change check runs,
+  // and its focus check becomes due.
+  void typed(TypedField field, const std::string& text);
+  // A character typed into a list: a tone list's next change is guarded.
+  void keyPressed(PlainList& list);
+  // The list's field now shows `text` after the user's edit.
+  void listEdited(PlainList& list, const std::string& text) { list.setEditTextMatching(text); }
+  // The focus leaves the field: its check; false when it refused.
+  bool LostFocus(TypedField field);
+  // The check of a field typed into since its last check; true when there
+  // is none or it passed.
+  bool runPendingCheck();
+  bool checkPending() const { return pending_.has_value(); }
+
+  // --- controls ---------------------------------------------------------------
+  const std::vector<NamedControl>& controls() const { return named_; }
+  PlainControl* find(const std::string& name) const;
+  PlainList& list(const std::string& name) const;
+  PlainCheckBox& check(const std::string& name) const;
+  PlainOptionButton& option(const std::string& name) const;
+  PlainTextBox& text(const std::string& name) const;
+  PlainTextBox& field(TypedField field) const;
+  static const char* FieldName(TypedField field);
+  bool toneKeyPending() const { return toneKeyPending_; }
+
+  const Progress& progress() const { return progress_; }
+  // Runs after every change of the progress display.
+  std::function<void()> progressChanged;
+
+ private:
+  void buildControls();
+  void add(const std::string& name, Kind kind, PlainControl& control);
+  void fillList(const std::string& name, int defaultPosition);
+  void fillVfo(int which);
+  bool fileButton();
+  void warn(const Bilingual& text, const Bilingual& title = kTitlePromptUpper);
+  // A refusal: the message, the resets, then the focus back on the field.
+  bool refuse(TypedField focus, const Bilingual& text, const std::function<void()>& resets = {},
+              const Bilingual& title = kTitlePromptUpper);
+  void resetReceiveLimits();
+  void setBox(PlainCheckBox& box, bool ticked);
+  void showSettings();
+  void collectSettings();
+  void showVfo(int which, int firstRow);
+  void collectVfo(int which, int firstRow);
+  void showTone(PlainList& list, int lo, int hi);
+  bool channelTotalChange();
+  bool checkField(TypedField field);
+  bool checkFrequency(TypedField field);
+  bool checkPassword();
+  bool checkLimit(TypedField field);
+  void setProgress(bool visible, int value, std::string label);
+  // TransferView
+  void setProgressValue(int value) override;
+  void setProgressVisible(bool visible) override;
+  void setStatusText(const std::string& text) override;
+  void imageReplaced() override { RefreshAdjModForm(); }
+
+  ProgramState& s_;
+  MessageSink& messages_;
+  Instance instance_;
+  std::map<std::string, PlainList> lists_;
+  std::map<std::string, PlainCheckBox> checks_;
+  std::map<std::string, PlainOptionButton> options_;
+  std::map<std::string, PlainTextBox> texts_;
+  std::vector<NamedControl> named_;
+  bool toneKeyPending_ = false;
+  std::optional<TypedField> pending_;
+  Progress progress_;
+  std::unique_ptr<LegacyOptionsTransfer> transfer_;
+};
+
+}  // namespace brel::legacy_options

@@ -1,0 +1,37 @@
+// The entries and defaults of the older option windows' 41 lists.  An
+// entry's position is the value the settings block or VFO record stores, so
+// the order is part of the radio's encoding.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace brel::legacy_options {
+
+using Items = std::vector<std::string>;
+
+struct ListSpec {
+  const char* control;
+  int defaultPosition;
+};
+
+// The settings lists with their default positions.
+extern const ListSpec kSettingLists[19];
+// The VFO lists, VFO A's names then VFO B's, in fill order.
+struct VfoListSpec {
+  const char* controlA;
+  const char* controlB;
+  int defaultPosition;
+};
+extern const VfoListSpec kVfoLists[11];
+
+// The entries of a list by its control name, in the language the flag
+// picks; `toneList` is the program's tone table (entries 0..260 used).
+Items ListItems(const std::string& control, std::int16_t languageFlag, const std::vector<std::string>& toneList);
+
+inline constexpr int kOffsetEntries = 2000;
+inline constexpr int kToneEntries = 261;
+inline constexpr int kFirstDcsEntry = 51;
+
+}  // namespace brel::legacy_options
