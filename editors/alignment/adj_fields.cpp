@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "adj_texts.h"
+#include "field_table.h"
 #include "numtext.h"
 #include "radio_charset.h"
 
@@ -119,74 +120,79 @@ int ListSetSize(ListSet set) { return set == ListSet::Batt ? 5 : 2; }
 
 namespace {
 
-int EntryCount(ListSet set) {
-  switch (set) {
-    case ListSet::DevVoice: return 128;
-    case ListSet::DevCtcss:
-    case ListSet::DevDcs: return 64;
-    case ListSet::RxVh:
-    case ListSet::RxVl: return 16;
-    case ListSet::CkBw: return 8;
-    case ListSet::Batt: return 32;
-    default: return 2;
-  }
+inline constexpr Choice kOnOff[] = {{"OFF", 0}, {"ON", 1}};
+// A filter pair: "ON" sets both bits, and either bit alone shows "ON" (the
+// last entry).
+inline constexpr Choice kOnOffPair[] = {{"OFF", 0}, {"ON", 3}};
+
+// The fields of a deviation row (rows 10 and 11) and of the battery
+// columns of the range row; the detection bandwidth spans two bytes in its
+// own way (see CkBwValue).
+inline constexpr Field kDeviationFields[] = {
+    {.name = "Combo_dev_voice", .offset = 10, .kind = FieldKind::List, .entries = 128, .beyond = Beyond::NoEntry},
+    {.name = "Combo_dev_ctcss", .offset = 11, .kind = FieldKind::List, .entries = 64, .beyond = Beyond::NoEntry},
+    {.name = "Combo_dev_dcs", .offset = 12, .kind = FieldKind::List, .entries = 64, .beyond = Beyond::NoEntry},
+    {.name = "Combo_RX_VH", .offset = 13, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 16},
+    {.name = "Combo_RX_VL", .offset = 13, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 16},
+    {.name = "Combo_Pre", .offset = 15, .shift = 3, .width = 1, .kind = FieldKind::List, .choices = kOnOff},
+    {.name = "Combo_V_hpf", .offset = 15, .shift = 0, .width = 2, .kind = FieldKind::List, .choices = kOnOffPair},
+    {.name = "Combo_V_lpf", .offset = 15, .shift = 4, .width = 2, .kind = FieldKind::List, .choices = kOnOffPair},
+};
+inline constexpr int kBatteryFirstCol = 11;
+inline constexpr int kCkBwEntries = 8;
+
+Field BatteryField(int k) {
+  return {.name = "Combo_batt_comp", .offset = kBatteryFirstCol + k, .kind = FieldKind::List, .entries = 32,
+          .beyond = Beyond::NoEntry};
 }
 
-bool OnOff(ListSet set) { return set == ListSet::Pre || set == ListSet::Hpf || set == ListSet::Lpf; }
+int RowOf(ListSet set, int k) { return set == ListSet::Batt ? kRangeRow : kDeviationRow0 + k; }
 
-// The value the cells of list `set`, index k, stand for.
-int ListValue(const AdjTable& image, ListSet set, int k) {
-  const int r = kDeviationRow0 + k;
-  switch (set) {
-    case ListSet::DevVoice: return image.at(r, 10);
-    case ListSet::DevCtcss: return image.at(r, 11);
-    case ListSet::DevDcs: return image.at(r, 12);
-    case ListSet::RxVh: return Byte(image, r, 13) >> 4;
-    case ListSet::RxVl: return Byte(image, r, 13) & 0x0F;
-    case ListSet::CkBw: return 2 * image.at(r, 14) + (Byte(image, r, 15) >> 7);
-    case ListSet::Pre: return (Byte(image, r, 15) & 0x08) != 0 ? 1 : 0;
-    case ListSet::Hpf: return (Byte(image, r, 15) & 0x03) != 0 ? 1 : 0;
-    case ListSet::Lpf: return (Byte(image, r, 15) & 0x30) != 0 ? 1 : 0;
-    case ListSet::Batt: return image.at(kRangeRow, 11 + k);
-  }
-  return 0;
+Field FieldOf(ListSet set, int k) {
+  return set == ListSet::Batt ? BatteryField(k) : FindField(kDeviationFields, ListSetName(set));
 }
+
+// The detection bandwidth: twice column 14, plus bit 7 of column 15.
+int CkBwValue(const AdjTable& image, int row) { return 2 * image.at(row, 14) + (Byte(image, row, 15) >> 7); }
 
 }  // namespace
 
 std::vector<std::string> ListEntries(ListSet set) {
-  if (OnOff(set)) return {"OFF", "ON"};
   std::vector<std::string> entries;
-  for (int n = 0; n < EntryCount(set); ++n) entries.push_back(" " + std::to_string(n));
+  if (set == ListSet::CkBw) {
+    for (int n = 0; n < kCkBwEntries; ++n) entries.push_back(" " + std::to_string(n));
+    return entries;
+  }
+  const Field field = FieldOf(set, 0);
+  for (const Choice& c : field.choices) entries.emplace_back(c.text);
+  for (int n = 0; n < field.entries; ++n) entries.push_back(" " + std::to_string(n));
   return entries;
 }
 
 ListShown ShowList(const AdjTable& image, ListSet set, int k) {
-  const int value = ListValue(image, set, k);
+  const int row = RowOf(set, k);
+  if (set == ListSet::CkBw) {
+    const int value = CkBwValue(image, row);
+    if (value < 0 || value >= kCkBwEntries) return {-1, std::to_string(value)};
+    return {value, ListEntries(set)[static_cast<std::size_t>(value)]};
+  }
+  const RecordBytes record(image, row);
+  const Field field = FieldOf(set, k);
+  const int entry = Decode(record, field);
   // The battery boxes show their number as text, which matches no entry.
-  if (set == ListSet::Batt || value < 0 || value >= EntryCount(set)) return {-1, std::to_string(value)};
-  return {value, ListEntries(set)[static_cast<std::size_t>(value)]};
+  if (set == ListSet::Batt || entry < 0) return {-1, std::to_string(FieldBits(record, field))};
+  return {entry, ListEntries(set)[static_cast<std::size_t>(entry)]};
 }
 
 void StoreListChoice(AdjTable& image, ListSet set, int k, int entry) {
-  if (entry < 0 || entry >= EntryCount(set)) return;
-  const int r = kDeviationRow0 + k;
-  const int b15 = Byte(image, r, 15);
-  switch (set) {
-    case ListSet::DevVoice: Put(image, r, 10, entry); break;
-    case ListSet::DevCtcss: Put(image, r, 11, entry); break;
-    case ListSet::DevDcs: Put(image, r, 12, entry); break;
-    case ListSet::RxVh: Put(image, r, 13, 16 * entry + (Byte(image, r, 13) & 0x0F)); break;
-    case ListSet::RxVl: Put(image, r, 13, (Byte(image, r, 13) & 0xF0) + entry); break;
-    case ListSet::CkBw:
-      Put(image, r, 14, entry / 2);
-      Put(image, r, 15, 128 * (entry & 1) + (b15 & 0x7F));
-      break;
-    case ListSet::Pre: Put(image, r, 15, (b15 & 0xF7) + 8 * entry); break;
-    case ListSet::Hpf: Put(image, r, 15, (b15 & 0xFC) + 3 * entry); break;
-    case ListSet::Lpf: Put(image, r, 15, (b15 & 0xCF) + 48 * entry); break;
-    case ListSet::Batt: Put(image, kRangeRow, 11 + k, entry); break;
+  const int row = RowOf(set, k);
+  if (set == ListSet::CkBw) {
+    if (entry < 0 || entry >= kCkBwEntries) return;
+    Put(image, row, 14, entry / 2);
+    Put(image, row, 15, 128 * (entry & 1) + (Byte(image, row, 15) & 0x7F));
+    return;
   }
+  Encode(RecordBytes(image, row), FieldOf(set, k), entry);
 }
 
 // --- check boxes and band limits --------------------------------------------------------------
