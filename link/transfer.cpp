@@ -11,7 +11,7 @@ Transfer::~Transfer() = default;
 
 bool Transfer::refuseIfBusy() {
   if (!engine_.busy()) return false;
-  say(kTitlePromptLower, kBusyText);
+  say(kTitlePromptLower, texts_.busy);
   return true;
 }
 
@@ -29,7 +29,7 @@ bool Transfer::refuseNonByteCells(const std::vector<int>& rows) {
 
 bool Transfer::closeRequested() {
   if (engine_.busy()) {
-    say(kTitlePromptLower, kCloseRefusedText);
+    say(kTitlePromptLower, texts_.closeRefused);
     return false;
   }
   engine_.stop();

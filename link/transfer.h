@@ -23,6 +23,12 @@
 //                           texts, view};
 //   transfer.read(std::make_shared<OptionReadPlan>(state), /*retries=*/1);
 //
+// A write is the same with a WritePlan (one FrameData a frame: 16 bytes for
+// an address, or FrameData::Erased for the short frame); an exchange that
+// reads one block, decides and writes one frame is a ReadThenWritePlan.
+// Whether frames and requests carry a leading 0x06, and how fast bytes go,
+// is the profile's business, never the plan's.
+//
 // The window refuses close, reload, default, open and save while
 // transfer.running() (the exchange runs or a retry of it is pending);
 // refuseIfBusy() and refuseClose() show the standard messages.  For the few
@@ -71,6 +77,9 @@ struct FaultReport {
 };
 
 struct TransferTexts {
+  // Read or write pressed while the exchange runs; close pressed meanwhile.
+  Bilingual busy = kBusyText;
+  Bilingual closeRefused = kCloseRefusedText;
   Bilingual connecting = texts::kLabelConnecting;
   bool startShowsBar = true;  // the bar made visible at 0 when an exchange starts
   ProgressWording readProgress;

@@ -15,19 +15,6 @@ using link::kMs;
 using link::kSecond;
 using Bytes = std::vector<std::uint8_t>;
 
-class Outcomes : public link::LinkObserver {
- public:
-  void identified() override { ++identifiedCount; }
-  void readComplete() override { ++readDone; }
-  void writeComplete() override { ++writeDone; }
-  void writeRefused() override { ++refused; }
-  void writeAnswered(std::uint8_t a) override { answers.push_back(a); }
-  void attemptTimedOut() override { ++timeouts; }
-  void gaveUp() override { ++gaveUpCount; }
-  int identifiedCount = 0, readDone = 0, writeDone = 0, refused = 0, timeouts = 0, gaveUpCount = 0;
-  Bytes answers;
-};
-
 // `count` blocks of `length` bytes from `base`; payloads staged, committed
 // only at the end.
 class Blocks : public link::ReadPlan {
@@ -81,7 +68,7 @@ class BlockExchangeTest : public LinkFixture {
     return Bytes(sent.begin() + static_cast<std::ptrdiff_t>(from),
                  sent.begin() + static_cast<std::ptrdiff_t>(std::min(sent.size(), from + count)));
   }
-  Outcomes outcomes;
+  RecordingObserver outcomes;
 };
 
 struct ReadCase {
@@ -115,7 +102,7 @@ TEST_F(BlockExchangeTest, ReadsAreFramedAsTheWindowSaysAndCheckedBeforeTheyCount
     auto plan = std::make_shared<Blocks>(c.base, c.length, c.count);
     ASSERT_TRUE(e->startRead(plan));
     ASSERT_TRUE(runUntil([&] { return !e->running(); }));
-    EXPECT_EQ(outcomes.readDone, 1);
+    EXPECT_EQ(outcomes.readCompleteCount, 1);
     EXPECT_EQ(outcomes.timeouts, 0);
     EXPECT_EQ(plan->committed, radioBytes(c.base, c.length * c.count));
     EXPECT_EQ(sentFrom(c.handshakeBytes, c.firstRequest.size()), c.firstRequest);
@@ -167,7 +154,7 @@ TEST_F(BlockExchangeTest, WriteFramesCarryTheLeadingAckWhereTheWindowSendsOne) {
     auto e = engine(c.profile());
     ASSERT_TRUE(e->startWrite(std::make_shared<Frames>(std::vector{Data(0x0E20, 0x40), link::FrameData::Erased(0x0030)})));
     ASSERT_TRUE(runUntil([&] { return !e->running(); }));
-    EXPECT_EQ(outcomes.writeDone, 1);
+    EXPECT_EQ(outcomes.writeCompleteCount, 1);
     EXPECT_EQ(line->fromProgram().size(), c.handshakeBytes + c.frameOnLine + c.erasedOnLine);
     EXPECT_EQ(radioBytes(0x0E20, 3), (Bytes{0x40, 0x41, 0x42}));
     EXPECT_EQ(radioBytes(0x0030, 2), (Bytes{0xFF, 0x00}));  // the short frame writes one byte
@@ -231,7 +218,7 @@ TEST_F(BlockExchangeTest, ReadThenWriteRefusedOrUnansweredWritesNothing) {
   auto e = engine(link::profiles::PasswordDialog());
   ASSERT_TRUE(e->startReadThenWrite(std::make_shared<RaiseFirstByte>()));
   ASSERT_TRUE(runUntil([&] { return !e->running(); }));
-  EXPECT_EQ(outcomes.refused, 1);
+  EXPECT_EQ(outcomes.refusedCount, 1);
   EXPECT_TRUE(radio->writeFrames().empty());
   EXPECT_FALSE(e->portOpen());
 
@@ -283,7 +270,7 @@ TEST_F(BlockExchangeTest, TheLongFrameOpensTheBlockPhaseOnlyWhereItIsAccepted) {
     ASSERT_TRUE(e->startRead(plan));
     ASSERT_TRUE(runUntil([&] { return !e->running(); }));
     EXPECT_EQ(outcomes.identifiedCount > 0, c.reachesBlocks);
-    EXPECT_EQ(outcomes.readDone, c.reachesBlocks ? 1 : 0);
+    EXPECT_EQ(outcomes.readCompleteCount, c.reachesBlocks ? 1 : 0);
     EXPECT_EQ(outcomes.gaveUpCount, c.reachesBlocks ? 0 : 1);
     bus.unplug(kRadioPort);
   }

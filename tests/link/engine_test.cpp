@@ -12,16 +12,6 @@ namespace {
 using link::kMs;
 using link::kSecond;
 
-class RecordingObserver : public link::LinkObserver {
- public:
-  void identified() override { ++identifiedCount; }
-  void readComplete() override { ++readCompleteCount; }
-  void writeComplete() override { ++writeCompleteCount; }
-  void attemptTimedOut() override { ++timeouts; }
-  void gaveUp() override { ++gaveUpCount; }
-  int identifiedCount = 0, readCompleteCount = 0, writeCompleteCount = 0, timeouts = 0, gaveUpCount = 0;
-};
-
 // Blocks of 64 bytes from a base, as the option and FM editors read; the
 // payloads are kept as they came.
 class BlocksFrom : public link::ReadPlan {
