@@ -204,6 +204,11 @@ Form_open_sig::Form_open_sig(AppContext& context)
 Form_save_sig::Form_save_sig(AppContext& context)
     : RequestFileDialog(context, FormId::Form_save_sig, FileRequest::FileSave, kDat, kSaveMenuTexts) {}
 
+Form_open_fm::Form_open_fm(AppContext& context)
+    : RequestFileDialog(context, FormId::Form_open_fm, FileRequest::AdjOpen, kDat, kOpenChannTexts) {}
+Form_save_fm::Form_save_fm(AppContext& context)
+    : RequestFileDialog(context, FormId::Form_save_fm, FileRequest::AdjSave, kDat, kSaveChannTexts) {}
+
 // --- registration ------------------------------------------------------------------
 
 namespace {

@@ -129,6 +129,17 @@ class Form_save_sig : public RequestFileDialog {
   explicit Form_save_sig(AppContext& context);
 };
 
+// The FM editor's Open and Save: the image dialogs' window (captions, ".dat",
+// name check), posting an FM file request to the editor that showed them.
+class Form_open_fm : public RequestFileDialog {
+ public:
+  explicit Form_open_fm(AppContext& context);
+};
+class Form_save_fm : public RequestFileDialog {
+ public:
+  explicit Form_save_fm(AppContext& context);
+};
+
 // Registers the eight dialogs with the host.
 void RegisterFileForms(FormHost& host);
 

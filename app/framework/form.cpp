@@ -30,6 +30,8 @@ const char* FormName(FormId id) {
     case FormId::frm_5tone: return "frm_5tone";
     case FormId::frm_Adj_Mod: return "frm_Adj_Mod";
     case FormId::frm_Adj_Tune: return "frm_Adj_Tune";
+    case FormId::Form_open_fm: return "Form_open_fm";
+    case FormId::Form_save_fm: return "Form_save_fm";
   }
   return "?";
 }

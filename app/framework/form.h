@@ -50,6 +50,8 @@ enum class FormId {
   frm_5tone,
   frm_Adj_Mod,
   frm_Adj_Tune,
+  Form_open_fm,  // the FM editor's Open and Save dialogs
+  Form_save_fm,
 };
 
 const char* FormName(FormId id);

@@ -5,6 +5,7 @@
 #include "frm_dtmf.h"
 #include "frm_adj_txp.h"
 #include "frm_chann.h"
+#include "frm_fm.h"
 #include "frm_option.h"
 #include "main_forms.h"
 
@@ -20,6 +21,7 @@ void RegisterAllForms(FormHost& host) {
   RegisterOptionEditor(host);
   RegisterDtmfEditor(host);
   RegisterAlignmentEditor(host);
+  RegisterFmEditor(host);
 }
 
 }  // namespace brel

@@ -20,7 +20,7 @@ namespace brel {
 
 namespace {
 
-constexpr FormId kLastFormId = FormId::frm_Adj_Tune;
+constexpr FormId kLastFormId = FormId::Form_save_fm;
 
 std::vector<FormId> AllFormIds() {
   std::vector<FormId> ids;

@@ -115,6 +115,16 @@ void FmEditor::leaveCell(int r, int c, const std::string* editorText) {
   EncodeFmRow(r);
 }
 
+grid::CellEditor FmEditor::editorFor(int row, int col) const {
+  const bool preset = row >= 1 && row <= kPresetCount;
+  return preset && (col == kColFrequency || col == kColName) ? grid::CellEditor::TextBox : grid::CellEditor::None;
+}
+
+bool FmEditor::commit(int row, int col, const std::string& text) {
+  leaveCell(row, col, &text);
+  return true;
+}
+
 void FmEditor::commitFrequency(int r, const std::string& text) {
   const std::string checked = CheckedFrequencyText(text);
   if (!checked.empty()) {

@@ -16,6 +16,7 @@
 #include "bilingual.h"
 #include "fm_records.h"
 #include "program_state.h"
+#include "text_grid.h"
 #include "ui_ports.h"
 
 namespace brel::fm {
@@ -39,21 +40,9 @@ struct BandLimits {
 };
 BandLimits ShownBandLimits(const ProgramState& state);
 
-// The grid's texts.
-class FmGrid {
- public:
-  const std::string& cell(int row, int col) const { return cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)); }
-  void setCell(int row, int col, std::string text) {
-    cells_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(col)) = std::move(text);
-  }
-
- private:
-  std::array<std::array<std::string, kGridColumns>, kGridRows> cells_;
-};
-
 // What the window shows, as plain texts.
 struct FmSheet {
-  FmGrid grid;
+  grid::TextGrid grid{kGridRows, kGridColumns, 1, 0};
   std::array<std::string, kBandBoxCount> boxes;  // A lower, A upper, B lower, B upper
   std::string fmLower;  // the FM receive range, fixed
   std::string fmUpper;
@@ -68,7 +57,9 @@ struct DefaultPreset {
 };
 extern const std::array<DefaultPreset, 9> kDefaultPresets;
 
-class FmEditor {
+// The window's rules, its grid's rules among them: a frequency or name cell
+// gets a text box; no key is filtered and Enter does nothing.
+class FmEditor : public grid::GridRules {
  public:
   FmEditor(ProgramState& state, MessageSink& messages, FmSheet& sheet);
 
@@ -87,6 +78,8 @@ class FmEditor {
   // editor laid on that cell, or null when none was: a cell without an
   // editor keeps its text.  Either way the row is encoded.
   void leaveCell(int r, int c, const std::string* editorText);
+  grid::CellEditor editorFor(int row, int col) const override;
+  bool commit(int row, int col, const std::string& text) override;
   void commitFrequency(int r, const std::string& text);
   void commitName(int r, const std::string& text);
 

@@ -65,15 +65,12 @@ link::TransferTexts FmTransferTexts() {
   return t;
 }
 
-FmTransfer::FmTransfer(link::LinkContext context, link::TransferView& view, FmEditor& editor)
-    : state_(context.state), editor_(editor), transfer_(context, link::profiles::FmEditor(), FmTransferTexts(), view) {}
+FmTransfer::FmTransfer(link::LinkContext context, link::TransferView& view, FmReadPlan::Commit show)
+    : state_(context.state),
+      show_(std::move(show)),
+      transfer_(context, link::profiles::FmEditor(), FmTransferTexts(), view) {}
 
-bool FmTransfer::read() {
-  return transfer_.read(std::make_shared<FmReadPlan>([this](const auto& addresses, const auto& blocks) {
-                          editor_.showReadBlocks(addresses, blocks);
-                        }),
-                        kRetries);
-}
+bool FmTransfer::read() { return transfer_.read(std::make_shared<FmReadPlan>(show_), kRetries); }
 
 bool FmTransfer::write() { return transfer_.write(std::make_shared<FmWritePlan>(state_.FmStageRows), kRetries); }
 

@@ -58,7 +58,9 @@ link::TransferTexts FmTransferTexts();
 
 class FmTransfer {
  public:
-  FmTransfer(link::LinkContext context, link::TransferView& view, FmEditor& editor);
+  // `show` puts a completed read into the grid and boxes (by default
+  // FmEditor::showReadBlocks; a window runs it where its view follows).
+  FmTransfer(link::LinkContext context, link::TransferView& view, FmReadPlan::Commit show);
 
   // The Read and Write commands (the window encodes the grid before Write).
   bool read();
@@ -69,7 +71,7 @@ class FmTransfer {
 
  private:
   ProgramState& state_;
-  FmEditor& editor_;
+  FmReadPlan::Commit show_;
   link::Transfer transfer_;
 };
 

@@ -3,7 +3,10 @@
 
 #include <vector>
 
-#include "link_fixture.h"
+#include <gtest/gtest.h>
+
+#include "radio_bench.h"
+#include "test_doubles.h"
 
 namespace brel::fm {
 namespace {
@@ -11,9 +14,12 @@ namespace {
 using link::kMs;
 using Bytes = std::vector<std::uint8_t>;
 
-class FmTransferTest : public test::LinkFixture {
+class FmTransferTest : public ::testing::Test, protected test::RadioBench {
  protected:
-  FmTransferTest() {
+  static constexpr int kPort = 5;
+
+  FmTransferTest() : RadioBench(kPort) {
+    state.PortNumber = kPort;
     sim::RadioSim& r = plugRadio();
     // 0x3000..0x30FF erased but for preset 1; the limits 136-174 / 400-480.
     const Bytes preset1{0x00, 0x08, 0x08, 0x09, 0x00, 0x00, 0x00, 0x00,
@@ -27,10 +33,13 @@ class FmTransferTest : public test::LinkFixture {
   }
 
   bool done() const { return !transfer.running(); }
-  const Bytes& line() const { return this->LinkFixture::line->fromProgram(); }
+  const Bytes& sent() const { return line->fromProgram(); }
   static Bytes Legacy() {
     const auto& c = link::kBrelProCommands.legacyCommand;
     return Bytes(c.begin(), c.end());
+  }
+  static FmReadPlan::Commit Shows(FmEditor& e) {
+    return [&e](const auto& addresses, const auto& blocks) { e.showReadBlocks(addresses, blocks); };
   }
   static std::string Hex(const Bytes& bytes) {
     std::string s;
@@ -43,10 +52,13 @@ class FmTransferTest : public test::LinkFixture {
     return -1;
   }
 
+  ProgramState state;
+  test::RecordingMessages messages;
+  test::MapStatusPanels panels;
   test::RecordingView view;
   FmSheet sheet;
   FmEditor editor{state, messages, sheet};
-  FmTransfer transfer{{state, messages, panels, services}, view, editor};
+  FmTransfer transfer{{state, messages, panels, services}, view, Shows(editor)};
 };
 
 TEST_F(FmTransferTest, ReadAsksForFiveBlocksAndShowsThemWhenAllAreIn) {
@@ -61,7 +73,7 @@ TEST_F(FmTransferTest, ReadAsksForFiveBlocksAndShowsThemWhenAllAreIn) {
                   Bytes{0x06, 0x53, 0x30, 0x80, 0x40}, Bytes{0x06, 0x53, 0x30, 0xC0, 0x40},
                   Bytes{0x06, 0x53, 0x3F, 0x80, 0x40}, Bytes{0x06}})
     expected.insert(expected.end(), b.begin(), b.end());
-  EXPECT_EQ(Hex(line()), Hex(expected));
+  EXPECT_EQ(Hex(sent()), Hex(expected));
 
   EXPECT_EQ(progressWhen("Reading 3 Data Block"), 50);
   EXPECT_EQ(progressWhen("Reading 4 Data Block"), 66);
@@ -99,7 +111,7 @@ TEST_F(FmTransferTest, WriteSendsSeventeenFramesTheLastToTheLimitBlock) {
                                      static_cast<std::uint8_t>(address & 0xFF), 0x10});
     for (int k = 0; k < 16; ++k) expected.push_back(static_cast<std::uint8_t>(state.FmStageRows.at(row, k)));
   }
-  EXPECT_EQ(line(), expected);
+  EXPECT_EQ(sent(), expected);
 
   const Bytes preset2{0x00, 0x09, 0x00, 0x04, 0x00, 0x00, 0x00, 0x00, 0xFF, 0x43, 0x43, 0x54, 0x56, 0x31, 0xFF, 0xFF};
   EXPECT_EQ(Bytes(radio->memory().begin() + 0x3010, radio->memory().begin() + 0x3020), preset2);
@@ -125,7 +137,7 @@ TEST_F(FmTransferTest, SilentRadioIsTriedFourTimesThenPanelTwoSaysSo) {
   bool wasOpen = false;
   ASSERT_TRUE(transfer.read());
   ASSERT_TRUE(runUntil([&] {
-    const bool open = LinkFixture::line->heldOpen();
+    const bool open = line->heldOpen();
     if (open && !wasOpen) opened.push_back(clock.nowUs());
     if (!open && wasOpen) closed.push_back(clock.nowUs());
     wasOpen = open;
@@ -151,15 +163,14 @@ TEST_F(FmTransferTest, OneStrayByteBeforeTheFrameIsTakenTwoAreNot) {
   FmSheet otherSheet;
   FmEditor other{state, messages, otherSheet};
   test::RecordingView otherView;
-  FmTransfer second{{state, messages, panels, services}, otherView, other};
+  FmTransfer second{{state, messages, panels, services}, otherView, Shows(other)};
   radio->config().identFrame = {0x55, 0xAA, 1, 3, 6, 1, 7, 4, 0xBB};
-  const std::size_t sentBefore = line().size();
+  const std::size_t sentBefore = sent().size();
   ASSERT_TRUE(second.read());
   ASSERT_TRUE(runUntil([&] { return !second.running(); }));
   EXPECT_EQ(panels.panelText(2), "Communication fault.");
   // Only the command went out, four times: no block was ever asked for.
-  const Bytes sent(line().begin() + static_cast<std::ptrdiff_t>(sentBefore), line().end());
-  EXPECT_EQ(sent.size(), 4 * Legacy().size());
+  EXPECT_EQ(sent().size() - sentBefore, 4 * Legacy().size());
 }
 
 }  // namespace

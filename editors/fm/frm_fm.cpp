@@ -1,0 +1,335 @@
+#include "frm_fm.h"
+
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QMdiSubWindow>
+
+#include "file_dialogs.h"
+#include "fm_file.h"
+#include "fm_texts.h"
+#include "image_file.h"
+#include "link_services.h"
+
+namespace brel::fm {
+namespace {
+
+constexpr std::array<const char*, 6> kButtonNames{"Command_read", "Command_Write", "Command_Clear",
+                                                  "Command_save", "Command_open",  "Command_close"};
+constexpr std::array<const char*, kBandBoxCount> kBoxNames{"Text_pvfo1_A", "Text_pvfo2_A", "Text_pvfo1_B",
+                                                           "Text_pvfo2_B"};
+
+// A focus that moves to another window (a message box) is not the user
+// leaving the control.
+bool LeftByUser(QEvent* event) {
+  if (event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+frm_FM::frm_FM(AppContext& context)
+    : Form(context, FormId::frm_FM),
+      editor_(context.state, context.messages, sheet_),
+      poller_(context.state, RequestPair::Adj, windowToken(),
+              {[this](const std::string& path) { OpenFmFile(path); },
+               [this](const std::string& path) { SaveFmFile(path); }, [this] { return running(); }}) {
+  model_ = new grid::GridModel(sheet_.grid, editor_, this);
+  grid_ = new grid::GridView(this);
+  grid_->setObjectName("MSF_Chann");
+  grid_->setGridModel(model_);
+  grid_->verticalHeader()->hide();
+  grid_->installEventFilter(this);
+  // Leaving any cell, one without an editor too, encodes its row.
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex&, const QModelIndex& previous) {
+            if (!previous.isValid()) return;
+            editor_.EncodeFmRow(grid::GridModel::gridRow(previous));
+            showReadout();
+          });
+
+  comboEdit_ = new QComboBox(this);
+  comboEdit_->setObjectName("Combo_edit");
+  comboEdit_->hide();
+
+  auto box = [this](const char* name, bool readOnly) {
+    auto* b = new QLineEdit(this);
+    b->setObjectName(name);
+    b->setReadOnly(readOnly);
+    return b;
+  };
+  fmLower_ = box("Text_pvfo1_FM", true);
+  fmUpper_ = box("Text_pvfo2_FM", true);
+  for (int i = 0; i < kBandBoxCount; ++i) {
+    QLineEdit* b = box(kBoxNames[static_cast<std::size_t>(i)], false);
+    boxes_[static_cast<std::size_t>(i)] = b;
+    b->installEventFilter(this);
+    connect(b, &QLineEdit::textChanged, this, [this, i](const QString& text) { bandBoxEdited(i, text); });
+  }
+
+  auto label = [this](const char* name) {
+    auto* l = new QLabel(this);
+    l->setObjectName(name);
+    return l;
+  };
+  rangeLabel_ = label("Lb_range");
+  labelA_ = label("Label_A");
+  labelB_ = label("Label_B");
+  toLabels_ = {label("Lb_TO_FM"), label("LB_TO_A"), label("LB_TO_B")};
+  mhzLabels_ = {label("Label1"), label("Label2"), label("Label3")};
+  statusLabel_ = label("Label_tr_count");
+  readoutLabel_ = label("Label_chann");
+
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName("ProgressBar1");
+  progressBar_->setRange(0, 100);
+  progressBar_->hide();
+
+  for (std::size_t i = 0; i < kButtonNames.size(); ++i) {
+    buttons_[i] = new QPushButton(this);
+    buttons_[i]->setObjectName(kButtonNames[i]);
+  }
+  connect(buttons_[0], &QPushButton::clicked, this, [this] { Command_read_Click(); });
+  connect(buttons_[1], &QPushButton::clicked, this, [this] { Command_Write_Click(); });
+  connect(buttons_[2], &QPushButton::clicked, this, [this] { Command_Clear_Click(); });
+  connect(buttons_[3], &QPushButton::clicked, this, [this] { Command_save_Click(); });
+  connect(buttons_[4], &QPushButton::clicked, this, [this] { Command_open_Click(); });
+  connect(buttons_[5], &QPushButton::clicked, this, [this] { Command_close_Click(); });
+
+  if (context.link != nullptr)
+    transfer_ = std::make_unique<FmTransfer>(
+        link::LinkContext{context.state, context.messages, context.panels, *context.link},
+        static_cast<link::TransferView&>(*this), [this](const auto& addresses, const auto& blocks) {
+          change([&] { editor_.showReadBlocks(addresses, blocks); });
+        });
+}
+
+frm_FM::~frm_FM() {
+  if (transfer_) transfer_->transfer().stop();
+}
+
+QPushButton* frm_FM::button(const char* name) const {
+  for (QPushButton* b : buttons_)
+    if (b->objectName() == name) return b;
+  return nullptr;
+}
+
+void frm_FM::setCaptions() {
+  setWindowTitle(qtext(texts::kCaption));
+  rangeLabel_->setText(qtext(texts::kRangeFm));
+  labelA_->setText(qtext(texts::kRangeA));
+  labelB_->setText(qtext(texts::kRangeB));
+  for (QLabel* l : toLabels_) l->setText(qtext(texts::kTo));
+  for (QLabel* l : mhzLabels_) l->setText(qtext(texts::kMhz));
+  const std::array<Bilingual, 6> captions{texts::kRead, texts::kWrite, texts::kClear,
+                                          texts::kSave, texts::kOpen,  texts::kClose};
+  for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->setText(qtext(captions[i]));
+}
+
+void frm_FM::layOut() {
+  const QSize main = host().mainWindowSize();
+  const QSize size(static_cast<int>(main.width() / 1.7), static_cast<int>(main.height() / 1.8));
+  placeCentred(size);
+  const QSize inner = size;  // the frame's few pixels play no part in the layout
+  const int margin = twipsX(120);
+  const int gridWidth = static_cast<int>(inner.width() / 1.95);
+  const int gridHeight = static_cast<int>(size.height() / 1.47);
+  grid_->setGeometry(margin, margin, gridWidth, gridHeight);
+  const int colWidth = (gridWidth - 4) / 3;
+  for (int c = 0; c < kGridColumns; ++c) grid_->horizontalHeader()->resizeSection(c, colWidth);
+
+  // The three ranges to the right of the grid, one above the other.
+  const int left = margin * 2 + gridWidth;
+  const int rowHeight = twipsY(300);
+  const int boxWidth = twipsX(1100);
+  const int toWidth = twipsX(400);
+  auto pair = [&](QLabel* caption, QLineEdit* lower, QLabel* to, QLineEdit* upper, QLabel* mhz, int top) {
+    caption->setGeometry(left, top, boxWidth * 3, rowHeight);
+    const int y = top + rowHeight + twipsY(60);
+    lower->setGeometry(left, y, boxWidth, rowHeight);
+    to->setGeometry(left + boxWidth + twipsX(60), y, toWidth, rowHeight);
+    upper->setGeometry(left + boxWidth + toWidth + twipsX(120), y, boxWidth, rowHeight);
+    mhz->setGeometry(left + 2 * boxWidth + toWidth + twipsX(180), y, toWidth, rowHeight);
+  };
+  const int step = gridHeight / 3;
+  pair(rangeLabel_, fmLower_, toLabels_[0], fmUpper_, mhzLabels_[0], margin);
+  pair(labelA_, boxes_[kALower], toLabels_[1], boxes_[kAUpper], mhzLabels_[1], margin + step);
+  pair(labelB_, boxes_[kBLower], toLabels_[2], boxes_[kBUpper], mhzLabels_[2], margin + 2 * step);
+
+  const int buttonsTop = margin * 2 + gridHeight;
+  const int buttonWidth = twipsX(855);
+  for (std::size_t i = 0; i < buttons_.size(); ++i)
+    buttons_[i]->setGeometry(margin + static_cast<int>(i) * (buttonWidth + twipsX(120)), buttonsTop, buttonWidth,
+                             twipsY(420));
+  const int belowButtons = buttonsTop + twipsY(480);
+  readoutLabel_->setGeometry(margin, belowButtons, inner.width() - 2 * margin, rowHeight);
+  statusLabel_->setGeometry(left, buttonsTop, twipsX(3000), rowHeight);
+  progressBar_->setGeometry(left, buttonsTop + rowHeight, twipsX(3000), twipsY(240));
+}
+
+void frm_FM::loadHandling() {
+  setCaptions();
+  layOut();
+  resetProgress();
+  change([&] { editor_.load(); });
+  showBoxes();
+  fmLower_->setText(QString::fromStdString(sheet_.fmLower));
+  fmUpper_->setText(QString::fromStdString(sheet_.fmUpper));
+  Form_Activate();
+  if (context().link != nullptr) poller_.start(context().link->timers);
+
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    activation_ = connect(sub, &QMdiSubWindow::windowStateChanged, this,
+                          [this](Qt::WindowStates before, Qt::WindowStates now) {
+                            if (!before.testFlag(Qt::WindowActive) && now.testFlag(Qt::WindowActive)) Form_Activate();
+                          });
+  }
+}
+
+bool frm_FM::queryUnload() {
+  // The close box and Exit: never while the exchange runs or waits to retry.
+  return !refuseWhileBusy(running(), kCloseRefusedEditorText);
+}
+
+void frm_FM::unloadHandling() {
+  QObject::disconnect(activation_);
+  poller_.stop();
+  if (transfer_) transfer_->transfer().stop();
+}
+
+void frm_FM::commitPendingEdit() {
+  grid_->commitOpenEditor();
+  showReadout();
+}
+
+void frm_FM::change(const std::function<void()>& f) {
+  if (!model_->apply(f)) f();
+}
+
+void frm_FM::Form_Activate() {
+  change([&] { editor_.activate(); });
+  grid_->setCurrentIndex(model_->cellIndex(kPresetCount, kColNumber));
+}
+
+void frm_FM::showBoxes() {
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    const QString text = QString::fromStdString(sheet_.boxes[i]);
+    if (boxes_[i]->text() != text) boxes_[i]->setText(text);
+  }
+}
+
+void frm_FM::showReadout() { readoutLabel_->setText(QString::fromStdString(sheet_.readout)); }
+
+void frm_FM::resetProgress() {
+  progressBar_->setValue(0);
+  statusLabel_->setText("");
+  progressBar_->hide();
+}
+
+bool frm_FM::eventFilter(QObject* watched, QEvent* event) {
+  if (LeftByUser(event)) {
+    if (watched == grid_ && grid_->openEditor() == nullptr) {
+      editor_.EncodeFmRow(grid::GridModel::gridRow(grid_->currentIndex()));
+      showReadout();
+    }
+    for (int i = 0; i < kBandBoxCount; ++i)
+      if (watched == boxes_[static_cast<std::size_t>(i)]) bandBoxLeft(i);
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void frm_FM::bandBoxEdited(int box, const QString& text) {
+  sheet_.boxes[static_cast<std::size_t>(box)] = text.toStdString();
+  if (boxBusy_) return;
+  boxBusy_ = true;
+  const bool refocus = editor_.bandBoxChanged(box);
+  boxBusy_ = false;
+  if (refocus) boxes_[static_cast<std::size_t>(box)]->setFocus();
+}
+
+void frm_FM::bandBoxLeft(int box) {
+  if (boxBusy_) return;
+  boxBusy_ = true;
+  editor_.bandBoxLeft(box);
+  showBoxes();
+  boxBusy_ = false;
+}
+
+void frm_FM::Command_read_Click() {
+  if (transfer_) transfer_->read();
+}
+
+void frm_FM::Command_Write_Click() {
+  // What is typed goes with the write, through its cell's rule.
+  commitPendingEdit();
+  editor_.encodeAll();
+  showReadout();
+  if (transfer_) transfer_->write();
+}
+
+void frm_FM::Command_Clear_Click() {
+  if (refuseWhileBusy(transfer_ && transfer_->busy(), texts::kClearRefused)) return;
+  resetProgress();
+  // The open editor is emptied: its cell, like every other, ends empty.
+  if (auto* open = qobject_cast<QLineEdit*>(grid_->openEditor())) open->clear();
+  commitPendingEdit();
+  change([&] { editor_.clear(); });
+  showBoxes();
+}
+
+void frm_FM::Command_save_Click() { ShowFileDialog(*this, FormId::Form_save_fm, running()); }
+
+void frm_FM::Command_open_Click() { ShowFileDialog(*this, FormId::Form_open_fm, running()); }
+
+void frm_FM::Command_close_Click() {
+  if (refuseWhileBusy(running(), kCloseRefusedText)) return;
+  FormHost& forms = host();
+  if (!forms.unloadForm(FormId::frm_FM)) return;
+  forms.unloadForm(FormId::Form_open_fm);
+  forms.unloadForm(FormId::Form_save_fm);
+}
+
+void frm_FM::OpenFmFile(const std::string& path) {
+  if (const auto error = LoadFmParamFile(state().FmStageRows, path)) {
+    warnText(ParamFileNotLoadedText(language(), path, *error));
+    return;
+  }
+  // An edit still open would otherwise land on top of the file's rows.
+  commitPendingEdit();
+  change([&] { editor_.showRowsFromStage(); });
+  warn(texts::kFileLoaded);
+  resetProgress();
+}
+
+void frm_FM::SaveFmFile(const std::string& path) {
+  statusLabel_->setText(qtext(texts::kStoring));
+  commitPendingEdit();
+  editor_.encodeAll();
+  showReadout();
+  if (const auto error = SaveFmParamFile(state().FmStageRows, path)) {
+    resetProgress();
+    warnText(ParamFileNotSavedText(language(), path, *error));
+    return;
+  }
+  statusLabel_->setText(qtext(texts::kStored));
+  warn(texts::kStoredMessage);
+  resetProgress();
+}
+
+void frm_FM::setProgressValue(int value) { progressBar_->setValue(value); }
+void frm_FM::setProgressVisible(bool visible) { progressBar_->setVisible(visible); }
+void frm_FM::setStatusText(const std::string& text) { statusLabel_->setText(QString::fromStdString(text)); }
+void frm_FM::beforeImageReplaced() { commitPendingEdit(); }
+void frm_FM::imageReplaced() { showBoxes(); }
+
+}  // namespace brel::fm
+
+namespace brel {
+
+void RegisterFmEditor(FormHost& host) {
+  host.registerForm(FormId::frm_FM, [](AppContext& context) -> Form* { return new fm::frm_FM(context); });
+  host.registerForm(FormId::Form_open_fm, [](AppContext& context) -> Form* { return new Form_open_fm(context); });
+  host.registerForm(FormId::Form_save_fm, [](AppContext& context) -> Form* { return new Form_save_fm(context); });
+}
+
+}  // namespace brel
