@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "address_map.h"
-#include "bits.h"
 #include "channel_total.h"
 #include "bilingual.h"
 #include "default_contents.h"
@@ -21,50 +20,64 @@ namespace brel::options {
 namespace {
 
 // Lists first, then the boxes; a list's entries come from SettingListItems.
-const std::vector<SettingBinding> kBindings = {
-    {"Combo_sql", Rule::List, 0},
-    {"Combo_save", Rule::List, 3},
-    {"Combo_vox", Rule::List, 4},
-    {"Combo_abr", Rule::List, 6, 0, true},
-    {"Combo_tot", Rule::List, 9},
-    {"Combo_voice", Rule::List, 14},
-    {"Combo_dtmfst", Rule::List, 16},
-    {"Combo_sc_rev", Rule::List, 18},
-    {"Combo_ptt_id", Rule::List, 19},
-    {"Combo_ptt_lt", Rule::List, 20},
-    {"Combo_MDF_A", Rule::List, 21, 0, true},
-    {"Combo_MDF_B", Rule::List, 22, 0, true},
-    {"Combo_wt_led", Rule::List, 29, 0, true},
-    {"Combo_rx_led", Rule::List, 30, 0, true},
-    {"Combo_tx_led", Rule::List, 31, 0, true},
-    {"Combo_AL_Mode", Rule::List, 32},
-    {"Combo_Tdr_ab", Rule::List, 34},
-    {"Combo_ste", Rule::List, 35},
-    {"Combo_Rp_Ste", Rule::List, 36},
-    {"Combo_RPT_RL", Rule::List, 37},
-    {"Combo_ponmsg", Rule::List, 38, 0, true},
-    {"Combo_roger", Rule::List, 39},
-    {"Combo_pri", Rule::List, 41},
-    {"Check_tdr", Rule::Switch, 7},
-    {"Check_Beep", Rule::Switch, 8},
-    {"Check_bcl", Rule::Switch, 23, 0, true},
-    {"Check_Autolk", Rule::Switch, 24},
-    {"Check_Lock", Rule::Switch, 45, 0, true},
-    {"Check_chann_menu", Rule::FlagBit, kOptFlags, 1, true},
-    {"Check_chann_init", Rule::FlagBit, kOptFlags, 2, true},
-    {"Check_Alarm_Sound", Rule::FlagBit, kOptFlags, 8},
-    {"Check_radio", Rule::FlagBit, kOptFlags, 16},
-    {"Option_chann", Rule::WorkMode, 44, 0, true},
-    {"Option_freq", Rule::WorkMode, 44, 0, true},
-    {"Text_chann_total", Rule::ChannelTotal, kOptChanTotal, 0, true},
+constexpr Field kSettings[] = {
+    {.name = "Combo_sql", .offset = 0, .kind = FieldKind::List, .entries = 10},
+    {.name = "Combo_save", .offset = 3, .kind = FieldKind::List, .entries = 5},
+    {.name = "Combo_vox", .offset = 4, .kind = FieldKind::List, .entries = 11},
+    {.name = "Combo_abr", .offset = 6, .kind = FieldKind::List, .entries = 6},
+    {.name = "Combo_tot", .offset = 9, .kind = FieldKind::List, .entries = 40},
+    {.name = "Combo_voice", .offset = 14, .kind = FieldKind::List, .entries = 3},
+    {.name = "Combo_dtmfst", .offset = 16, .kind = FieldKind::List, .entries = 4},
+    {.name = "Combo_sc_rev", .offset = 18, .kind = FieldKind::List, .entries = 3},
+    {.name = "Combo_ptt_id", .offset = 19, .kind = FieldKind::List, .entries = 4},
+    {.name = "Combo_ptt_lt", .offset = 20, .kind = FieldKind::List, .entries = 31},
+    {.name = "Combo_MDF_A", .offset = 21, .kind = FieldKind::List, .entries = 3},
+    {.name = "Combo_MDF_B", .offset = 22, .kind = FieldKind::List, .entries = 3},
+    {.name = "Combo_wt_led", .offset = 29, .kind = FieldKind::List, .entries = 4},
+    {.name = "Combo_rx_led", .offset = 30, .kind = FieldKind::List, .entries = 4},
+    {.name = "Combo_tx_led", .offset = 31, .kind = FieldKind::List, .entries = 4},
+    {.name = "Combo_AL_Mode", .offset = 32, .kind = FieldKind::List, .entries = 3},
+    {.name = "Combo_Tdr_ab", .offset = 34, .kind = FieldKind::List, .entries = 2},
+    {.name = "Combo_ste", .offset = 35, .kind = FieldKind::List, .entries = 2},
+    {.name = "Combo_Rp_Ste", .offset = 36, .kind = FieldKind::List, .entries = 11},
+    {.name = "Combo_RPT_RL", .offset = 37, .kind = FieldKind::List, .entries = 11},
+    {.name = "Combo_ponmsg", .offset = 38, .kind = FieldKind::List, .entries = 2},
+    {.name = "Combo_roger", .offset = 39, .kind = FieldKind::List, .entries = 2},
+    {.name = "Combo_pri", .offset = 41, .kind = FieldKind::List, .entries = 128},
+    {.name = "Check_tdr", .offset = 7, .kind = FieldKind::Box},
+    {.name = "Check_Beep", .offset = 8, .kind = FieldKind::Box},
+    {.name = "Check_bcl", .offset = 23, .kind = FieldKind::Box},
+    {.name = "Check_Autolk", .offset = 24, .kind = FieldKind::Box},
+    {.name = "Check_Lock", .offset = 45, .kind = FieldKind::Box},
+    {.name = "Check_chann_menu", .offset = kOptFlags, .shift = 0, .width = 1, .kind = FieldKind::Box},
+    {.name = "Check_chann_init", .offset = kOptFlags, .shift = 1, .width = 1, .kind = FieldKind::Box},
+    {.name = "Check_Alarm_Sound", .offset = kOptFlags, .shift = 3, .width = 1, .kind = FieldKind::Box},
+    {.name = "Check_radio", .offset = kOptFlags, .shift = 4, .width = 1, .kind = FieldKind::Box},
+    {.name = "Option_chann", .offset = kOptWorkMode, .kind = FieldKind::Box},
+    {.name = "Text_chann_total", .offset = kOptChanTotal, .kind = FieldKind::Number},
 };
 
-const std::vector<VfoField> kVfoFields = {
-    {"Combo_sft_d_a", "Combo_sft_d_b", 28, 4, 4},   {"Combo_S_info_a", "Combo_S_info_b", 28, 0, 4},
-    {"Combo_Spmute_a", "Combo_Spmute_b", 29, 4, 4}, {"Combo_Optsig_a", "Combo_OptSig_b", 29, 0, 4},
-    {"Combo_step_a", "Combo_step_b", 30, 4, 4},     {"Combo_txp_a", "Combo_txp_b", 31, 7, 1},
-    {"Combo_wn_a", "Combo_wn_b", 31, 6, 1},
+constexpr std::string_view kHidden[] = {"Combo_abr",   "Combo_MDF_A",  "Combo_MDF_B",      "Combo_wt_led",
+                                        "Combo_rx_led", "Combo_tx_led", "Combo_ponmsg",     "Check_bcl",
+                                        "Check_Lock",  "Check_chann_menu", "Check_chann_init", "Option_chann",
+                                        "Option_freq", "Text_chann_total"};
+
+// VFO record fields shown by one list each (VFO A's names).
+constexpr Field kVfoFields[] = {
+    {.name = "Combo_sft_d_a", .offset = 28, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 3},
+    {.name = "Combo_S_info_a", .offset = 28, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 15},
+    {.name = "Combo_Spmute_a", .offset = 29, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 3},
+    {.name = "Combo_Optsig_a", .offset = 29, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 2},
+    {.name = "Combo_step_a", .offset = 30, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 6},
+    {.name = "Combo_txp_a", .offset = 31, .shift = 7, .width = 1, .kind = FieldKind::List, .entries = 2},
+    {.name = "Combo_wn_a", .offset = 31, .shift = 6, .width = 1, .kind = FieldKind::List, .entries = 2},
 };
+constexpr const char* kVfoBNames[] = {"Combo_sft_d_b", "Combo_S_info_b", "Combo_Spmute_b", "Combo_OptSig_b",
+                                      "Combo_step_b",  "Combo_txp_b",    "Combo_wn_b"};
+// A band byte above 1 shows (and is stored as) UHF.
+constexpr Field kBandField{.name = "band", .offset = 26, .kind = FieldKind::List, .entries = 2};
+constexpr Field kRxToneField{.name = "rx tone", .offset = 22, .width = 16};
+constexpr Field kTxToneField{.name = "tx tone", .offset = 24, .width = 16};
 
 // The display order of the settings (the VFOs follow).
 enum class Step { List, Switch, SwitchTwice, WorkMode, ChanTotal, Flags };
@@ -89,9 +102,6 @@ const char* const kFlagBoxes[] = {"Check_chann_menu", "Check_chann_init", "Check
 
 constexpr int kVfoFreq = 8;     // +8..+15, one digit a byte
 constexpr int kVfoOffset = 16;  // +16..+21
-constexpr int kVfoRxTone = 22;
-constexpr int kVfoTxTone = 24;
-constexpr int kVfoBand = 26;
 
 constexpr Bilingual kPromptBoth{"操作提示", "操作提示"};
 
@@ -105,8 +115,12 @@ int DigitAt(const std::string& t, std::size_t position) {  // 1-based
 
 }  // namespace
 
-const std::vector<SettingBinding>& SettingBindings() { return kBindings; }
-const std::vector<VfoField>& VfoBitFields() { return kVfoFields; }
+std::span<const Field> SettingFields() { return kSettings; }
+std::span<const Field> VfoFields() { return kVfoFields; }
+
+bool StoredHidden(std::string_view control) {
+  return std::find(std::begin(kHidden), std::end(kHidden), control) != std::end(kHidden);
+}
 
 char FrequencyKey(const std::string& fieldText, char typed) {
   const std::string trimmed = TrimBlanks(fieldText);
@@ -169,58 +183,42 @@ void OptionForm::buildControls() {
   // the window writes nothing.
   optionFreq_.setSelected(true);
   chanTotal_.setText("128");
-  for (const SettingBinding& b : kBindings) {
-    const std::string control = b.control;
-    switch (b.rule) {
-      case Rule::List: {
-        PlainList& list = lists_.emplace_back();
-        const int offset = b.offset;
-        const bool alarmMode = control == "Combo_AL_Mode";
-        list.onClick = [this, &list, offset, alarmMode] {
-          setting(offset) = static_cast<std::int16_t>(list.selectedIndex());
-          WriteBackOptionBlock();
-          if (alarmMode) check("Check_Alarm_Sound").setEnabled(list.selectedIndex() > 0);
-        };
-        name(control, Kind::List, list, b.hidden);
-        break;
-      }
-      case Rule::Switch: {
-        PlainCheckBox& box = checks_.emplace_back();
-        const int offset = b.offset;
-        const bool voxEnable = control == "Check_Autolk";
-        box.onClick = [this, &box, offset, voxEnable] {
-          setting(offset) = box.checked() ? 1 : 0;
-          if (voxEnable) list("Combo_vox").setEnabled(box.checked());
-          WriteBackOptionBlock();
-        };
-        name(control, Kind::CheckBox, box, b.hidden);
-        break;
-      }
-      case Rule::FlagBit: {
-        PlainCheckBox& box = checks_.emplace_back();
-        const int bit = b.bit;
-        box.onClick = [this, &box, bit] {
-          std::int16_t& flags = setting(kOptFlags);
-          flags = static_cast<std::int16_t>(box.checked() ? flags | bit : flags & 0xFF & ~bit);
-          WriteBackOptionBlock();
-        };
-        name(control, Kind::CheckBox, box, b.hidden);
-        break;
-      }
-      case Rule::WorkMode: {
-        const bool channel = control == "Option_chann";
-        PlainOptionButton& button = channel ? optionChann_ : optionFreq_;
-        button.onClick = [this, &button, channel] {
-          setting(kOptWorkMode) = static_cast<std::int16_t>(button.selected() == channel ? 1 : 0);
-          WriteBackOptionBlock();
-        };
-        name(control, Kind::OptionButton, button, b.hidden);
-        break;
-      }
-      case Rule::ChannelTotal:
-        chanTotal_.onChange = [this] { channelTotalChanged(); };
-        name(control, Kind::TextBox, chanTotal_, b.hidden);
-        break;
+  for (const Field& f : kSettings) {
+    const std::string control = f.name;
+    const bool hidden = StoredHidden(control);
+    if (f.kind == FieldKind::List) {
+      PlainList& list = lists_.emplace_back();
+      const bool alarmMode = control == "Combo_AL_Mode";
+      list.onClick = [this, &list, &f, alarmMode] {
+        Encode(workingCopy(), f, list.selectedIndex());
+        WriteBackOptionBlock();
+        if (alarmMode) check("Check_Alarm_Sound").setEnabled(list.selectedIndex() > 0);
+      };
+      name(control, Kind::List, list, hidden);
+    } else if (control == "Option_chann") {
+      // The pair excludes each other: both store 1 for channel mode.
+      optionChann_.onClick = [this, &f] {
+        Encode(workingCopy(), f, optionChann_.selected() ? 1 : 0);
+        WriteBackOptionBlock();
+      };
+      optionFreq_.onClick = [this, &f] {
+        Encode(workingCopy(), f, optionFreq_.selected() ? 0 : 1);
+        WriteBackOptionBlock();
+      };
+      name(control, Kind::OptionButton, optionChann_, hidden);
+      name("Option_freq", Kind::OptionButton, optionFreq_, StoredHidden("Option_freq"));
+    } else if (f.kind == FieldKind::Box) {
+      PlainCheckBox& box = checks_.emplace_back();
+      const bool voxEnable = control == "Check_Autolk";
+      box.onClick = [this, &box, &f, voxEnable] {
+        Encode(workingCopy(), f, box.checked() ? 1 : 0);
+        if (voxEnable) list("Combo_vox").setEnabled(box.checked());
+        WriteBackOptionBlock();
+      };
+      name(control, Kind::CheckBox, box, hidden);
+    } else {
+      chanTotal_.onChange = [this] { channelTotalChanged(); };
+      name(control, Kind::TextBox, chanTotal_, hidden);
     }
   }
   optionChann_.setGroup({&optionChann_, &optionFreq_});
@@ -250,8 +248,8 @@ void OptionForm::wireVfo(Vfo& v) {
     const std::size_t positions[] = {1, 2, 4, 5, 6};
     for (int i = 0; i < 5; ++i) vfoByte(v, kVfoOffset + 1 + i) = static_cast<std::int16_t>(DigitAt(t, positions[i]));
   };
-  v.rxTone.onClick = [this, &v] { toneChosen(v, v.rxTone, kVfoRxTone); };
-  v.txTone.onClick = [this, &v] { toneChosen(v, v.txTone, kVfoTxTone); };
+  v.rxTone.onClick = [this, &v] { toneChosen(v, v.rxTone, kRxToneField); };
+  v.txTone.onClick = [this, &v] { toneChosen(v, v.txTone, kTxToneField); };
   v.range.setEnabled(false);  // display only
 
   // The VFO frames are stored hidden.
@@ -261,19 +259,16 @@ void OptionForm::wireVfo(Vfo& v) {
   name(a ? "Combo_t_ctdcs_a" : "Combo_t_ctdcs_b", Kind::List, v.txTone, true);
   name(a ? "Combo_Band_A" : "Combo_Band_B", Kind::List, v.band, true);
   name(a ? "Text_Range_A" : "Text_Range_B", Kind::TextBox, v.range, true);
-  for (std::size_t i = 0; i < kVfoFields.size(); ++i) {
+  for (std::size_t i = 0; i < std::size(kVfoFields); ++i) {
     PlainList& list = v.fields[i];
-    const VfoField f = kVfoFields[i];
-    list.onClick = [this, &v, &list, f] {
-      std::int16_t& byte = vfoByte(v, f.offset);
-      byte = static_cast<std::int16_t>(WithBits(byte & 0xFF, f.shift, f.width, list.selectedIndex()));
-    };
-    name(a ? f.controlA : f.controlB, Kind::List, list, true);
+    const Field& f = kVfoFields[i];
+    list.onClick = [this, &v, &list, &f] { Encode(RecordBytes(s_.MemImage, v.row), f, list.selectedIndex()); };
+    name(a ? f.name : kVfoBNames[i], Kind::List, list, true);
   }
 }
 
-std::int16_t& OptionForm::setting(int offset) {
-  return s_.OptionSettings.at(static_cast<std::size_t>(s_.OptionIndex.at(static_cast<std::size_t>(offset))));
+RecordBytes OptionForm::workingCopy() {
+  return RecordBytes(std::span<std::int16_t>(s_.OptionSettings.data(), addr::kOptionBlockSize));
 }
 
 std::int16_t& OptionForm::vfoByte(const Vfo& v, int offset) { return s_.MemImage.at(v.row + offset / 16, offset % 16); }
@@ -390,18 +385,13 @@ void OptionForm::FillOptionLists() {
     v->field(2).setEntries(SpeakMuteItems(l));
     v->field(1).setEntries(SignalCodeItems());
   }
-  for (const SettingBinding& b : kBindings)
-    if (b.rule == Rule::List) list(b.control).setEntries(SettingListItems(b.control, l));
+  for (const Field& f : kSettings)
+    if (f.kind == FieldKind::List) list(f.name).setEntries(SettingListItems(f.name, l));
 }
 
 void OptionForm::WriteBackOptionBlock() {
   for (int k = 0; k < addr::kOptionBlockSize; ++k)
     s_.MemImage.byte(addr::kOptionBlockAddress + k) = s_.OptionSettings[static_cast<std::size_t>(k)];
-}
-
-void OptionForm::listRule(PlainList& list, int value) {
-  const int last = list.count() - 1;
-  list.select(std::clamp(value, 0, std::max(last, 0)));
 }
 
 void OptionForm::RefreshOptionForm() {
@@ -414,28 +404,27 @@ void OptionForm::RefreshOptionForm() {
 }
 
 void OptionForm::showSettings() {
+  const RecordBytes block = workingCopy();
+  const auto shown = [&block](const char* control) { return Decode(block, FindField(kSettings, control)); };
   for (const RefreshStep& r : kRefreshOrder) {
-    const SettingBinding* b = nullptr;
-    if (r.control != nullptr)
-      for (const SettingBinding& x : kBindings)
-        if (std::string(x.control) == r.control) b = &x;
     switch (r.step) {
       case Step::List:
-        listRule(list(r.control), setting(b->offset));
+        list(r.control).select(shown(r.control));
         break;
       case Step::Switch:
-        check(r.control).setChecked(setting(b->offset) != 0);
+        check(r.control).setChecked(shown(r.control) == 1);
         break;
       case Step::SwitchTwice: {
-        const bool on = setting(b->offset) != 0;
+        // Cleared first, so a stored byte other than 1 is stored again as 1.
+        const bool on = shown(r.control) == 1;
         PlainCheckBox& box = check(r.control);
         box.setChecked(false);
         if (on) box.setChecked(true);
-        if (std::string(r.control) == "Check_Autolk") list("Combo_vox").setEnabled(setting(b->offset) != 0);
+        if (std::string(r.control) == "Check_Autolk") list("Combo_vox").setEnabled(shown(r.control) == 1);
         break;
       }
       case Step::WorkMode:
-        if (setting(kOptWorkMode) != 0) {
+        if (shown("Option_chann") == 1) {
           optionChann_.setSelected(true);
           optionFreq_.setSelected(false);
         } else {
@@ -444,21 +433,22 @@ void OptionForm::showSettings() {
         }
         break;
       case Step::ChanTotal:
-        chanTotal_.setText(ChannelTotalText(setting(kOptChanTotal)));
+        chanTotal_.setText(ChannelTotalText(shown("Text_chann_total")));
         break;
       case Step::Flags: {
-        const int flags = setting(kOptFlags);
+        // All four cleared, then those whose bit was set checked again.
+        bool set[std::size(kFlagBoxes)];
+        for (std::size_t i = 0; i < std::size(kFlagBoxes); ++i) set[i] = shown(kFlagBoxes[i]) == 1;
         for (const char* box : kFlagBoxes) check(box).setChecked(false);
-        for (const SettingBinding& x : kBindings)
-          if (x.rule == Rule::FlagBit && (flags & x.bit) != 0) check(x.control).setChecked(true);
+        for (std::size_t i = 0; i < std::size(kFlagBoxes); ++i)
+          if (set[i]) check(kFlagBoxes[i]).setChecked(true);
         break;
       }
     }
   }
 }
 
-void OptionForm::showTone(PlainList& list, int lo, int hi) {
-  const ToneCode tone = DecodeTone(lo, hi, ToneOffRule::Vfo);
+void OptionForm::showTone(PlainList& list, const ToneCode& tone) {
   if (tone.kind == ToneCode::Kind::Ctcss) {
     // Shown as typed text; the stored bytes stay as they are.
     list.setEditText(CtcssText(tone.value));
@@ -484,15 +474,13 @@ void OptionForm::showVfo(Vfo& v) {
   // The offset in kHz over 50: the nearest entry, the last when beyond.
   const double n = TextToNumber(joined) / 50;
   const int last = kOffsetEntries - 1;
-  listRule(v.offset, n > last ? last : static_cast<int>(RoundHalfEven(n)));
+  v.offset.select(n > last ? last : static_cast<int>(RoundHalfEven(n)));
 
-  showTone(v.rxTone, vfoByte(v, kVfoRxTone), vfoByte(v, kVfoRxTone + 1));
-  showTone(v.txTone, vfoByte(v, kVfoTxTone), vfoByte(v, kVfoTxTone + 1));
-  v.band.select(vfoByte(v, kVfoBand) >= 1 ? 1 : 0);
-  for (std::size_t i = 0; i < kVfoFields.size(); ++i) {
-    const VfoField& f = kVfoFields[i];
-    listRule(v.fields[i], BitsOf(vfoByte(v, f.offset), f.shift, f.width));
-  }
+  const RecordBytes record(s_.MemImage, v.row);
+  showTone(v.rxTone, DecodeToneField(record, kRxToneField, ToneOffRule::Vfo));
+  showTone(v.txTone, DecodeToneField(record, kTxToneField, ToneOffRule::Vfo));
+  v.band.select(Decode(record, kBandField));
+  for (std::size_t i = 0; i < std::size(kVfoFields); ++i) v.fields[i].select(Decode(record, kVfoFields[i]));
 }
 
 void OptionForm::channelTotalChanged() {
@@ -512,7 +500,7 @@ void OptionForm::Text_chann_total_LostFocus() {
     return;
   }
   s_.ChannelTotal = static_cast<std::int16_t>(*total);
-  setting(kOptChanTotal) = s_.ChannelTotal;
+  Encode(workingCopy(), FindField(kSettings, "Text_chann_total"), *total);
   WriteBackOptionBlock();
 }
 
@@ -525,7 +513,7 @@ void OptionForm::bandChosen(Vfo& v) {
   const double m = std::floor(TextToNumber(v.freq.text()));
   if (m < lower(v) || m >= upper(v)) v.freq.setText(WholeText(lower(v)) + ".02500");
   v.range.setText(WholeText(lower(v)) + " - " + WholeText(upper(v) - 1) + ".9950");
-  vfoByte(v, kVfoBand) = static_cast<std::int16_t>(i);
+  Encode(RecordBytes(s_.MemImage, v.row), kBandField, i);
   FrequencyLostFocus(v);
 }
 
@@ -545,14 +533,12 @@ void OptionForm::FrequencyLostFocus(Vfo& v) {
   RefreshOptionForm();
 }
 
-void OptionForm::toneChosen(Vfo& v, PlainList& list, int offset) {
+void OptionForm::toneChosen(Vfo& v, PlainList& list, const Field& field) {
   const int i = list.selectedIndex();
   const ToneCode tone = i >= kFirstDcsEntry ? ToneCode::Dcs(i - (kFirstDcsEntry - 1))
                         : i > 0             ? CtcssFromText(list.text())
                                             : ToneCode::Off();
-  const ToneBytes bytes = EncodeTone(tone, ToneOffRule::Vfo);
-  vfoByte(v, offset) = static_cast<std::int16_t>(bytes.lo);
-  vfoByte(v, offset + 1) = static_cast<std::int16_t>(bytes.hi);
+  EncodeToneField(RecordBytes(s_.MemImage, v.row), field, tone, ToneOffRule::Vfo);
 }
 
 void OptionForm::ToneLostFocus(PlainList& list) {

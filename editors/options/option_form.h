@@ -20,9 +20,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "field_table.h"
 #include "option_transfer.h"
 #include "plain_controls.h"
 #include "program_state.h"
@@ -30,41 +33,22 @@
 
 namespace brel::options {
 
-// How a settings control edits the option block.
-enum class Rule {
-  List,          // the selected index at the offset
-  Switch,        // 1 checked, 0 otherwise, the whole byte
-  FlagBit,       // one bit of the flag byte
-  WorkMode,      // 1 channel mode, 0 frequency mode
-  ChannelTotal,  // the channel total, and ChannelTotal itself
-};
-
-struct SettingBinding {
-  const char* control;
-  Rule rule;
-  int offset;
-  int bit = 0;  // FlagBit: the bit's value
-  bool hidden = false;  // stored hidden in the window's layout
-};
-
-// Every settings control of the window with what it edits.
-const std::vector<SettingBinding>& SettingBindings();
+// Every settings control of the window with the option-block field it
+// shows and stores: lists store their position, whole-byte boxes 1 or 0,
+// flag boxes their one bit of offset 42, Option_chann the work mode (its
+// twin Option_freq stores the opposite), the channel-total box a number.
+std::span<const Field> SettingFields();
+// Settings controls stored hidden in the window's layout.
+bool StoredHidden(std::string_view control);
 
 // Option block offsets the window names.
-inline constexpr int kOptChanTotal = 46;
 inline constexpr int kOptFlags = 42;
 inline constexpr int kOptWorkMode = 44;
+inline constexpr int kOptChanTotal = 46;
 
-// A field of a VFO record that one list shows: `width` bits from `shift` of
-// byte +`offset`.
-struct VfoField {
-  const char* controlA;
-  const char* controlB;
-  int offset;
-  int shift;
-  int width;
-};
-const std::vector<VfoField>& VfoBitFields();
+// The fields of a VFO record that one list each shows, named by VFO A's
+// controls (Vfo::fields holds them in this order).
+std::span<const Field> VfoFields();
 
 // Band limits of the two band entries, MHz.
 inline constexpr double kVhfLower = 136, kVhfUpper = 175, kUhfLower = 400, kUhfUpper = 480;
@@ -102,7 +86,7 @@ class OptionForm : private link::TransferView {
     int row;     // first image row of the record
     PlainTextBox freq, range;
     PlainList offset, rxTone, txTone, band;
-    std::array<PlainList, 7> fields;  // ordered as VfoBitFields()
+    std::array<PlainList, 7> fields;  // ordered as VfoFields()
     PlainList& field(int i) { return fields.at(static_cast<std::size_t>(i)); }
   };
 
@@ -170,19 +154,18 @@ class OptionForm : private link::TransferView {
   void warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en);
 
  private:
-  std::int16_t& setting(int offset);
+  RecordBytes workingCopy();
   std::int16_t& vfoByte(const Vfo& vfo, int offset);
   void buildControls();
   void wireVfo(Vfo& vfo);
   void name(const std::string& name, Kind kind, PlainControl& control, bool hidden = false);
   void showSettings();
   void showVfo(Vfo& vfo);
-  void showTone(PlainList& list, int lo, int hi);
-  void listRule(PlainList& list, int value);
+  void showTone(PlainList& list, const ToneCode& tone);
   void channelTotalChanged();
   void channelTotalRefused();
   void bandChosen(Vfo& vfo);
-  void toneChosen(Vfo& vfo, PlainList& list, int offset);
+  void toneChosen(Vfo& vfo, PlainList& list, const Field& field);
   void resetProgress();
   // TransferView
   void setProgressValue(int value) override;

@@ -194,6 +194,13 @@ TEST_F(OptionFormTest, ListsHoldTheirEntriesInBothLanguages) {
   int lists = 0;
   for (const auto& c : form.controls()) lists += c.kind == OptionForm::Kind::List;
   EXPECT_EQ(lists, 45);
+  // The field tables know how many entries each list holds (a stored value
+  // beyond them shows the last entry).
+  for (const Field& f : SettingFields()) {
+    if (f.kind == FieldKind::List) EXPECT_EQ(form.list(f.name).count(), f.entries) << f.name;
+  }
+  for (std::size_t i = 0; i < VfoFields().size(); ++i)
+    EXPECT_EQ(form.vfoB().fields[i].count(), VfoFields()[i].entries) << VfoFields()[i].name;
 
   // Reopening in Chinese empties and refills every list.
   state.LanguageFlag = -1;

@@ -163,7 +163,7 @@ TEST_F(OptionFormTest, OffsetsAndPackedFieldsKeepTheBitsTheyDoNotOwn) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(byte(kA + 16 + i), (std::vector<int>{0, 9, 9, 9, 5, 0})[i]);
 
   struct Case {
-    int field;  // index into VfoBitFields
+    int field;  // index into VfoFields
     int before;
     int index;
     int after;
@@ -176,11 +176,11 @@ TEST_F(OptionFormTest, OffsetsAndPackedFieldsKeepTheBitsTheyDoNotOwn) {
       {6, 0xC0, 0, 0x80},   // bandwidth
   };
   for (const Case& c : cases) {
-    const VfoField& f = VfoBitFields()[static_cast<std::size_t>(c.field)];
+    const Field& f = VfoFields()[static_cast<std::size_t>(c.field)];
     PutBytes(state, kA + f.offset, {c.before});
     form.RefreshOptionForm();
     a.field(c.field).select(c.index);
-    EXPECT_EQ(byte(kA + f.offset), c.after) << f.controlA;
+    EXPECT_EQ(byte(kA + f.offset), c.after) << f.name;
   }
 }
 
