@@ -197,7 +197,8 @@ TEST_F(OptionFormTest, ListsHoldTheirEntriesInBothLanguages) {
   // The field tables know how many entries each list holds (a stored value
   // beyond them shows the last entry).
   for (const Field& f : SettingFields()) {
-    if (f.kind == FieldKind::List) EXPECT_EQ(form.list(f.name).count(), f.entries) << f.name;
+    if (f.kind != FieldKind::List) continue;
+    EXPECT_EQ(form.list(f.name).count(), f.entries) << f.name;
   }
   for (std::size_t i = 0; i < VfoFields().size(); ++i)
     EXPECT_EQ(form.vfoB().fields[i].count(), VfoFields()[i].entries) << VfoFields()[i].name;
