@@ -66,9 +66,10 @@ FileRequestPoller::FileRequestPoller(ProgramState& state, RequestPair pair, Wind
                                      FileRequestHandlers handlers)
     : state_(state), pair_(pair), window_(window), handlers_(std::move(handlers)) {}
 
+// The state may already be gone when a window object is finally deleted;
+// the unload has stopped the poller.
 FileRequestPoller::~FileRequestPoller() {
-  stop();
-  DropFileRequestsFor(state_, window_);
+  if (timer_) timer_->stop();
 }
 
 void FileRequestPoller::start(link::TimerService& timers) {
@@ -84,6 +85,7 @@ void FileRequestPoller::start(link::TimerService& timers) {
 
 void FileRequestPoller::stop() {
   if (timer_) timer_->stop();
+  DropFileRequestsFor(state_, window_);
 }
 
 void FileRequestPoller::tick() {

@@ -11,7 +11,7 @@
 //     changes the image under a running write or is saved half-read;
 //   - a request addressed to a window that has closed is dropped: a dialog
 //     confirmed after its window closed posts nothing, and a window that
-//     closes drops what still waits for it;
+//     closes (stops its poller) drops what still waits for it;
 //   - a request from a dialog no window showed (window 0) goes to the first
 //     poller of its pair that ticks.
 // So the FM and alignment editors, which share AdjOpen/AdjSave, and the
@@ -70,13 +70,13 @@ class FileRequestPoller {
 
   // `window` is the token of the window that owns the poller.
   FileRequestPoller(ProgramState& state, RequestPair pair, WindowToken window, FileRequestHandlers handlers);
-  // Drops what still waits for the window.
   ~FileRequestPoller();
   FileRequestPoller(const FileRequestPoller&) = delete;
   FileRequestPoller& operator=(const FileRequestPoller&) = delete;
 
   // Runs tick() every 500 ms on `timers` until stop(); an editor starts it
-  // when it loads and stops it when it unloads.
+  // when it loads and stops it when it unloads, which also drops the
+  // requests still waiting for the window.
   void start(link::TimerService& timers);
   void stop();
   bool isRunning() const { return timer_ && timer_->isActive(); }

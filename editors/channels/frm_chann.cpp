@@ -26,15 +26,15 @@ frm_chann::frm_chann(AppContext& context)
     : Form(context, FormId::frm_chann),
       ctx_{context.state, cells_, context.messages},
       rules_(ctx_),
+      model_(cells_, rules_),
       poller_(context.state, RequestPair::Adj, windowToken(),
               {[this](const std::string& path) { LoadChannImageFile(path); },
                [this](const std::string& path) { SaveChannImageFile(path); },
                // A file waits for the exchange, and for its retry.
                [this] { return transfer_ && transfer_->running(); }}) {
-  model_ = new grid::GridModel(cells_, rules_, this);
   grid_ = new grid::GridView(this);
   grid_->setObjectName("MSF_Chann");
-  grid_->setGridModel(model_);
+  grid_->setGridModel(&model_);
   grid_->setGeometry(twipsRect(120, 0, 12000, 7335));
 
   auto button = [this](const char* name, int left, int top) {
@@ -117,12 +117,12 @@ void frm_chann::setCaptions() {
   clearButton_->setText(qtext(kClearCaption));
   defaultButton_->setText(qtext(kDefaultCaption));
   closeButton_->setText(qtext(kCloseCaption));
-  model_->apply([this] { SetHeadings(cells_, language()); });
+  model_.apply([this] { SetHeadings(cells_, language()); });
 
   const QFontMetrics headingMetrics(grid_->horizontalHeader()->font());
   const QFontMetrics cellMetrics(grid_->font());
   for (int c = 0; c < kGridColumns; ++c) {
-    const int heading = headingMetrics.horizontalAdvance(model_->headerData(c, Qt::Horizontal).toString());
+    const int heading = headingMetrics.horizontalAdvance(model_.headerData(c, Qt::Horizontal).toString());
     const int widest = cellMetrics.horizontalAdvance(QString::fromLatin1(kWidestText[c]));
     grid_->horizontalHeader()->resizeSection(c, std::max(heading, widest) + 16);
   }
@@ -134,19 +134,20 @@ void frm_chann::unloadHandling() {
   QObject::disconnect(activation_);
   commitPendingEdit();
   if (transfer_) transfer_->stop();
+  poller_.stop();
   state().FormOpenFlags.ChannFormOpen = 0;
 }
 
 void frm_chann::commitPendingEdit() { grid_->commitOpenEditor(); }
 
 void frm_chann::Form_Activate() {
-  if (model_->operationRunning()) return;
+  if (model_.operationRunning()) return;
   grid_->commitOpenEditor();
   redisplay();
 }
 
 void frm_chann::redisplay() {
-  model_->apply([this] { RedisplayChannels(ctx_); });
+  model_.apply([this] { RedisplayChannels(ctx_); });
 }
 
 void frm_chann::Command_def_Click() {
@@ -160,7 +161,7 @@ void frm_chann::Command_Clear_Click() {
   // A click on Clear takes the focus from an open editor, which commits it;
   // the same holds when Clear is run without a click.
   commitPendingEdit();
-  model_->apply([this] { ClearChannels(ctx_); });
+  model_.apply([this] { ClearChannels(ctx_); });
 }
 
 void frm_chann::Command_close_Click() {

@@ -53,7 +53,7 @@ class frm_chann : public Form, private link::TransferView {
   bool busy() const;
 
   grid::GridView* grid() const { return grid_; }
-  grid::GridModel* model() const { return model_; }
+  grid::GridModel* model() { return &model_; }
   QPushButton* defaultButton() const { return defaultButton_; }
   QPushButton* clearButton() const { return clearButton_; }
   QPushButton* closeButton() const { return closeButton_; }
@@ -84,7 +84,7 @@ class frm_chann : public Form, private link::TransferView {
   ChannelGrid cells_;
   ChannelEditContext ctx_;
   ChannelGridRules rules_;
-  grid::GridModel* model_;
+  grid::GridModel model_;
   grid::GridView* grid_;
   QPushButton* defaultButton_;
   QPushButton* clearButton_;

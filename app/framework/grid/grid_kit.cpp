@@ -165,7 +165,12 @@ void GridModel::rowCountChanged(int from, int to) {
 
 GridDelegate::GridDelegate(GridView* view) : QStyledItemDelegate(view), view_(view) {}
 
-GridModel* GridDelegate::model() const { return view_->gridModel(); }
+GridModel* GridDelegate::model() const { return view_ != nullptr ? view_->gridModel() : nullptr; }
+
+void GridDelegate::detach() {
+  view_ = nullptr;
+  disconnect();
+}
 
 QString GridDelegate::editorText(const QWidget* editor) {
   if (auto* line = qobject_cast<const QLineEdit*>(editor)) return line->text();
@@ -277,6 +282,7 @@ bool GridDelegate::filterKey(QWidget* editor, const QModelIndex& index, QEvent* 
 }
 
 bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
+  if (view_ == nullptr) return false;
   // A combo box's own text line: only its keys are ours to look at.
   QWidget* editor = qobject_cast<QWidget*>(object);
   bool innerLine = false;
@@ -341,6 +347,10 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
     if (model_ != nullptr && index.isValid())
       model_->apply([&] { model_->rules().doubleClicked(GridModel::gridRow(index), index.column()); });
   });
+}
+
+GridView::~GridView() {
+  if (auto* delegate = qobject_cast<GridDelegate*>(itemDelegate())) delegate->detach();
 }
 
 void GridView::setGridModel(GridModel* model) {

@@ -17,9 +17,13 @@
 //
 //   grid::TextGrid grid_{1, kColumns};                 // row 0: the headings
 //   MyRules rules_{state, grid_, messages};            // : grid::GridRules
-//   model_ = new grid::GridModel(grid_, rules_, this);
+//   grid::GridModel model_{grid_, rules_};             // members in this order
 //   view_ = new grid::GridView(this);
-//   view_->setGridModel(model_);
+//   view_->setGridModel(&model_);
+//
+// The model is a member declared after the grid and the rules, so it goes
+// before them; the view, a child widget, goes after all three and neither
+// commits nor touches them while it is destroyed.
 //   model_->apply([&] { ShowRowsFromImage(...); });    // changes outside a rule
 //   view_->commitOpenEditor();                         // before the image is used
 //
@@ -118,6 +122,8 @@ class GridDelegate : public QStyledItemDelegate {
 
   // The text an editor holds.
   static QString editorText(const QWidget* editor);
+  // The view is being destroyed: its editors' last events are not its.
+  void detach();
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;
@@ -133,6 +139,7 @@ class GridView : public QTableView {
   Q_OBJECT
  public:
   explicit GridView(QWidget* parent = nullptr);
+  ~GridView() override;
 
   void setGridModel(GridModel* model);
   GridModel* gridModel() const { return model_; }
@@ -167,7 +174,7 @@ class GridView : public QTableView {
   // A press elsewhere first leaves the open editor's cell; false when refused.
   bool leaveForPress(QMouseEvent* event);
 
-  GridModel* model_ = nullptr;
+  QPointer<GridModel> model_;
   QPointer<QWidget> editor_;
   QPersistentModelIndex editorIndex_;
   QWidget* refusedEditor_ = nullptr;
