@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "adj_texts.h"
+#include "band_limit.h"
 #include "field_table.h"
 #include "numtext.h"
 #include "radio_charset.h"
@@ -49,10 +50,10 @@ std::string Utf8Of(int code) {
 }
 
 // The whole number a band-limit text stands for, or nothing outside 0..999.
-std::optional<int> WholeMhz(const std::string& text) {
-  const double v = TextToNumber(text);
-  if (!std::isfinite(v) || v < 0 || v >= 1000) return std::nullopt;
-  return static_cast<int>(v);
+std::optional<BandLimitBytes> LimitBytes(const std::string& text) {
+  const double v = TextToPlainNumber(text);
+  if (!std::isfinite(v) || v < 0 || v >= kMaxBandLimit + 1) return std::nullopt;
+  return ToBandLimitBytes(static_cast<int>(v));
 }
 
 }  // namespace
@@ -211,12 +212,11 @@ std::string ShowBandLimit(const AdjTable& image, int band, bool upper) {
 void StoreBandLimits(AdjTable& image, const std::array<std::array<std::string, 2>, 2>& texts) {
   for (int band = 0; band < 2; ++band) {
     for (int upper = 0; upper < 2; ++upper) {
-      const auto mhz = WholeMhz(texts[static_cast<std::size_t>(band)][static_cast<std::size_t>(upper)]);
-      if (!mhz) continue;
+      const auto bytes = LimitBytes(texts[static_cast<std::size_t>(band)][static_cast<std::size_t>(upper)]);
+      if (!bytes) continue;
       const int col = 5 * band + (upper != 0 ? 3 : 1);
-      const int tensUnits = *mhz % 100;
-      Put(image, kRangeRow, col, *mhz / 100);
-      Put(image, kRangeRow, col + 1, (tensUnits / 10) * 16 + tensUnits % 10);
+      Put(image, kRangeRow, col, bytes->hundreds);
+      Put(image, kRangeRow, col + 1, bytes->tensUnits);
     }
   }
 }
@@ -335,8 +335,8 @@ AdjEditor::BandOutcome AdjEditor::bandLimitLeft(int band, bool upperBox,
   BandOutcome out;
   if (band < 0 || band > 1) return out;
   const auto b = static_cast<std::size_t>(band);
-  const double lo = TextToNumber(texts[b][0]);
-  const double hi = TextToNumber(texts[b][1]);
+  const double lo = TextToPlainNumber(texts[b][0]);
+  const double hi = TextToPlainNumber(texts[b][1]);
   const Bilingual* refusal = nullptr;
   if (!upperBox) {
     if (lo < AdjBandLower[b]) refusal = &kLowerBelowBandText;

@@ -152,6 +152,7 @@ TEST_F(AdjFieldsTest, BandLimitsAreCheckedAgainstTheBandAndEachOther) {
       {"upper below lower", 0, true, {{{"150", "140"}, {"400", "520"}}}, &kUpperBelowLowerText, "174"},
       {"four digits", 0, false, {{{"1360", "174"}, {"400", "520"}}}, &kLowerAboveUpperText, "136"},
       {"emptied lower", 0, false, {{{"", "174"}, {"400", "520"}}}, &kLowerBelowBandText, "136"},
+      {"no exponent", 0, false, {{{"1.36e2", "174"}, {"400", "520"}}}, &kLowerBelowBandText, "136"},
       {"emptied upper", 0, true, {{{"136", ""}, {"400", "520"}}}, &kUpperBelowLowerText, "174"},
       {"band 1 upper", 1, true, {{{"136", "174"}, {"400", "521"}}}, &kUpperAboveBandText, "520"},
       {"equal limits", 1, false, {{{"136", "174"}, {"450", "450"}}}, nullptr, ""},
