@@ -135,9 +135,8 @@ void Form_save_chann::loadHandling() {
 void Form_save_chann::unloadHandling() { state().FormOpenFlags.SaveFileFormOpen = 0; }
 
 void Form_save_chann::accepted(const std::string& path) {
+  // A pending alignment save keeps its own path and window: it is not ours.
   state().ParamFileName = path;
-  // A pending alignment save must not be taken later with this path.
-  DropFileRequest(state(), FileRequest::AdjSave);
   // The value still being typed in an editor belongs in the file.
   host().commitAllPendingEdits();
   if (!SaveImageRowsTo(context(), path, addr::kImageFileLastRow)) return;
@@ -157,9 +156,8 @@ void Form_open_chann::loadHandling() {
 void Form_open_chann::unloadHandling() { state().FormOpenFlags.OpenFileFormOpen = 0; }
 
 void Form_open_chann::accepted(const std::string& path) {
+  // A pending alignment open keeps its own path and window: it is not ours.
   state().ParamFileName = path;
-  // A pending alignment open must not be taken later with this path.
-  DropFileRequest(state(), FileRequest::AdjOpen);
   // An edit still open in an editor is committed into the image the file
   // replaces, so the reloads below cannot write it over the file.
   if (!LoadImageFileInto(context(), path, [this] { host().commitAllPendingEdits(); })) return;

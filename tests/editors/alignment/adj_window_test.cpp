@@ -306,6 +306,20 @@ TEST_F(AdjWindow, FilesHoldRowsZeroToFifteenAndRefusalsChangeNothing) {
   EXPECT_NE(messages().lastText().find("x.adj"), std::string::npos);
 }
 
+TEST_F(AdjWindow, AnImageSaveLeavesTheAlignmentRequestWaiting) {
+  open();
+  press(adj()->button("Command_save"));
+  QLineEdit* name = nameBox(FormId::Form_save_adj);
+  ASSERT_NE(name, nullptr);
+  QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(name, "keep.adj");
+  press(button(FormId::Form_save_adj, "Command_enter"));
+  saveAs("image.dat");
+  ASSERT_TRUE(messageShown("Complete storing optional parameters."));
+  EXPECT_TRUE(QFile::exists(folder.filePath("keep.adj")));
+  EXPECT_TRUE(QFile::exists(folder.filePath("image.dat")));
+}
+
 TEST_F(AdjWindow, PasswordDialogTypesSixCharactersAndClosesAfterAChange) {
   radio = std::make_unique<sim::RadioSim>();
   radio->config().identType = 2;
