@@ -38,6 +38,7 @@ frm_FM::frm_FM(AppContext& context)
   grid_ = new grid::GridView(this);
   grid_->setObjectName("MSF_Chann");
   grid_->setGridModel(model_);
+  grid_->setEditorNames("Text_Edit");
   grid_->verticalHeader()->hide();
   grid_->installEventFilter(this);
   // Leaving any cell, one without an editor too, encodes its row.

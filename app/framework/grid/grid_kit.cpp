@@ -215,6 +215,8 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
       break;
     }
   }
+  const QString name = kind == CellEditor::TextBox ? view_->textBoxName() : view_->listName();
+  if (!name.isEmpty()) editor->setObjectName(name);
   editor->setProperty(kRowProperty, GridModel::gridRow(index));
   editor->setProperty(kColProperty, index.column());
   editor->setProperty(kKindProperty, static_cast<int>(kind));

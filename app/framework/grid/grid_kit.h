@@ -157,6 +157,15 @@ class GridView : public QTableView {
   // Enter in an editor (the delegate hands it on).
   void enterPressed(QWidget* editor, const QModelIndex& index);
 
+  // The object names the cell editors get (a window's own names for its
+  // floating text box and list).
+  void setEditorNames(const QString& textBox, const QString& list = QString()) {
+    textBoxName_ = textBox;
+    listName_ = list;
+  }
+  const QString& textBoxName() const { return textBoxName_; }
+  const QString& listName() const { return listName_; }
+
   using QTableView::edit;
 
  protected:
@@ -180,6 +189,8 @@ class GridView : public QTableView {
   QWidget* refusedEditor_ = nullptr;
   bool swallowRelease_ = false;
   bool restoring_ = false;
+  QString textBoxName_;
+  QString listName_;
 };
 
 }  // namespace brel::grid

@@ -183,6 +183,10 @@ TEST_F(FmWindowTest, TypedCellsAreCheckedWhenLeft) {
 
 TEST_F(FmWindowTest, MovingOverCellsNeverErasesThem) {
   load();
+  click(2, kColName);
+  ASSERT_NE(cellEditor(), nullptr);
+  EXPECT_EQ(cellEditor()->objectName().toStdString(), "Text_Edit");
+  EXPECT_EQ(cellEditor()->text().toStdString(), "CCTV1");
   click(2, kColNumber);
   EXPECT_EQ(cellEditor(), nullptr);  // the number column opens no editor
   for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down}) {
