@@ -1,7 +1,9 @@
 #include "frm_fm.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QMdiSubWindow>
 
 #include "file_dialogs.h"
@@ -136,8 +138,19 @@ void frm_FM::layOut() {
   const int gridWidth = static_cast<int>(inner.width() / 1.95);
   const int gridHeight = static_cast<int>(size.height() / 1.47);
   grid_->setGeometry(margin, margin, gridWidth, gridHeight);
-  const int colWidth = (gridWidth - 4) / 3;
-  for (int c = 0; c < kGridColumns; ++c) grid_->horizontalHeader()->resizeSection(c, colWidth);
+  // Columns share the grid's width as their headings do; rows as high as
+  // their text.
+  const QFontMetrics metrics(grid_->horizontalHeader()->font());
+  std::array<int, kGridColumns> wanted{};
+  int total = 0;
+  for (int c = 0; c < kGridColumns; ++c) {
+    wanted[static_cast<std::size_t>(c)] = metrics.horizontalAdvance(model_->headerData(c, Qt::Horizontal).toString()) + 12;
+    total += wanted[static_cast<std::size_t>(c)];
+  }
+  const int room = gridWidth - grid_->verticalScrollBar()->sizeHint().width() - 4;
+  for (int c = 0; c < kGridColumns; ++c)
+    grid_->horizontalHeader()->resizeSection(c, wanted[static_cast<std::size_t>(c)] * room / std::max(1, total));
+  grid_->verticalHeader()->setDefaultSectionSize(QFontMetrics(grid_->font()).height() + 6);
 
   // The three ranges to the right of the grid, one above the other.
   const int left = margin * 2 + gridWidth;
@@ -170,9 +183,9 @@ void frm_FM::layOut() {
 
 void frm_FM::loadHandling() {
   setCaptions();
+  change([&] { editor_.load(); });  // the headings first: the columns are sized to them
   layOut();
   resetProgress();
-  change([&] { editor_.load(); });
   showBoxes();
   fmLower_->setText(QString::fromStdString(sheet_.fmLower));
   fmUpper_->setText(QString::fromStdString(sheet_.fmUpper));
