@@ -243,15 +243,15 @@ TEST_F(FileRequestTest, ARequestForAClosedWindowIsDropped) {
   EXPECT_EQ(events, Events{});
 }
 
-TEST_F(FileRequestTest, TheImageDialogsDropAPendingAlignmentRequestOfTheirDirection) {
+TEST_F(FileRequestTest, TheImageDialogsLeaveAPendingAlignmentRequestForItsWindow) {
   PollingEditor* alignment = editor(FormId::frm_Adj_Txp);
   confirmFrom(alignment, FormId::Form_open_adj, "a.adj");
   confirmFrom(alignment, FormId::Form_save_adj, "b.adj");
   confirm(FormId::Form_save_chann, "image.dat");
-  EXPECT_EQ(state.AdjSaveRequest, 0);
+  EXPECT_EQ(state.AdjSaveRequest, -1);
   EXPECT_EQ(state.AdjOpenRequest, -1);
   clock.advance(500 * kMs);
-  EXPECT_EQ(events, (Events{"frm_Adj_Txp read " + pathOf("a.adj")}));
+  EXPECT_EQ(events, (Events{"frm_Adj_Txp read " + pathOf("a.adj"), "frm_Adj_Txp write " + pathOf("b.adj")}));
 }
 
 TEST_F(FileRequestTest, AStoppedPollerTakesNothing) {

@@ -94,7 +94,7 @@ TEST_F(ImageDialogsTest, WorkedExampleRowAndErasedImageHaveTheirByteCounts) {
   EXPECT_EQ(erased.substr(0, 82), Line(Erased()));
 }
 
-TEST_F(ImageDialogsTest, SaveCommitsOpenEditsDropsOnlyTheAdjSaveRequestAndReplacesTheFile) {
+TEST_F(ImageDialogsTest, SaveCommitsOpenEditsLeavesEveryRequestWaitingAndReplacesTheFile) {
   host.loadForm(FormId::frm_chann);
   // The channel editor still holds a typed value that is not in the image yet.
   onCommit = [this] { state.MemImage.at(0, 0) = 0x42; };
@@ -104,7 +104,8 @@ TEST_F(ImageDialogsTest, SaveCommitsOpenEditsDropsOnlyTheAdjSaveRequestAndReplac
   confirm(FormId::Form_save_chann, "  old.dat ");
 
   EXPECT_EQ(readFile("old.dat").substr(0, 5), " 66  ");
-  EXPECT_EQ(state.AdjSaveRequest, 0);
+  // Another window's requests keep waiting for it.
+  EXPECT_EQ(state.AdjSaveRequest, -1);
   EXPECT_EQ(state.AdjOpenRequest, -1);
   EXPECT_EQ(state.FileOpenRequest, -1);
   EXPECT_EQ(state.FileSaveRequest, -1);
@@ -193,7 +194,7 @@ TEST_F(ImageDialogsTest, OpenRestoresRowsUpTo480AndReloadsTheEditors) {
   EXPECT_EQ(log, (std::vector<std::string>{"commit frm_option", "commit frm_dtmf", "load frm_chann",
                                            "unload frm_option", "load frm_option", "unload frm_dtmf",
                                            "load frm_dtmf"}));
-  EXPECT_EQ(state.AdjOpenRequest, 0);
+  EXPECT_EQ(state.AdjOpenRequest, -1);
   EXPECT_EQ(state.AdjSaveRequest, -1);
   EXPECT_EQ(state.FileOpenRequest, -1);
   EXPECT_EQ(state.FileSaveRequest, -1);
