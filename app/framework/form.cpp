@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <cmath>
 
@@ -57,6 +58,21 @@ void Form::placeCentred(QSize size, int raise) {
   int top = (client.height() - size.height()) / 2 - raise;
   frame->move(std::max(0, left), std::max(0, top));
 }
+
+void Form::watchActivation(std::function<void()> activated) {
+  auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+  QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
+  if (area == nullptr) return;
+  activation_ = connect(area, &QMdiArea::subWindowActivated, this,
+                        [this, sub, activated = std::move(activated)](QMdiSubWindow* now) {
+                          if (now == nullptr) return;
+                          const bool becomes = now == sub && !active_;
+                          active_ = now == sub;
+                          if (becomes) activated();
+                        });
+}
+
+void Form::stopWatchingActivation() { QObject::disconnect(activation_); }
 
 void Form::warn(const Bilingual& message, const Bilingual& title) const {
   context_.messages.show(Warn(language(), title, message));

@@ -104,6 +104,12 @@ class Form : public QWidget {
 
   AppContext& context() const { return context_; }
 
+  // Runs `activated` each time this window becomes the active child window
+  // of the main window (the main window regaining the focus from a message
+  // box is no activation), until stopWatchingActivation() or the window goes.
+  void watchActivation(std::function<void()> activated);
+  void stopWatchingActivation();
+
  protected:
   ProgramState& state() const { return context_.state; }
   FormHost& host() const { return context_.host; }
@@ -140,6 +146,8 @@ class Form : public QWidget {
   AppContext& context_;
   FormId id_;
   WindowToken token_;
+  QMetaObject::Connection activation_;
+  bool active_ = false;
 };
 
 class FormHost {

@@ -5,6 +5,7 @@
 #include "frm_dtmf.h"
 #include "frm_adj_txp.h"
 #include "frm_chann.h"
+#include "frm_adj_mod.h"
 #include "frm_fm.h"
 #include "frm_option.h"
 #include "main_forms.h"
@@ -22,6 +23,7 @@ void RegisterAllForms(FormHost& host) {
   RegisterDtmfEditor(host);
   RegisterAlignmentEditor(host);
   RegisterFmEditor(host);
+  RegisterLegacyOptionEditors(host);
 }
 
 }  // namespace brel

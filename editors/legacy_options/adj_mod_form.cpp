@@ -350,6 +350,7 @@ void AdjModForm::fillVfo(int which) {
 }
 
 void AdjModForm::FillAdjModLists() {
+  ++fills_;
   fillVfo(0);
   fillVfo(1);
   auto settingList = [this](const char* name) {

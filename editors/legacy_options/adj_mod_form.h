@@ -126,6 +126,8 @@ class AdjModForm : private link::TransferView {
   PlainTextBox& field(TypedField field) const;
   static const char* FieldName(TypedField field);
   bool toneKeyPending() const { return toneKeyPending_; }
+  // How often the lists were filled: a view refills its lists when it changes.
+  int fills() const { return fills_; }
 
   const Progress& progress() const { return progress_; }
   // Runs after every change of the progress display.
@@ -169,6 +171,7 @@ class AdjModForm : private link::TransferView {
   std::map<std::string, PlainTextBox> texts_;
   std::vector<NamedControl> named_;
   bool toneKeyPending_ = false;
+  int fills_ = 0;
   std::optional<TypedField> pending_;
   Progress progress_;
   std::unique_ptr<LegacyOptionsTransfer> transfer_;

@@ -459,23 +459,13 @@ void frm_option::loadHandling() {
   handlers.busy = [this] { return form_.busy(); };
   poller_ = std::make_unique<FileRequestPoller>(state(), RequestPair::File, windowToken(), std::move(handlers));
 
-  // Activation is this window becoming the active child window; the main
-  // window losing and regaining the focus (a message box) is not one.
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    if (QMdiArea* area = sub->mdiArea())
-      activation_ = connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* now) {
-        if (now == nullptr) return;
-        const bool becomes = now == sub && !active_;
-        active_ = now == sub;
-        if (becomes) Form_Activate();
-      });
-  }
+  watchActivation([this] { Form_Activate(); });
 }
 
 bool frm_option::queryUnload() { return form_.queryUnload(); }
 
 void frm_option::unloadHandling() {
-  QObject::disconnect(activation_);
+  stopWatchingActivation();
   poller_.reset();
   form_.Form_Unload();
 }

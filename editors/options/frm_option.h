@@ -76,8 +76,6 @@ class frm_option : public Form {
   QProgressBar* progressBar_ = nullptr;
   QLabel* statusLabel_ = nullptr;
   std::unique_ptr<FileRequestPoller> poller_;
-  QMetaObject::Connection activation_;
-  bool active_ = false;
   bool syncing_ = false;  // widgets being set from the controls: no user input
 };
 

@@ -1,0 +1,424 @@
+#include "frm_adj_mod.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "adj_mod_texts.h"
+#include "file_dialogs.h"
+
+namespace brel::legacy_options {
+namespace {
+
+struct Group {
+  const char* frame;  // "" for none
+  double left, top, width, height;
+  std::vector<std::vector<const char*>> rows;  // members left to right, rows top to bottom
+};
+
+// The window's frames and their members, places in twips.
+const Group kGroups[] = {
+    {"Frame1", 120, 120, 3855, 1455,
+     {{"Label_Tot", "Combo_tot"}, {"Label_Sql", "Combo_sql_le"}, {"Label_voice", "Combo_voice"}}},
+    {"Frame_Mode", 120, 1680, 3855, 735, {{"Option_freq", "Option_chann", "Label_Cht", "Text_chann_total"}}},
+    {"Frame_band", 120, 2520, 3855, 735, {{"Option_band_a", "Option_band_b", "Check_tdr"}}},
+    {"Frame_Chann", 120, 3360, 3855, 1575,
+     {{"Check_chann_menu", "Check_chann_init", "Check_chann_syn"},
+      {"Label_MDF_A", "Combo_MDF_A"},
+      {"Label_MDF_B", "Combo_MDF_B"}}},
+    {"Frame5", 120, 4920, 3855, 2895,
+     {{"Label_Stdtmf", "Combo_dtmfst"},
+      {"Label_Vox", "Combo_vox", "Check_Lock"},
+      {"Label_Abr", "Combo_abr", "Check_Autolk"},
+      {"Label_Ring", "Combo_ring", "Check_bcl"},
+      {"Label_Scan_rev", "Combo_sc_rev", "Check_Beep"},
+      {"Label_ptt_id", "Combo_ptt_id", "Check_comp"},
+      {"Label_Ptt_Lt", "Combo_ptt_lt", "Label_save", "Combo_save"}}},
+    {"Frame_A", 4080, 120, 3015, 4815,
+     {{"Label_Freq_a", "Text_Freq_a", "Label28"},
+      {"Label_Txp_a", "Combo_txp_a"},
+      {"Label_r_ctdcs_a", "Combo_r_ctdcs_a"},
+      {"Label_t_ctdcs_a", "Combo_t_ctdcs_a"},
+      {"Label_wn_a", "Combo_wn_a"},
+      {"Label_step_a", "Combo_step_a"},
+      {"Label_scr_a", "Combo_scr_a"},
+      {"Label_sft_d_a", "Combo_sft_d_a", "Combo_Offset_A"},
+      {"Label_Optsig_a", "Combo_Optsig_a"},
+      {"Label_Spmute_a", "Combo_Spmute_a"},
+      {"Label_S_info_a", "Combo_S_info_a"}}},
+    {"Frame4", 4080, 4920, 3015, 2895,
+     {{"Label_TX_Band", "Combo_Tdr_ab"},
+      {"Label_PF1", "Combo_pf1"},
+      {"Label_PF2", "Combo_pf2"},
+      {"Label_wt_led", "Combo_wt_led"},
+      {"Label_rx_led", "Combo_rx_led"},
+      {"Label_tx_led", "Combo_tx_led"},
+      {"Label_MODE_PASS", "Text_menu_pwd"}}},
+    {"Frame_B", 7200, 120, 3015, 4815,
+     {{"Label_Freq_b", "Text_Freq_b", "Label33"},
+      {"Label_txp_b", "Combo_txp_b"},
+      {"Label_r_ctdcs_b", "Combo_r_ctdcs_b"},
+      {"Label_t_ctdcs_b", "Combo_t_ctdcs_b"},
+      {"Label_wn_b", "Combo_wn_b"},
+      {"Label_step_b", "Combo_step_b"},
+      {"Label_scr_b", "Combo_scr_b"},
+      {"Label_sft_d_b", "Combo_sft_d_b", "Combo_offset_b"},
+      {"Label_OptSig_b", "Combo_OptSig_b"},
+      {"Label_Spmute_b", "Combo_Spmute_b"},
+      {"Label_S_info_b", "Combo_S_info_b"}}},
+    {"Frame6", 7200, 4920, 3015, 1815, {{"Check_ANI"}, {"Check_Alarm_Sound"}, {"Check_radio"}, {"Check_alarm_Veskold"}}},
+    {"Frame2", 7200, 6720, 3015, 1095,
+     {{"Label_rf", "Text_pvfo_d0", "Label_rt", "Text_pvfo_d1", "Label4"},
+      {"Label_tf", "Text_pvfo_t0", "Label_tt", "Text_pvfo_t1", "Label8"}}},
+};
+
+const char* const kButtons[] = {"Command_read", "Command_Write", "Command_def",
+                                "Command_save", "Command_open",  "Command_close"};
+constexpr double kButtonLefts[] = {720, 2280, 3840, 5400, 7080, 8520};
+
+bool Starts(const std::string& name, const char* prefix) { return name.rfind(prefix, 0) == 0; }
+
+// How much of a row a member takes.
+double Weight(const std::string& name) {
+  if (name == "Label28" || name == "Label33" || name == "Label4" || name == "Label8" || Starts(name, "Label_rt") ||
+      Starts(name, "Label_tt"))
+    return 1.2;
+  if (Starts(name, "Label_")) return 4;
+  if (Starts(name, "Combo_")) return 5;
+  return 4.5;
+}
+
+bool LeftAligned(const std::string& name) {
+  for (const char* n : {"Label_ptt_id", "Label_rf", "Label_rt", "Label_tf", "Label_tt", "Label4", "Label8", "Label28",
+                        "Label33"})
+    if (name == n) return true;
+  return false;
+}
+
+}  // namespace
+
+frm_Adj_Mod::frm_Adj_Mod(AppContext& context, FormId id)
+    : Form(context, id),
+      form_(context.state, context.messages, id == FormId::frm_Adj_Tune ? Instance::Tune : Instance::Mod) {
+  if (context.link != nullptr) form_.attachLink(context.panels, *context.link);
+  build();
+  bindControls();
+}
+
+frm_Adj_Mod::~frm_Adj_Mod() = default;
+
+QWidget* frm_Adj_Mod::widget(const std::string& name) const {
+  auto it = widgets_.find(name);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+void frm_Adj_Mod::build() {
+  setFixedSize(twipsX(12270), twipsY(9240));
+  for (const Group& g : kGroups) {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(g.frame);
+    frame->setGeometry(twipsRect(g.left, g.top, g.width, g.height));
+    widgets_[g.frame] = frame;
+    const double rowHeight = (g.height - 300) / static_cast<double>(g.rows.size());
+    for (std::size_t r = 0; r < g.rows.size(); ++r) {
+      const auto& row = g.rows[r];
+      double total = 0;
+      for (const char* m : row) total += Weight(m);
+      double left = 120;
+      const double top = 240 + rowHeight * static_cast<double>(r) + std::max(0.0, (rowHeight - 300) / 2);
+      for (const char* m : row) {
+        const std::string name = m;
+        const double width = (g.width - 240) * Weight(name) / total;
+        const QRect place = twipsRect(left, top, width - 60, 300);
+        left += width;
+        QWidget* w = nullptr;
+        if (Starts(name, "Label")) {
+          auto* l = new QLabel(frame);
+          l->setAlignment((LeftAligned(name) ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+          if (name == "Label4" || name == "Label8" || name == "Label28" || name == "Label33") l->setText("MHZ");
+          w = l;
+        } else if (Starts(name, "Combo_")) {
+          auto* c = new QComboBox(frame);
+          c->setEditable(true);
+          // Typed text never becomes an entry; the window decides what it selects.
+          c->setInsertPolicy(QComboBox::NoInsert);
+          c->setCompleter(nullptr);
+          QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
+          w = c;
+        } else if (Starts(name, "Check_")) {
+          w = new QCheckBox(frame);
+        } else if (Starts(name, "Option_")) {
+          w = new QRadioButton(frame);
+        } else {
+          auto* e = new QLineEdit(frame);
+          e->setAlignment(Starts(name, "Text_Freq") ? Qt::AlignLeft : Qt::AlignHCenter);
+          w = e;
+        }
+        w->setObjectName(Q(name));
+        w->setGeometry(place);
+        widgets_[name] = w;
+      }
+    }
+  }
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName("ProgressBar1");
+  progressBar_->setRange(0, 100);
+  progressBar_->setGeometry(twipsRect(120, 7920, 7575, 495));
+  progressBar_->hide();
+  statusLabel_ = new QLabel(this);
+  statusLabel_->setObjectName("Label_tr_count");
+  statusLabel_->setGeometry(twipsRect(7800, 8040, 2415, 255));
+  for (int i = 0; i < 6; ++i) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(kButtons[i]);
+    b->setGeometry(twipsRect(kButtonLefts[i], 8520, 855, 495));
+    widgets_[kButtons[i]] = b;
+  }
+}
+
+void frm_Adj_Mod::bindControls() {
+  auto button = [this](const char* name, void (frm_Adj_Mod::*handler)()) {
+    connect(static_cast<QPushButton*>(widget(name)), &QPushButton::clicked, this, [this, handler] {
+      (this->*handler)();
+      syncWidgets();
+    });
+  };
+  button("Command_read", &frm_Adj_Mod::Command_read_Click);
+  button("Command_Write", &frm_Adj_Mod::Command_Write_Click);
+  button("Command_def", &frm_Adj_Mod::Command_def_Click);
+  button("Command_save", &frm_Adj_Mod::Command_save_Click);
+  button("Command_open", &frm_Adj_Mod::Command_open_Click);
+  button("Command_close", &frm_Adj_Mod::Command_close_Click);
+
+  for (const AdjModForm::NamedControl& c : form_.controls()) {
+    QWidget* w = widget(c.name);
+    switch (c.kind) {
+      case AdjModForm::Kind::List: {
+        auto* combo = static_cast<QComboBox*>(w);
+        auto* plain = static_cast<PlainList*>(c.control);
+        listEdits_[combo->lineEdit()] = plain;
+        combo->lineEdit()->installEventFilter(this);
+        connect(combo, &QComboBox::activated, this, [this, plain](int index) {
+          if (syncing_) return;
+          plain->select(index);
+          syncWidgets();
+        });
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, plain](const QString& text) {
+          if (syncing_) return;
+          form_.listEdited(*plain, text.toStdString());
+          syncWidgets();
+        });
+        break;
+      }
+      case AdjModForm::Kind::CheckBox: {
+        auto* plain = static_cast<PlainCheckBox*>(c.control);
+        connect(static_cast<QCheckBox*>(w), &QCheckBox::clicked, this, [this, plain](bool on) {
+          if (syncing_) return;
+          plain->setChecked(on);
+          syncWidgets();
+        });
+        break;
+      }
+      case AdjModForm::Kind::OptionButton: {
+        auto* plain = static_cast<PlainOptionButton*>(c.control);
+        connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this, [this, plain] {
+          if (syncing_) return;
+          plain->setSelected(true);
+          syncWidgets();
+        });
+        break;
+      }
+      case AdjModForm::Kind::TextBox: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        for (int f = 0; f <= static_cast<int>(TypedField::TxUpper); ++f)
+          if (c.name == AdjModForm::FieldName(static_cast<TypedField>(f))) fieldEdits_[edit] = static_cast<TypedField>(f);
+        const TypedField field = fieldEdits_[edit];
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+          if (syncing_) return;
+          form_.typed(field, text.toStdString());
+          syncWidgets();
+        });
+        c.control->focusRequested = [this, edit] {
+          // The field a refusal brings the focus back from is not checked
+          // for that move: two refused fields would hand it back and forth.
+          const bool outer = !refocusing_;
+          refocusing_ = true;
+          edit->setFocus(Qt::OtherFocusReason);
+          if (outer) refocusing_ = false;
+        };
+        break;
+      }
+    }
+  }
+  form_.progressChanged = [this] {
+    showProgress();
+    // A read's display and a file's load come with a change of the progress.
+    if (!syncing_) syncWidgets();
+  };
+}
+
+bool frm_Adj_Mod::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto it = listEdits_.find(watched);
+    if (it != listEdits_.end()) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      // Every key that types a character (backspace and Enter included);
+      // the Delete and arrow keys type none.
+      if (!key->text().isEmpty() && key->key() != Qt::Key_Delete) form_.keyPressed(*it->second);
+    }
+  } else if (event->type() == QEvent::FocusOut && !syncing_ && !refocusing_) {
+    auto it = fieldEdits_.find(watched);
+    if (it != fieldEdits_.end()) {
+      const auto* focus = static_cast<QFocusEvent*>(event);
+      const Qt::FocusReason reason = focus->reason();
+      // Leaving for another window, a list's pop-up or a message box is no
+      // move within the window; a click on one of the window's buttons
+      // leaves the check to that button, which runs it first.
+      const bool toButton = qobject_cast<QPushButton*>(QApplication::focusWidget()) != nullptr &&
+                            QApplication::focusWidget()->parentWidget() == this;
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+          !(reason == Qt::MouseFocusReason && toButton)) {
+        form_.LostFocus(it->second);
+        syncWidgets();
+      }
+    }
+  }
+  return Form::eventFilter(watched, event);
+}
+
+void frm_Adj_Mod::setCaptions() {
+  for (const Caption& caption : kCaptions) {
+    const QString t = qtext(caption.text);
+    if (caption.control[0] == '\0') {
+      setWindowTitle(t);
+      continue;
+    }
+    QWidget* w = widget(caption.control);
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(t);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(t);
+    else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(t);
+  }
+}
+
+void frm_Adj_Mod::loadHandling() {
+  setCaptions();
+  const QSize main = host().mainWindowSize();
+  placeCentred(QSize(static_cast<int>(main.width() / 1.48f), static_cast<int>(main.height() / 1.15f)));
+  form_.Form_Load();
+  syncWidgets();
+
+  FileRequestHandlers handlers;
+  handlers.read = [this](const std::string& path) {
+    form_.LoadAdjModFile(path);
+    syncWidgets();
+  };
+  handlers.write = [this](const std::string& path) {
+    form_.SaveAdjModFile(path);
+    syncWidgets();
+  };
+  handlers.busy = [this] { return form_.running(); };
+  poller_ = std::make_unique<FileRequestPoller>(state(), RequestPair::File, windowToken(), std::move(handlers));
+  if (context().link != nullptr) poller_->start(context().link->timers);
+
+  watchActivation([this] { Form_Activate(); });
+}
+
+bool frm_Adj_Mod::queryUnload() { return form_.queryUnload(); }
+
+void frm_Adj_Mod::unloadHandling() {
+  stopWatchingActivation();
+  poller_.reset();
+  if (form_.transfer()) form_.transfer()->stop();
+}
+
+void frm_Adj_Mod::Form_Activate() {
+  form_.Form_Activate();
+  syncWidgets();
+}
+
+void frm_Adj_Mod::Command_read_Click() { form_.Command_read_Click(); }
+void frm_Adj_Mod::Command_Write_Click() { form_.Command_Write_Click(); }
+void frm_Adj_Mod::Command_def_Click() { form_.Command_def_Click(); }
+
+void frm_Adj_Mod::Command_save_Click() {
+  if (form_.Command_save_Click()) ShowFileDialog(*this, FormId::Form_save_menu, form_.busy());
+}
+
+void frm_Adj_Mod::Command_open_Click() {
+  if (form_.Command_open_Click()) ShowFileDialog(*this, FormId::Form_open_menu, form_.busy());
+}
+
+void frm_Adj_Mod::Command_close_Click() {
+  if (!form_.Command_close_Click()) return;
+  FormHost& forms = host();
+  const WindowToken token = windowToken();
+  // Only the option-file dialogs this window showed go with it.
+  for (FormId dialog : {FormId::Form_open_menu, FormId::Form_save_menu})
+    if (auto* shown = dynamic_cast<RequestFileDialog*>(forms.form(dialog)); shown && shown->requester() == token)
+      forms.unloadForm(dialog);
+  forms.unloadForm(formId());
+}
+
+void frm_Adj_Mod::syncWidgets() {
+  if (syncing_) return;
+  syncing_ = true;
+  const bool refill = fillsShown_ != form_.fills();
+  fillsShown_ = form_.fills();
+  for (const AdjModForm::NamedControl& c : form_.controls()) {
+    QWidget* w = widget(c.name);
+    w->setEnabled(c.control->enabled());
+    switch (c.kind) {
+      case AdjModForm::Kind::List: {
+        auto* combo = static_cast<QComboBox*>(w);
+        const auto* plain = static_cast<const PlainList*>(c.control);
+        if (refill || combo->count() != plain->count()) {
+          combo->clear();
+          QStringList items;
+          for (const std::string& entry : plain->entries()) items << Q(entry);
+          combo->addItems(items);
+        }
+        if (combo->currentIndex() != plain->selectedIndex()) combo->setCurrentIndex(plain->selectedIndex());
+        if (combo->lineEdit()->text() != Q(plain->text())) combo->lineEdit()->setText(Q(plain->text()));
+        break;
+      }
+      case AdjModForm::Kind::CheckBox:
+        static_cast<QCheckBox*>(w)->setChecked(static_cast<const PlainCheckBox*>(c.control)->checked());
+        break;
+      case AdjModForm::Kind::OptionButton:
+        static_cast<QRadioButton*>(w)->setChecked(static_cast<const PlainOptionButton*>(c.control)->selected());
+        break;
+      case AdjModForm::Kind::TextBox: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        const QString shown = Q(static_cast<const PlainTextBox*>(c.control)->text());
+        if (edit->text() != shown) edit->setText(shown);
+        break;
+      }
+    }
+  }
+  showProgress();
+  syncing_ = false;
+}
+
+void frm_Adj_Mod::showProgress() {
+  const Progress& p = form_.progress();
+  progressBar_->setValue(std::clamp(p.value, 0, 100));
+  progressBar_->setVisible(p.visible);
+  statusLabel_->setText(Q(p.label));
+}
+
+}  // namespace brel::legacy_options
+
+namespace brel {
+void RegisterLegacyOptionEditors(FormHost& host) {
+  for (FormId id : {FormId::frm_Adj_Mod, FormId::frm_Adj_Tune})
+    host.registerForm(id, [id](AppContext& context) -> Form* { return new legacy_options::frm_Adj_Mod(context, id); });
+}
+}  // namespace brel

@@ -1,0 +1,77 @@
+// The older option window: one design, two windows (frm_Adj_Mod and
+// frm_Adj_Tune), each with its own stage image, exchange and file requests.
+// Everything the widgets show lives in AdjModForm; the window mirrors it and
+// feeds the user's picks, typing, clicks and focus moves back to it.  No
+// command of the main window opens either window.
+#pragma once
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "adj_mod_form.h"
+#include "file_request.h"
+#include "form.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace brel::legacy_options {
+
+class frm_Adj_Mod : public Form {
+  Q_OBJECT
+ public:
+  // `id` is FormId::frm_Adj_Mod or FormId::frm_Adj_Tune.
+  frm_Adj_Mod(AppContext& context, FormId id);
+  ~frm_Adj_Mod() override;
+
+  void loadHandling() override;
+  bool queryUnload() override;
+  void unloadHandling() override;
+
+  void Form_Activate();
+  void Command_read_Click();
+  void Command_Write_Click();
+  void Command_def_Click();
+  void Command_save_Click();
+  void Command_open_Click();
+  void Command_close_Click();
+
+  AdjModForm& form() { return form_; }
+  QWidget* widget(const std::string& name) const;
+  QProgressBar* progressBar() const { return progressBar_; }
+  QLabel* statusLabel() const { return statusLabel_; }
+  FileRequestPoller* poller() const { return poller_.get(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void build();
+  void bindControls();
+  void setCaptions();
+  // Every widget from AdjModForm.
+  void syncWidgets();
+  void showProgress();
+
+  AdjModForm form_;
+  std::map<std::string, QWidget*> widgets_;
+  std::map<QObject*, PlainList*> listEdits_;   // a list's line edit -> the list
+  std::map<QObject*, TypedField> fieldEdits_;  // a typed field -> which
+  QProgressBar* progressBar_ = nullptr;
+  QLabel* statusLabel_ = nullptr;
+  std::unique_ptr<FileRequestPoller> poller_;
+  bool syncing_ = false;
+  bool refocusing_ = false;
+  int fillsShown_ = -1;
+};
+
+}  // namespace brel::legacy_options
+
+namespace brel {
+// Registers frm_Adj_Mod and frm_Adj_Tune with the host (no menu reaches them).
+void RegisterLegacyOptionEditors(FormHost& host);
+}  // namespace brel

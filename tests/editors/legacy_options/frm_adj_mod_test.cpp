@@ -1,0 +1,227 @@
+// The two older option windows in the whole program: loaded as a test loads
+// them (no command reaches them), clicked and typed into.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QRadioButton>
+
+#include "file_dialogs.h"
+#include "frm_adj_mod.h"
+#include "program_fixture.h"
+
+namespace brel::program_test {
+namespace {
+
+using legacy_options::frm_Adj_Mod;
+
+class AdjModWindow : public ProgramFixture {
+ protected:
+  frm_Adj_Mod* adj(FormId id) const { return dynamic_cast<frm_Adj_Mod*>(child(id)); }
+  frm_Adj_Mod* load(FormId id = FormId::frm_Adj_Mod) {
+    window().host().loadForm(id);
+    QCoreApplication::processEvents();
+    frm_Adj_Mod* w = adj(id);
+    EXPECT_NE(w, nullptr);
+    return w;
+  }
+  template <typename T>
+  T* get(frm_Adj_Mod* w, const char* name) const {
+    auto* widget = qobject_cast<T*>(w->widget(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QString caption(frm_Adj_Mod* w, const char* name) const {
+    QWidget* widget = w->widget(name);
+    if (auto* l = qobject_cast<QLabel*>(widget)) return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(widget)) return b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(widget)) return g->title();
+    return "?";
+  }
+  void clickOn(QWidget* widget) {
+    ASSERT_TRUE(widget->isVisible() && widget->isEnabled()) << widget->objectName().toStdString();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+    QCoreApplication::processEvents();
+  }
+  void typeInto(QWidget* widget, const QString& keys) {
+    widget->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(widget, keys);
+    QCoreApplication::processEvents();
+  }
+  void tab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCoreApplication::processEvents();
+  }
+  void pick(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);  // as a pick from the pop-up reports it
+    QCoreApplication::processEvents();
+  }
+  // The window's Open or Save button, a name typed into the dialog, Confirm.
+  void fileDialog(frm_Adj_Mod* w, const char* button, FormId dialog, const QString& name) {
+    press(get<QPushButton>(w, button));
+    QLineEdit* box = nameBox(dialog);
+    ASSERT_NE(box, nullptr);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, name);
+    press(this->button(dialog, "Command_enter"));
+  }
+};
+
+TEST_F(AdjModWindow, EachWindowShowsItsCaptionsAndDefaultsInEitherLanguage) {
+  start();
+  EXPECT_FALSE(window().menuAction("frm_Adj_Mod"));  // no menu entry
+  for (int language : {0, -1}) {
+    state().LanguageFlag = static_cast<std::int16_t>(language);
+    for (FormId id : {FormId::frm_Adj_Mod, FormId::frm_Adj_Tune}) {
+      SCOPED_TRACE(std::string(FormName(id)) + (language ? " Chinese" : " English"));
+      frm_Adj_Mod* w = load(id);
+      if (language == 0) {
+        EXPECT_EQ(w->windowTitle(), "Optional Features");
+        EXPECT_EQ(caption(w, "Option_freq"), "Frequency ");
+        EXPECT_EQ(caption(w, "Option_band_b"), "B Bans");
+        EXPECT_EQ(caption(w, "Label_TX_Band"), "TX Band Under TDR Star");
+        EXPECT_EQ(caption(w, "Command_close"), "Close");
+        EXPECT_EQ(get<QComboBox>(w, "Combo_dtmfst")->currentText(), "KB DTMF Side Tone");
+      } else {
+        EXPECT_EQ(w->windowTitle(), "可选参数编辑");
+        EXPECT_EQ(caption(w, "Command_read"), "读 取");
+        EXPECT_EQ(caption(w, "Command_Write"), "写  入");
+        EXPECT_EQ(caption(w, "Frame_A"), "Ａ段频率模式");
+        EXPECT_EQ(caption(w, "Label_MDF_A"), "A 段信道显示方式");
+        EXPECT_EQ(get<QComboBox>(w, "Combo_dtmfst")->currentText(), "发射时按键侧音");
+      }
+      for (const char* unit : {"Label4", "Label8", "Label28", "Label33"}) EXPECT_EQ(caption(w, unit), "MHZ");
+      EXPECT_FALSE(w->progressBar()->isVisible());
+
+      auto checkDefaults = [&] {
+        EXPECT_EQ(get<QLineEdit>(w, "Text_Freq_a")->text(), "136.02500");
+        EXPECT_EQ(get<QLineEdit>(w, "Text_pvfo_d1")->text(), "173");
+        EXPECT_EQ(get<QLineEdit>(w, "Text_chann_total")->text(), "128");
+        EXPECT_EQ(get<QComboBox>(w, "Combo_Offset_A")->currentText(), "00.600");
+        EXPECT_EQ(get<QComboBox>(w, "Combo_Offset_A")->count(), 2000);
+        EXPECT_EQ(get<QComboBox>(w, "Combo_r_ctdcs_b")->count(), 261);
+        EXPECT_EQ(get<QComboBox>(w, "Combo_tot")->count(), 40);
+        EXPECT_EQ(get<QComboBox>(w, "Combo_vox")->currentText(), "OFF");
+        EXPECT_EQ(get<QComboBox>(w, "Combo_step_a")->currentText(), "12.50 KHZ");
+        EXPECT_TRUE(get<QCheckBox>(w, "Check_tdr")->isChecked());
+        EXPECT_TRUE(get<QRadioButton>(w, "Option_freq")->isChecked());
+        EXPECT_TRUE(get<QComboBox>(w, "Combo_Tdr_ab")->isEnabled());
+      };
+      checkDefaults();
+      pick(get<QComboBox>(w, "Combo_step_a"), 0);
+      clickOn(get<QCheckBox>(w, "Check_chann_syn"));
+      EXPECT_FALSE(get<QCheckBox>(w, "Check_tdr")->isChecked());
+      EXPECT_FALSE(get<QComboBox>(w, "Combo_Tdr_ab")->isEnabled());
+      press(get<QPushButton>(w, "Command_def"));
+      checkDefaults();
+      press(get<QPushButton>(w, "Command_close"));
+      EXPECT_EQ(adj(id), nullptr);
+    }
+  }
+  EXPECT_TRUE(messages().shown.empty());
+}
+
+TEST_F(AdjModWindow, TypingIsCheckedWhenTheFieldIsLeftOrAButtonIsClicked) {
+  start();
+  frm_Adj_Mod* w = load();
+  QLineEdit* freq = get<QLineEdit>(w, "Text_Freq_a");
+  freq->selectAll();
+  typeInto(freq, "145.005");
+  tab();
+  EXPECT_EQ(freq->text(), "145.00500");
+  typeInto(get<QLineEdit>(w, "Text_Freq_b"), "9");  // "173.625009": still in the band
+  tab();
+  EXPECT_EQ(get<QLineEdit>(w, "Text_Freq_b")->text(), "173.62500");
+
+  // A typed character that leaves a list without an entry puts the first one back.
+  QComboBox* tot = get<QComboBox>(w, "Combo_tot");
+  typeInto(tot->lineEdit(), "x");
+  EXPECT_EQ(tot->currentText(), "15");
+  EXPECT_EQ(tot->currentIndex(), 0);
+  // The compander puts both scramblers off; a scrambler picked takes it off again.
+  pick(get<QComboBox>(w, "Combo_scr_a"), 4);
+  clickOn(get<QCheckBox>(w, "Check_comp"));
+  EXPECT_EQ(get<QComboBox>(w, "Combo_scr_a")->currentText(), "OFF");
+  pick(get<QComboBox>(w, "Combo_scr_b"), 2);
+  EXPECT_FALSE(get<QCheckBox>(w, "Check_comp")->isChecked());
+
+  // A password left unchecked: Default checks it first and does nothing more.
+  QLineEdit* password = get<QLineEdit>(w, "Text_menu_pwd");
+  password->selectAll();
+  typeInto(password, "1A2345");
+  state().ChannelTotal = 100;
+  press(get<QPushButton>(w, "Command_def"));
+  EXPECT_EQ(messages().texts(), std::vector<std::string>{"  Available Password from 000000 to 999999 "});
+  EXPECT_EQ(state().ChannelTotal, 100);
+  EXPECT_EQ(password->text(), "1A2345");
+  EXPECT_TRUE(password->hasFocus());
+  password->selectAll();
+  typeInto(password, "123456");
+
+  // The channel total is checked at every change.
+  QLineEdit* total = get<QLineEdit>(w, "Text_chann_total");
+  total->setFocus(Qt::TabFocusReason);
+  EXPECT_TRUE(total->hasFocus());
+  total->selectAll();
+  QTest::keyClick(total, Qt::Key_Backspace);
+  EXPECT_EQ(messages().lastText(), "Channel select from 1 to 128 .");
+  EXPECT_EQ(total->text(), "128");
+}
+
+TEST_F(AdjModWindow, ReadShowsTheRadiosAreaAndCloseWaitsForTheExchange) {
+  sim::RadioSim& r = plugRadio();
+  start();
+  ASSERT_TRUE(identified());
+  // VFO A at 145.12500 with DCS 023N on receive; scan resume "CO".
+  const int record[] = {1, 4, 5, 1, 2, 5, 0, 0};
+  for (int i = 0; i < 8; ++i) r.memory()[0x0F08 + i] = static_cast<std::uint8_t>(record[i]);
+  r.memory()[0x0F16] = 1;
+  r.memory()[0x0F17] = 0;
+  r.memory()[0x0E32] = 1;
+  frm_Adj_Mod* w = load();
+  press(get<QPushButton>(w, "Command_read"));
+  EXPECT_TRUE(w->progressBar()->isVisible());
+  EXPECT_EQ(w->statusLabel()->text(), "Connecting with transceiver. ");
+  // Close and the close box both wait for the exchange.
+  press(get<QPushButton>(w, "Command_close"));
+  EXPECT_FALSE(window().host().unloadForm(FormId::frm_Adj_Mod));
+  EXPECT_EQ(messages().lastText(), "Read-write operating，don't close the window.,");
+  ASSERT_NE(adj(FormId::frm_Adj_Mod), nullptr);
+  ASSERT_TRUE(messageShown(kReadDoneText));
+  EXPECT_EQ(get<QLineEdit>(w, "Text_Freq_a")->text(), "145.12500");
+  EXPECT_EQ(get<QComboBox>(w, "Combo_r_ctdcs_a")->currentText(), "D023N");
+  EXPECT_EQ(get<QComboBox>(w, "Combo_sc_rev")->currentText(), "CO");
+  EXPECT_EQ(w->statusLabel()->text(), "Read optional parameters in gear. ");
+  EXPECT_EQ(w->progressBar()->value(), 100);
+  EXPECT_EQ(state().OptionStageImage[1], OptionStageTable());  // the other window's image is its own
+  press(get<QPushButton>(w, "Command_close"));
+  EXPECT_EQ(adj(FormId::frm_Adj_Mod), nullptr);
+}
+
+TEST_F(AdjModWindow, TwoOpenWindowsEachTakeOnlyTheirOwnFileRequests) {
+  start();
+  frm_Adj_Mod* mod = load(FormId::frm_Adj_Mod);
+  frm_Adj_Mod* tune = load(FormId::frm_Adj_Tune);
+  pick(get<QComboBox>(mod, "Combo_sql_le"), 2);
+  fileDialog(mod, "Command_save", FormId::Form_save_menu, "mod.dat");
+  ASSERT_TRUE(messageShown("Complete storing optional parameters."));
+  EXPECT_EQ(state().OptionStageImage[0].at(0, 0), 2);
+  EXPECT_EQ(state().OptionStageImage[1], OptionStageTable());  // the other window saved nothing
+
+  fileDialog(tune, "Command_open", FormId::Form_open_menu, "mod.dat");
+  ASSERT_TRUE(messageShown("Succeed fold the optional parameters from file."));
+  EXPECT_EQ(get<QComboBox>(tune, "Combo_sql_le")->currentText(), "2");
+  EXPECT_EQ(state().OptionStageImage[1].at(0, 0), 2);
+
+  // A dialog shown by one window closes with that window only.
+  press(get<QPushButton>(tune, "Command_open"));
+  ASSERT_NE(child(FormId::Form_open_menu), nullptr);
+  press(get<QPushButton>(mod, "Command_close"));
+  EXPECT_NE(child(FormId::Form_open_menu), nullptr);
+  press(get<QPushButton>(tune, "Command_close"));
+  EXPECT_EQ(child(FormId::Form_open_menu), nullptr);
+}
+
+}  // namespace
+}  // namespace brel::program_test
