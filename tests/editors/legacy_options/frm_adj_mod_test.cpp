@@ -223,5 +223,28 @@ TEST_F(AdjModWindow, TwoOpenWindowsEachTakeOnlyTheirOwnFileRequests) {
   EXPECT_EQ(child(FormId::Form_open_menu), nullptr);
 }
 
+TEST_F(AdjModWindow, AFileRequestConfirmedDuringAnExchangeWaitsForItsEnd) {
+  plugRadio();
+  start();
+  ASSERT_TRUE(identified());
+  frm_Adj_Mod* w = load();
+  fileDialog(w, "Command_save", FormId::Form_save_menu, "before.dat");
+  ASSERT_TRUE(messageShown("Complete storing optional parameters."));
+
+  press(get<QPushButton>(w, "Command_open"));  // the dialog is on screen
+  press(get<QPushButton>(w, "Command_read"));
+  QLineEdit* box = nameBox(FormId::Form_open_menu);
+  ASSERT_NE(box, nullptr);
+  box->setText("before.dat");
+  press(button(FormId::Form_open_menu, "Command_enter"));
+  ASSERT_TRUE(runUntil([&] { return messages().lastText() == "Succeed fold the optional parameters from file."; }));
+  // The read ended first; the file then replaced what it showed.
+  const auto shown = messages().texts();
+  ASSERT_GE(shown.size(), 3u);
+  EXPECT_EQ(shown[shown.size() - 2], kReadDoneText);
+  EXPECT_EQ(get<QComboBox>(w, "Combo_sql_le")->currentText(), "5");
+  EXPECT_EQ(state().OptionStageImage[0].at(0, 0), 5);
+}
+
 }  // namespace
 }  // namespace brel::program_test
