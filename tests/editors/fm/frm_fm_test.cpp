@@ -227,6 +227,19 @@ TEST_F(FmWindowTest, BandBoxesCheckAgainstTheReportedLimits) {
   EXPECT_EQ(box(kBLower), "1234567890");
 }
 
+TEST_F(FmWindowTest, AMessageBoxTakingTheFocusIsNotALeave) {
+  load();
+  messages.takeFocus = true;
+  fm()->bandBox(kAUpper)->setFocus();
+  typeInBox(kAUpper, "1234567890");
+  EXPECT_EQ(messages.shown.size(), 1u);  // the length message only, no range check
+  EXPECT_EQ(box(kAUpper), "1234567890");
+  messages.shown.clear();
+  leaveBox(kAUpper);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Over the range of A band upper limit frequency ."});
+  EXPECT_EQ(box(kAUpper), "174.00000");
+}
+
 TEST_F(FmWindowTest, NothingReportedShowsZeroLimits) {
   state.ReportedVhfLower = state.ReportedVhfUpper = state.ReportedUhfLower = state.ReportedUhfUpper = 0;
   load();
