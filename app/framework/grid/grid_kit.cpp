@@ -30,15 +30,27 @@ QLineEdit* LineOf(QWidget* editor) {
 // --- model -----------------------------------------------------------------------
 
 GridModel::GridModel(TextGrid& grid, GridRules& rules, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), rules_(rules) {
-  grid_.setObserver(this);
+    : QAbstractTableModel(parent), grid_(&grid), rules_(rules) {
+  grid_->setObserver(this);
 }
 
-GridModel::~GridModel() { grid_.setObserver(nullptr); }
+GridModel::~GridModel() {
+  if (grid_ != nullptr) grid_->setObserver(nullptr);
+}
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : grid_.rowCount() - 1; }
+void GridModel::gridDestroyed() {
+  beginResetModel();
+  grid_ = nullptr;
+  endResetModel();
+}
 
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : grid_.colCount(); }
+int GridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() || grid_ == nullptr ? 0 : grid_->rowCount() - 1;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() || grid_ == nullptr ? 0 : grid_->colCount();
+}
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
@@ -51,8 +63,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 || section >= grid_.colCount()) return {};
-  if (role == Qt::DisplayRole) return Q(grid_.cell(0, section));
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+  if (role == Qt::DisplayRole) return Q(grid_->cell(0, section));
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
   return {};
 }
@@ -74,26 +86,29 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
   return apply([&] { rules_.choose(gridRow(index), index.column(), position, list[static_cast<std::size_t>(position)]); });
 }
 
-QString GridModel::cellText(int gridRow, int col) const { return Q(grid_.cell(gridRow, col)); }
+QString GridModel::cellText(int gridRow, int col) const { return grid_ ? Q(grid_->cell(gridRow, col)) : QString(); }
 
 CellEditor GridModel::editorFor(const QModelIndex& index) const {
   if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return CellEditor::None;
-  if (grid_.isFixed(gridRow(index), index.column())) return CellEditor::None;
+  if (grid_->isFixed(gridRow(index), index.column())) return CellEditor::None;
   return rules_.editorFor(gridRow(index), index.column());
 }
 
 QStringList GridModel::choices(const QModelIndex& index) const {
   QStringList list;
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return list;
   for (const std::string& choice : rules_.choices(gridRow(index), index.column())) list << Q(choice);
   return list;
 }
 
 QString GridModel::openingText(const QModelIndex& index) const {
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
   const std::optional<std::string> text = rules_.openingText(gridRow(index), index.column());
   return text ? Q(*text) : cellText(gridRow(index), index.column());
 }
 
 char32_t GridModel::filterKey(const QModelIndex& index, char32_t key) const {
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return 0;
   return rules_.filterKey(gridRow(index), index.column(), key);
 }
 
@@ -107,13 +122,14 @@ GridModel::Commit GridModel::commit(const QModelIndex& index, const QString& tex
 
 EnterAction GridModel::enter(const QModelIndex& index, const QString& text) {
   EnterAction action;
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return action;
   const std::string typed = text.toStdString();
   apply([&] { action = rules_.enter(gridRow(index), index.column(), typed); });
   return action;
 }
 
 bool GridModel::apply(const std::function<void()>& change) {
-  if (running_) return false;
+  if (running_ || grid_ == nullptr) return false;
   running_ = true;
   dirtyFirst_ = dirtyLast_ = -1;
   headingsDirty_ = false;
@@ -122,10 +138,11 @@ bool GridModel::apply(const std::function<void()>& change) {
     ~Done() { flag = false; }
   } done{running_};
   change();
-  if (headingsDirty_) Q_EMIT headerDataChanged(Qt::Horizontal, 0, grid_.colCount() - 1);
-  const int last = std::min(dirtyLast_, grid_.rowCount() - 1);
+  if (grid_ == nullptr) return true;  // the change took the grid with it
+  if (headingsDirty_) Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+  const int last = std::min(dirtyLast_, grid_->rowCount() - 1);
   if (dirtyFirst_ > 0 && dirtyFirst_ <= last)
-    Q_EMIT dataChanged(index(dirtyFirst_ - 1, 0), index(last - 1, grid_.colCount() - 1));
+    Q_EMIT dataChanged(index(dirtyFirst_ - 1, 0), index(last - 1, columnCount() - 1));
   return true;
 }
 

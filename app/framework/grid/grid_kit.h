@@ -21,8 +21,9 @@
 //   view_ = new grid::GridView(this);
 //   view_->setGridModel(&model_);
 //
-// The model is a member declared after the grid and the rules, so it goes
-// before them; the view, a child widget, goes after all three and neither
+// The model is best a member declared after the grid and the rules, so it
+// goes before them (a model that outlives its grid shows nothing and calls
+// no rule once the grid has gone); the view, a child widget, neither
 // commits nor touches them while it is destroyed.
 //   model_->apply([&] { ShowRowsFromImage(...); });    // changes outside a rule
 //   view_->commitOpenEditor();                         // before the image is used
@@ -89,15 +90,20 @@ class GridModel : public QAbstractTableModel, private GridObserver {
   bool apply(const std::function<void()>& change);
   bool operationRunning() const { return running_; }
 
-  TextGrid& grid() const { return grid_; }
+  TextGrid& grid() const { return *grid_; }
   GridRules& rules() const { return rules_; }
 
  private:
   void cellChanged(int row, int col) override;
   void rowCountAboutToChange(int from, int to) override;
   void rowCountChanged(int from, int to) override;
+  void gridAboutToBeReplaced() override { beginResetModel(); }
+  void gridReplaced() override { endResetModel(); }
+  // The grid went first (its window's members go before its child widgets):
+  // the model shows nothing from now on and no longer calls the rules.
+  void gridDestroyed() override;
 
-  TextGrid& grid_;
+  TextGrid* grid_;
   GridRules& rules_;
   bool running_ = false;
   int dirtyFirst_ = -1;

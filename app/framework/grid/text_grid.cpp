@@ -13,6 +13,24 @@ TextGrid::TextGrid(int rows, int cols, int fixedRows, int fixedCols)
       rows_(static_cast<std::size_t>(rows < fixedRows_ ? fixedRows_ : rows),
             std::vector<std::string>(static_cast<std::size_t>(cols_))) {}
 
+TextGrid::TextGrid(const TextGrid& other)
+    : cols_(other.cols_), fixedRows_(other.fixedRows_), fixedCols_(other.fixedCols_), rows_(other.rows_) {}
+
+TextGrid& TextGrid::operator=(const TextGrid& other) {
+  if (this == &other) return *this;
+  if (observer_) observer_->gridAboutToBeReplaced();
+  cols_ = other.cols_;
+  fixedRows_ = other.fixedRows_;
+  fixedCols_ = other.fixedCols_;
+  rows_ = other.rows_;
+  if (observer_) observer_->gridReplaced();
+  return *this;
+}
+
+TextGrid::~TextGrid() {
+  if (observer_) observer_->gridDestroyed();
+}
+
 void TextGrid::setRowCount(int rows) {
   if (rows < fixedRows_) rows = fixedRows_;
   const int from = rowCount();

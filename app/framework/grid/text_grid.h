@@ -15,6 +15,10 @@ class GridObserver {
   virtual void cellChanged(int row, int col) = 0;
   virtual void rowCountAboutToChange(int from, int to) = 0;
   virtual void rowCountChanged(int from, int to) = 0;
+  // The whole grid is assigned anew, or is going away.
+  virtual void gridAboutToBeReplaced() {}
+  virtual void gridReplaced() {}
+  virtual void gridDestroyed() {}
 };
 
 // Cells of text in rows and columns.  The first `fixedRows` rows hold
@@ -22,6 +26,10 @@ class GridObserver {
 class TextGrid {
  public:
   TextGrid(int rows, int cols, int fixedRows = 1, int fixedCols = 0);
+  // A copy has no observer; an assigned grid keeps its own.
+  TextGrid(const TextGrid& other);
+  TextGrid& operator=(const TextGrid& other);
+  ~TextGrid();
 
   int rowCount() const { return static_cast<int>(rows_.size()); }
   int colCount() const { return cols_; }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 #include <stdexcept>
 
 #include "grid_kit.h"
@@ -178,6 +179,32 @@ TEST_F(GridKit, APickListTakesOnlyAChoiceAndChangesAreSignalledByRow) {
   EXPECT_EQ(grid.cell(2, kColPick), "B");
   ASSERT_EQ(changed.count(), 1);
   EXPECT_EQ(changed[0][0].toModelIndex().row(), 1);
+}
+
+// A window's members (grid, rules) go before its child widgets (model,
+// view); an editor left open then commits nothing and the model shows
+// nothing.
+TEST(GridKitTeardown, AWindowGoingWithAnOpenEditorCommitsNothing) {
+  QWidget window;
+  auto grid = std::make_unique<TextGrid>(3, 3, 1, 1);
+  auto rules = std::make_unique<CodeRules>(*grid);
+  auto* model = new GridModel(*grid, *rules, &window);
+  auto* view = new GridView(&window);
+  view->setGridModel(model);
+  window.resize(400, 200);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(view->placeEditor(model->cellIndex(1, kColCode)));
+  QTest::keyClicks(QApplication::focusWidget(), "12");
+  rules->log.clear();
+
+  grid.reset();
+  EXPECT_EQ(model->rowCount(), 0);
+  EXPECT_FALSE(model->apply([] {}));
+  delete view;
+  delete model;
+  EXPECT_EQ(rules->log, Log{});
 }
 
 TEST_F(GridKit, ADoubleClickReachesTheRulesWithTheGridCell) {
