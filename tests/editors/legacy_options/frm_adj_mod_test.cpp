@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include "adj_mod_texts.h"
 #include "file_dialogs.h"
 #include "frm_adj_mod.h"
 #include "program_fixture.h"
@@ -91,7 +92,15 @@ TEST_F(AdjModWindow, EachWindowShowsItsCaptionsAndDefaultsInEitherLanguage) {
         EXPECT_EQ(caption(w, "Label_MDF_A"), "A 段信道显示方式");
         EXPECT_EQ(get<QComboBox>(w, "Combo_dtmfst")->currentText(), "发射时按键侧音");
       }
+      for (const legacy_options::Caption& c : legacy_options::kCaptions)
+        if (c.control[0] != '\0') {
+          EXPECT_EQ(caption(w, c.control), Q(Pick(state().LanguageFlag, c.text))) << c.control;
+        }
       for (const char* unit : {"Label4", "Label8", "Label28", "Label33"}) EXPECT_EQ(caption(w, unit), "MHZ");
+      EXPECT_EQ(w->findChildren<QComboBox*>().size(), 41);
+      EXPECT_EQ(w->findChildren<QCheckBox*>().size(), 13);
+      EXPECT_EQ(w->findChildren<QRadioButton*>().size(), 4);
+      EXPECT_EQ(w->findChildren<QGroupBox*>().size(), 10);
       EXPECT_FALSE(w->progressBar()->isVisible());
 
       auto checkDefaults = [&] {
