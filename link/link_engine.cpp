@@ -7,9 +7,7 @@
 namespace brel::link {
 
 namespace {
-constexpr std::uint8_t kReadCommand = 0x53;   // 'S'
-constexpr std::uint8_t kReplyHeader = 0x58;   // 'X', also the write command
-constexpr std::uint8_t kWriteCommand = 0x58;
+constexpr std::uint8_t kReplyHeader = kWriteCommand;
 constexpr std::uint8_t kErasedByte = 0xFF;
 constexpr std::uint8_t kFrameStart = 0xAA;
 constexpr std::uint8_t kSteppedFrameEnd = 0xDD;

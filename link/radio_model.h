@@ -22,8 +22,12 @@ struct RadioModelCommands {
   std::array<std::uint8_t, 8> legacyCommand;  // 7-byte legacy program-mode command + 0x02
 };
 
+// The protocol's bytes, the same for every model.
 inline constexpr std::uint8_t kIdentRequest = 0x02;
 inline constexpr std::uint8_t kAck = 0x06;
+inline constexpr std::uint8_t kNak = 0x15;
+inline constexpr std::uint8_t kReadCommand = 0x53;   // 'S'
+inline constexpr std::uint8_t kWriteCommand = 0x58;  // 'X', also the header of a read reply
 
 // The Brel Pro series.
 inline constexpr RadioModelCommands kBrelProCommands{

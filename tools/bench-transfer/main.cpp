@@ -20,7 +20,7 @@ namespace {
 
 using namespace brel;
 
-constexpr double kByteMs = 10.0 / 9600.0 * 1000.0;
+constexpr double kByteMs = link::kLineByteUs / 1000.0;
 constexpr double kArmMs = 15.0;
 
 class QuietMessages : public MessageSink {
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
 
   sim::RadioSim radio;
   for (int a = 0; a < sim::RadioSim::kMemorySize; ++a) radio.memory()[a] = static_cast<std::uint8_t>(a * 29 + 3);
-  sim::PtyRig rig(radio, 1042, 1);
+  sim::PtyRig rig(radio, link::kLineByteUs, 1);
   std::string error;
   if (!rig.open(&error)) {
     std::fprintf(stderr, "bench-transfer: %s\n", error.c_str());

@@ -64,7 +64,7 @@ int Usage() {
 int main(int argc, char** argv) {
   brel::sim::SimConfig config;
   std::string memoryFile;
-  long lineTimeUs = 1042;
+  long lineTimeUs = brel::link::kLineByteUs;
   std::vector<brel::sim::Fault> faults;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];

@@ -13,13 +13,14 @@
 #include <utility>
 
 #include "radio_sim.h"
+#include "serial_port.h"
 
 namespace brel::sim {
 
 class PtyRadioServer {
  public:
   // `byteUs` 0 turns the line time off (bytes pass at once).
-  explicit PtyRadioServer(RadioSim& sim, std::int64_t byteUs = 1042);
+  explicit PtyRadioServer(RadioSim& sim, std::int64_t byteUs = link::kLineByteUs);
   ~PtyRadioServer();
 
   PtyRadioServer(const PtyRadioServer&) = delete;

@@ -8,10 +8,10 @@
 namespace brel::sim {
 
 namespace {
-constexpr std::uint8_t kAck = 0x06;
-constexpr std::uint8_t kNak = 0x15;
-constexpr std::uint8_t kRead = 0x53;
-constexpr std::uint8_t kWrite = 0x58;
+using link::kAck;
+using link::kNak;
+constexpr std::uint8_t kRead = link::kReadCommand;
+constexpr std::uint8_t kWrite = link::kWriteCommand;
 
 void PutBandLimit(std::vector<std::uint8_t>& out, int mhz) {
   const BandLimitBytes bytes = ToBandLimitBytes(mhz).value_or(BandLimitBytes{});
