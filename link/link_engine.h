@@ -7,11 +7,13 @@
 // it: the sender, the reply time-out and the retry delay.  A reply that does
 // not come within the time-out ends the attempt; after the retry delay the
 // whole exchange starts again from the opening command, until the retries
-// are used up.
+// are used up.  A port that fails under an attempt (the device unplugged or
+// reset, a write refused) ends it the same way, at once.
 //
 // What differs between windows is data (EngineProfile) and two small
-// strategies: the plan of the block phase (ReadPlan, WritePlan) and the
-// observer that turns progress and outcomes into the window's display.
+// strategies: the plan of the block phase (ReadPlan, WritePlan,
+// ReadThenWritePlan) and the observer that turns progress and outcomes into
+// the window's display.  Windows reach the engine through link::Transfer.
 #pragma once
 
 #include <array>
@@ -40,9 +42,9 @@ enum class Generation {
 };
 
 enum class SenderKind {
-  Paced,        // the frame's bytes a short scheduled pause apart
-  WholeFrame,   // the whole frame in one tick
-  BytePerTick,  // one byte every tick (10 or 20 ms)
+  Paced,        // a pause after each byte; one no longer than a byte's line time leaves the pacing to the line
+  WholeFrame,   // the whole frame in one write
+  BytePerTick,  // one byte a tick, the next a full tick after it was handed over (2, 10 or 20 ms)
 };
 
 // What an accepted identification frame does to the band limits and panels.
@@ -58,7 +60,7 @@ struct EngineProfile {
   Generation generation = Generation::Stepped;
   SenderKind sender = SenderKind::Paced;
   int firstTickMs = 15;        // from arming to the first byte
-  int bytePauseMs = 1;         // Paced: at most one byte per pause
+  int bytePauseMs = 1;         // Paced: the pause after each byte
   int byteTickMs = 10;         // BytePerTick
   bool dropLeadingAck = false; // BytePerTick: a frame's leading 0x06 is not sent
   int replyTimeoutMs = 1000;   // silence after the last byte of a frame
