@@ -164,6 +164,7 @@ void frm_option::combo(QWidget* parent, const std::string& name, double left, do
   auto* box = new QComboBox(parent);
   box->setObjectName(Q(name));
   box->setEditable(editable);
+  if (editable) box->setCompleter(nullptr);  // typed text names an entry only when the list is left
   box->setInsertPolicy(QComboBox::NoInsert);
   box->setMaxVisibleItems(16);
   place(box, left, top, width);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 
 #include "address_map.h"
@@ -151,6 +152,8 @@ std::string RasterFrequencyText(const std::string& text) {
   }
 
   const double f = TextToNumber(t);
+  // The commit has checked the limits; anything else has no digits to give.
+  if (!std::isfinite(f) || f < 0 || f >= 1e6) return "0.00000";
   long long w = static_cast<long long>(std::floor(f));
   long long k = static_cast<long long>(std::floor((f - static_cast<double>(w)) * 1000 + 0.5));
   if (k == 1000) {

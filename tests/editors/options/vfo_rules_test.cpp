@@ -184,6 +184,11 @@ TEST_F(OptionFormTest, OffsetsAndPackedFieldsKeepTheBitsTheyDoNotOwn) {
   }
 }
 
+TEST(OptionKeys, RasterTextOfNumbersNoFieldCanHoldIsDefined) {
+  EXPECT_EQ(RasterFrequencyText("1e300"), "0.00000");
+  EXPECT_EQ(RasterFrequencyText("-5"), "0.00000");
+}
+
 TEST(OptionKeys, FrequencyFieldTakesDigitsAndAPoint) {
   struct Case {
     const char* field;
