@@ -36,14 +36,9 @@ inline constexpr Bilingual kClearRefused{"正在进行读写操作,请勿进行�
 
 // Transfer.
 inline constexpr Bilingual kReadDone{" FM 收音机参数读出正常 ！", "Read FM Radio parameters in gear. "};
-inline constexpr Bilingual kReadDoneMessage{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
 inline constexpr Bilingual kWriteDoneMessage{"向对讲机写入信令参数完毕 ！",
                                              "Complete writing Signal parameters to the transceiver."};
 inline constexpr Bilingual kWriteDone{"信令参数写入完毕 ！", "Complete writing Signal parameters "};
-inline constexpr Bilingual kReading{"正在读取 ", "Reading "};
-inline constexpr Bilingual kReadingBlock{" 数据块", " Data Block"};
-inline constexpr Bilingual kWriting{"正在写入  ", "Writing  "};
-inline constexpr Bilingual kWritingBlock{"  数据块", "  Data Block"};
 
 // File.
 inline constexpr Bilingual kFileLoaded{"信道参数从文件调入成功 ！", "Succeed fold the channel parameter from file."};

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fm_texts.h"
+#include "link_texts.h"
 #include "profiles.h"
 
 namespace brel::fm {
@@ -47,18 +48,16 @@ link::TransferTexts FmTransferTexts() {
   t.readProgress = [](ProgramState& s, int done) -> std::optional<link::ProgressShown> {
     const int count = done + 2;
     return link::ProgressShown{static_cast<int>(std::floor(count / 6.0 * 100)),
-                               Pick(s.LanguageFlag, texts::kReading) + std::to_string(count) +
-                                   Pick(s.LanguageFlag, texts::kReadingBlock)};
+                               link::texts::ReadingBlockText(s.LanguageFlag, count)};
   };
   t.writeProgress = [](ProgramState& s, int frame) -> std::optional<link::ProgressShown> {
     return link::ProgressShown{static_cast<int>(std::floor(frame / static_cast<double>(kWriteFrames) * 100)),
-                               Pick(s.LanguageFlag, texts::kWriting) + std::to_string(frame - 1) +
-                                   Pick(s.LanguageFlag, texts::kWritingBlock)};
+                               link::texts::WritingBlockText(s.LanguageFlag, frame - 1)};
   };
   t.doneTitle = kTitlePromptUpper;
   t.readDoneFullBar = true;
   t.readDoneLabel = texts::kReadDone;
-  t.readDoneMessage = texts::kReadDoneMessage;
+  t.readDoneMessage = link::texts::kReadDone;
   t.writeDoneMessage = texts::kWriteDoneMessage;
   t.writeDoneLabel = texts::kWriteDone;
   t.fault = {.message = false, .panel = true};
