@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the program's hostile inputs with libFuzzer under AddressSanitizer
 # and UndefinedBehaviorSanitizer: the parameter-file reader, the frequency and
-# tone codecs, the identification frames and the channel editing rules.
+# tone codecs, the identification frames, every window's exchange with a
+# strange radio, and the channel editing rules.
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     (default 60, all)
 # Installs clang when missing, builds in build-fuzz/, and runs each target
 # from a copy of its seed corpus (build-fuzz/corpus/<target>), so the
@@ -14,7 +15,7 @@ source scripts/deps.sh
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(param_file codecs ident_frames channel_rules)
+((${#targets[@]})) || targets=(param_file codecs ident_frames link_handshake channel_rules)
 
 brel_install_missing clang
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREL_FUZZ=ON >/dev/null
