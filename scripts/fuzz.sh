@@ -26,7 +26,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 status=0
 for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$t"
-  cp -n "tests/fuzz/corpus/$t/"* "build-fuzz/corpus/$t/"
+  cp -n "tests/fuzz/corpus/$t/"* "build-fuzz/corpus/$t/" || true
   echo "== $t for ${seconds} s"
   # A hang of 5 s or an allocation beyond 256 MB counts as a fault.
   (cd build-fuzz && "tests/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=5 -malloc_limit_mb=256 \
