@@ -20,13 +20,14 @@
 //   grid::GridModel model_{grid_, rules_};             // members in this order
 //   view_ = new grid::GridView(this);
 //   view_->setGridModel(&model_);
+//   view_->setEditorNames("Text_Edit", "Combo_Edit");  // if tests look them up
+//   model_.apply([&] { ShowRowsFromImage(...); });     // changes outside a rule
+//   view_->commitOpenEditor();                         // before the image is used
 //
 // The model is best a member declared after the grid and the rules, so it
 // goes before them (a model that outlives its grid shows nothing and calls
 // no rule once the grid has gone); the view, a child widget, neither
 // commits nor touches them while it is destroyed.
-//   model_->apply([&] { ShowRowsFromImage(...); });    // changes outside a rule
-//   view_->commitOpenEditor();                         // before the image is used
 //
 // What every grid does alike:
 //   - Model row i shows grid row i + 1; grid row 0 is the horizontal header.
