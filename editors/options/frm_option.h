@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <map>
@@ -76,7 +75,6 @@ class frm_option : public Form {
   QProgressBar* progressBar_ = nullptr;
   QLabel* statusLabel_ = nullptr;
   std::unique_ptr<FileRequestPoller> poller_;
-  bool syncing_ = false;  // widgets being set from the controls: no user input
 };
 
 }  // namespace brel::options
