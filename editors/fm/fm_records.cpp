@@ -105,8 +105,11 @@ std::array<std::optional<std::string>, kBandBoxCount> DecodeBandLimits(const int
 std::array<int, kBandLimitDigits> EncodeBandLimits(const std::array<std::string, kBandBoxCount>& boxes) {
   std::array<int, kBandLimitDigits> digits{};
   for (std::size_t box = 0; box < boxes.size(); ++box) {
-    const std::int64_t v = RoundHalfEven(TextToPlainNumber(TrimBlanks(boxes[box])));
-    if (v < 0 || v > 999) continue;  // stays 0, 0, 0
+    const double value = TextToPlainNumber(TrimBlanks(boxes[box]));
+    // Outside 0..999 (a typed 1e30 included, which no whole type holds): 0, 0, 0.
+    if (!(value > -1 && value < 1000)) continue;
+    const std::int64_t v = RoundHalfEven(value);
+    if (v < 0 || v > 999) continue;
     digits[3 * box] = static_cast<int>(v / 100);
     digits[3 * box + 1] = static_cast<int>(v / 10 % 10);
     digits[3 * box + 2] = static_cast<int>(v % 10);

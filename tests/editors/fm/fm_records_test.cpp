@@ -104,13 +104,14 @@ TEST(FmRecords, PresetRecordEncoding) {
 
 TEST(FmRecords, BandLimitEncoding) {
   struct Case {
-    const char* box;
+    std::string box;
     std::array<int, 3> digits;
   };
   const std::vector<Case> cases{
       {"136.00000", {1, 3, 6}}, {"87", {0, 8, 7}},         {"174.50000", {1, 7, 4}}, {"175.50000", {1, 7, 6}},
       {"", {0, 0, 0}},          {"-1.00000", {0, 0, 0}},   {"1000", {0, 0, 0}},      {"999.4", {9, 9, 9}},
-      {"1e2", {0, 0, 1}},       {" 480.00000 ", {4, 8, 0}},
+      {"1e2", {0, 0, 1}},       {" 480.00000 ", {4, 8, 0}},  {"999.5", {0, 0, 0}},
+      {std::string(400, '9'), {0, 0, 0}},
   };
   for (const Case& c : cases) {
     const auto digits = EncodeBandLimits({c.box, "", "", "174"});
