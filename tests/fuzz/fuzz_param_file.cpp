@@ -18,15 +18,18 @@ bool SameResult(const brel::ParamReadResult& a, const brel::ParamReadResult& b) 
   return a.values == b.values && a.error == b.error;
 }
 
-// One file for the whole run, rewritten for each input.
-const std::string& ScratchFile() {
-  static const std::string path = [] {
-    std::string name = "/tmp/brel-fuzz-param-XXXXXX";
-    const int fd = ::mkstemp(name.data());
-    if (fd >= 0) ::close(fd);
-    return name;
+// One file for the whole run, rewritten for each input, removed at the end.
+char scratchPath[] = "/tmp/brel-fuzz-param-XXXXXX";
+
+const char* ScratchFile() {
+  static const bool made = [] {
+    const int fd = ::mkstemp(scratchPath);
+    if (fd < 0) return false;
+    ::close(fd);
+    std::atexit([] { ::unlink(scratchPath); });
+    return true;
   }();
-  return path;
+  return made ? scratchPath : nullptr;
 }
 
 }  // namespace
@@ -61,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char c : read.error) FUZZ_REQUIRE(c >= 0x20 && c < 0x7F, "the reason is printable");
   }
 
-  if (text.size() <= 4096) {
+  if (text.size() <= 4096 && ScratchFile() != nullptr) {
     std::ofstream(ScratchFile(), std::ios::binary | std::ios::trunc).write(text.data(), static_cast<std::streamsize>(text.size()));
     FUZZ_REQUIRE(SameResult(brel::ReadParamValues(ScratchFile(), count, nothingAfter), read), "file and text read alike");
   }
