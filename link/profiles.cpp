@@ -114,6 +114,7 @@ EngineProfile SignallingEditor() {
   p.sender = SenderKind::WholeFrame;
   p.acceptLongFrame = true;
   p.decoding = IdentDecoding::None;
+  p.acceptLongFrame = true;
   // Panel 2 keeps the model text the long frame puts there.
   p.connectedPanel = 0;
   return p;
