@@ -9,6 +9,7 @@
 #include "frm_fm.h"
 #include "frm_option.h"
 #include "main_forms.h"
+#include "signalling_forms.h"
 
 namespace brel {
 
@@ -24,6 +25,7 @@ void RegisterAllForms(FormHost& host) {
   RegisterAlignmentEditor(host);
   RegisterFmEditor(host);
   RegisterLegacyOptionEditors(host);
+  RegisterSignallingEditors(host);
 }
 
 }  // namespace brel

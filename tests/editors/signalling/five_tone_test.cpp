@@ -227,12 +227,12 @@ TEST_F(FiveToneTest, OptionBoxesFollowTheSelectedEntry) {
 }
 
 TEST_F(FiveToneTest, StandardsGridClickChoosesTheStandardShown) {
-  grid::GridRules& std = editor.standardRules();
-  std.clicked(12, 2);
+  grid::GridRules& standards = editor.standardRules();
+  standards.clicked(12, 2);
   EXPECT_EQ(sheet.Combo_stxh.text(), "EURO");
-  EXPECT_EQ(std.choices(12, 2).size(), 16u);
-  EXPECT_EQ(std.choices(10, 1).size(), 19u);
-  EXPECT_TRUE(std.commit(10, 1, "60"));
+  EXPECT_EQ(standards.choices(12, 2).size(), 16u);
+  EXPECT_EQ(standards.choices(10, 1).size(), 19u);
+  EXPECT_TRUE(standards.commit(10, 1, "60"));
   EXPECT_EQ(sheet.standards.cell(10, 1), "60");
 }
 
