@@ -109,6 +109,13 @@ frm_FM::frm_FM(AppContext& context)
 
 frm_FM::~frm_FM() {
   if (transfer_) transfer_->transfer().stop();
+  // The widgets go after this object's members: none may call back into them.
+  if (QItemSelectionModel* selection = grid_->selectionModel()) QObject::disconnect(selection, nullptr, this, nullptr);
+  grid_->removeEventFilter(this);
+  for (QLineEdit* b : boxes_) {
+    b->removeEventFilter(this);
+    QObject::disconnect(b, nullptr, this, nullptr);
+  }
 }
 
 QPushButton* frm_FM::button(const char* name) const {
