@@ -1,7 +1,10 @@
 #include "form.h"
 
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProgressBar>
+#include <algorithm>
 #include <cmath>
 
 namespace brel {
@@ -37,6 +40,12 @@ const char* FormName(FormId id) {
   return "?";
 }
 
+void ShowProgress(const PlainProgress& progress, QProgressBar& bar, QLabel& label) {
+  bar.setValue(std::clamp(progress.value, 0, 100));
+  bar.setVisible(progress.visible);
+  label.setText(Q(progress.label));
+}
+
 int TwipsToPixels(double twips, double dpi) {
   if (dpi <= 0) dpi = 96;
   return static_cast<int>(std::lround(twips * dpi / 1440.0));
@@ -59,17 +68,20 @@ void Form::placeCentred(QSize size, int raise) {
   frame->move(std::max(0, left), std::max(0, top));
 }
 
-void Form::watchActivation(std::function<void()> activated) {
+void Form::watchActivation(std::function<void()> activated, std::function<void()> deactivated) {
   auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
   QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
   if (area == nullptr) return;
-  activation_ = connect(area, &QMdiArea::subWindowActivated, this,
-                        [this, sub, activated = std::move(activated)](QMdiSubWindow* now) {
-                          if (now == nullptr) return;
-                          const bool becomes = now == sub && !active_;
-                          active_ = now == sub;
-                          if (becomes) activated();
-                        });
+  activation_ = connect(
+      area, &QMdiArea::subWindowActivated, this,
+      [this, sub, activated = std::move(activated), deactivated = std::move(deactivated)](QMdiSubWindow* now) {
+        if (now == nullptr) return;
+        const bool becomes = now == sub && !active_;
+        const bool leaves = now != sub && active_;
+        active_ = now == sub;
+        if (becomes) activated();
+        if (leaves && deactivated) deactivated();
+      });
 }
 
 void Form::stopWatchingActivation() { QObject::disconnect(activation_); }

@@ -11,11 +11,15 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+
+class QLabel;
+class QProgressBar;
 #include <cstdint>
 #include <functional>
 #include <string>
 
 #include "bilingual.h"
+#include "plain_controls.h"
 #include "program_state.h"
 #include "qt_text.h"
 #include "ui_ports.h"
@@ -65,6 +69,9 @@ using WindowToken = std::uint64_t;
 // The layouts are given in twips (1/1440 inch); windows use Form::twipsX/Y.
 int TwipsToPixels(double twips, double dpi);
 
+// A plain progress display on a window's bar and status label.
+void ShowProgress(const PlainProgress& progress, QProgressBar& bar, QLabel& label);
+
 // What a window needs of the program: the shared state, the message boxes,
 // the main window's status panels, the host, and the link layer.
 struct AppContext {
@@ -106,8 +113,10 @@ class Form : public QWidget {
 
   // Runs `activated` each time this window becomes the active child window
   // of the main window (the main window regaining the focus from a message
-  // box is no activation), until stopWatchingActivation() or the window goes.
-  void watchActivation(std::function<void()> activated);
+  // box is no activation), and `deactivated`, when given, each time another
+  // child window takes that place; until stopWatchingActivation() or the
+  // window goes.
+  void watchActivation(std::function<void()> activated, std::function<void()> deactivated = {});
   void stopWatchingActivation();
 
  protected:

@@ -36,13 +36,13 @@ std::vector<std::string> Characters(std::string_view text);
 enum class CodeField { XC, JT, BJ, YY, YB, KJ, MID, SID, Ani };
 inline constexpr int kCodeFieldCount = 9;
 
-struct CodeFieldSpec {
+struct CodeFieldDef {
   const char* control;  // the text box's name
   int address;          // first of its five bytes
   bool sixthEmpties;    // a sixth typed digit starts the field anew (else it is dropped)
 };
 
-inline constexpr std::array<CodeFieldSpec, kCodeFieldCount> kCodeFields{{
+inline constexpr std::array<CodeFieldDef, kCodeFieldCount> kCodeFields{{
     {"Text_XC", addr::DTMF_INSPECT, false},
     {"Text_JT", addr::DTMF_MONITOR, false},
     {"Text_BJ", addr::DTMF_ALARM, false},
@@ -54,7 +54,7 @@ inline constexpr std::array<CodeFieldSpec, kCodeFieldCount> kCodeFields{{
     {"Text_Ani", addr::DTMF_ANI, true},
 }};
 
-inline const CodeFieldSpec& Spec(CodeField f) { return kCodeFields[static_cast<std::size_t>(f)]; }
+inline const CodeFieldDef& Def(CodeField f) { return kCodeFields[static_cast<std::size_t>(f)]; }
 
 // The check boxes that each own one bit of a flag byte.  The rights boxes
 // Check_M(k) and Check_S(k) own bit k of the master and vice rights.
@@ -62,13 +62,13 @@ enum class FlagBox { RX, Tx, PttP, PttS, M0, M1, M2, M3, M4, S0, S1, S2, S3, S4 
 inline constexpr int kFlagBoxCount = 14;
 inline constexpr int kRightsCount = 5;
 
-struct FlagBoxSpec {
+struct FlagBoxDef {
   const char* control;
   int address;
   std::uint8_t mask;
 };
 
-inline constexpr std::array<FlagBoxSpec, kFlagBoxCount> kFlagBoxes{{
+inline constexpr std::array<FlagBoxDef, kFlagBoxCount> kFlagBoxes{{
     {"Check_RX", addr::DTMF_STATE, 0x01},
     {"Check_Tx", addr::DTMF_STATE, 0x02},
     {"Check_Ptt_P", addr::DTMF_PTT_ID, 0x01},
@@ -85,7 +85,7 @@ inline constexpr std::array<FlagBoxSpec, kFlagBoxCount> kFlagBoxes{{
     {"Check_S(4)", addr::DTMF_VICE_RIGHTS, 0x10},
 }};
 
-inline const FlagBoxSpec& Spec(FlagBox b) { return kFlagBoxes[static_cast<std::size_t>(b)]; }
+inline const FlagBoxDef& Def(FlagBox b) { return kFlagBoxes[static_cast<std::size_t>(b)]; }
 inline FlagBox MasterRight(int k) { return static_cast<FlagBox>(static_cast<int>(FlagBox::M0) + k); }
 inline FlagBox ViceRight(int k) { return static_cast<FlagBox>(static_cast<int>(FlagBox::S0) + k); }
 

@@ -81,7 +81,7 @@ void DtmfForm::ShowDtmfSettings() {
     for (int k = 0; k < count; ++k) box(static_cast<FlagBox>(static_cast<int>(first) + k)).setChecked(false);
     for (int k = 0; k < count; ++k) {
       const FlagBox b = static_cast<FlagBox>(static_cast<int>(first) + k);
-      if ((value & Spec(b).mask) != 0) box(b).setChecked(true);
+      if ((value & Def(b).mask) != 0) box(b).setChecked(true);
     }
   };
   auto showTime = [this](PlainList& list, int address) {
@@ -91,12 +91,12 @@ void DtmfForm::ShowDtmfSettings() {
 
   for (int i = 0; i < addr::kDtmfGroupCount; ++i)
     showCode(Text_tx_Encode[static_cast<std::size_t>(i)], addr::DtmfGroupAddress(i));
-  for (CodeField f : {CodeField::XC, CodeField::JT, CodeField::BJ}) showCode(code(f), Spec(f).address);
+  for (CodeField f : {CodeField::XC, CodeField::JT, CodeField::BJ}) showCode(code(f), Def(f).address);
   showFlags(addr::DTMF_STATE, FlagBox::RX, 2);
-  for (CodeField f : {CodeField::YY, CodeField::YB, CodeField::KJ}) showCode(code(f), Spec(f).address);
+  for (CodeField f : {CodeField::YY, CodeField::YB, CodeField::KJ}) showCode(code(f), Def(f).address);
   Check_Ctrl_En.setChecked(image().byte(addr::DTMF_CTRL_EN) != 0);
   applyControlEnable();
-  for (CodeField f : {CodeField::MID, CodeField::SID, CodeField::Ani}) showCode(code(f), Spec(f).address);
+  for (CodeField f : {CodeField::MID, CodeField::SID, CodeField::Ani}) showCode(code(f), Def(f).address);
   showFlags(addr::DTMF_PTT_ID, FlagBox::PttP, 2);
   showFlags(addr::DTMF_MASTER_RIGHTS, FlagBox::M0, kRightsCount);
   showFlags(addr::DTMF_VICE_RIGHTS, FlagBox::S0, kRightsCount);
@@ -114,13 +114,13 @@ void DtmfForm::applyControlEnable() {
 }
 
 void DtmfForm::storeFlag(FlagBox b) {
-  const FlagBoxSpec& spec = Spec(b);
-  std::int16_t& byte = image().byte(spec.address);
-  const int value = box(b).checked() ? (byte | spec.mask) : (byte & ~spec.mask);
+  const FlagBoxDef& def = Def(b);
+  std::int16_t& byte = image().byte(def.address);
+  const int value = box(b).checked() ? (byte | def.mask) : (byte & ~def.mask);
   byte = static_cast<std::int16_t>(value & 0xFF);
 }
 
-void DtmfForm::storeCode(CodeField f) { storeCodeText(Spec(f).address, code(f).text()); }
+void DtmfForm::storeCode(CodeField f) { storeCodeText(Def(f).address, code(f).text()); }
 
 void DtmfForm::storeCodeText(int address, const std::string& text) {
   for (int k = 0; k < addr::kDtmfCodeLength; ++k) image().byte(address + k) = kNoCharacter;
@@ -134,7 +134,7 @@ bool DtmfForm::codeKeyPress(CodeField f, char32_t ch) {
   if (ch == kBackspace) return true;
   if (ch < U'0' || ch > U'9') return false;
   if (CharacterCount(TrimBlanks(code(f).text())) > 4) {
-    if (!Spec(f).sixthEmpties) return false;
+    if (!Def(f).sixthEmpties) return false;
     code(f).setText("");
   }
   return true;

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <algorithm>
 
 #include "default_contents.h"
@@ -13,8 +11,6 @@
 
 namespace brel::dtmf {
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The character a key enters: 8 for backspace, 0 for a key that enters
 // nothing (navigation, Enter, Esc, Tab, control combinations), which the
@@ -136,13 +132,13 @@ void frm_dtmf::buildEncodeFrame() {
     return b;
   };
   auto* ani = new QLineEdit(aniFrame_);
-  ani->setObjectName(Spec(CodeField::Ani).control);
+  ani->setObjectName(Def(CodeField::Ani).control);
   ani->setGeometry(12, 24, 120, kRowHeight);
   codes_[static_cast<std::size_t>(CodeField::Ani)] = ani;
-  boxes_[static_cast<std::size_t>(FlagBox::PttP)] = box(aniFrame_, Spec(FlagBox::PttP).control, 12, 54, 240);
-  boxes_[static_cast<std::size_t>(FlagBox::PttS)] = box(aniFrame_, Spec(FlagBox::PttS).control, 12, 78, 240);
-  boxes_[static_cast<std::size_t>(FlagBox::RX)] = box(stateFrame_, Spec(FlagBox::RX).control, 12, 22, 200);
-  boxes_[static_cast<std::size_t>(FlagBox::Tx)] = box(stateFrame_, Spec(FlagBox::Tx).control, 12, 44, 200);
+  boxes_[static_cast<std::size_t>(FlagBox::PttP)] = box(aniFrame_, Def(FlagBox::PttP).control, 12, 54, 240);
+  boxes_[static_cast<std::size_t>(FlagBox::PttS)] = box(aniFrame_, Def(FlagBox::PttS).control, 12, 78, 240);
+  boxes_[static_cast<std::size_t>(FlagBox::RX)] = box(stateFrame_, Def(FlagBox::RX).control, 12, 22, 200);
+  boxes_[static_cast<std::size_t>(FlagBox::Tx)] = box(stateFrame_, Def(FlagBox::Tx).control, 12, 44, 200);
 }
 
 void frm_dtmf::buildHiddenFrames() {
@@ -154,7 +150,7 @@ void frm_dtmf::buildHiddenFrames() {
   };
   auto code = [this](QWidget* parent, CodeField f, int left, int top) {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(Spec(f).control);
+    edit->setObjectName(Def(f).control);
     edit->setGeometry(left, top, 90, kRowHeight);
     codes_[static_cast<std::size_t>(f)] = edit;
   };
@@ -193,7 +189,7 @@ void frm_dtmf::buildHiddenFrames() {
     for (int k = 0; k < kRightsCount; ++k) {
       const FlagBox b = static_cast<FlagBox>(static_cast<int>(row.first) + k);
       auto* check = new QCheckBox(ctrlFrame_);
-      check->setObjectName(Spec(b).control);
+      check->setObjectName(Def(b).control);
       check->setGeometry(250 + 60 * k, row.top + 2, 20, 20);
       boxes_[static_cast<std::size_t>(b)] = check;
     }
@@ -286,22 +282,9 @@ void frm_dtmf::loadHandling() {
   form_.ShowDtmfSettings();
   syncWidgets();
 
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    if (QMdiArea* area = sub->mdiArea()) {
-      // Activation is this window becoming the active child window; losing
-      // that to another child window stores what is being typed.
-      activation_ = connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* now) {
-        if (now == nullptr) return;
-        if (now == sub && !active_) {
-          active_ = true;
-          Form_Activate();
-        } else if (now != sub && active_) {
-          active_ = false;
-          commitPendingEdit();
-        }
-      });
-    }
-  }
+  // Losing the active place to another child window stores what is being
+  // typed.
+  watchActivation([this] { Form_Activate(); }, [this] { commitPendingEdit(); });
 }
 
 void frm_dtmf::setCaptions() {
@@ -322,16 +305,10 @@ void frm_dtmf::setCaptions() {
   }
 }
 
-bool frm_dtmf::queryUnload() {
-  if (busy()) {
-    warn(kCloseRefusedEditorText);
-    return false;
-  }
-  return true;
-}
+bool frm_dtmf::queryUnload() { return !refuseCloseWhileBusy(busy()); }
 
 void frm_dtmf::unloadHandling() {
-  QObject::disconnect(activation_);
+  stopWatchingActivation();
   commitPendingEdit();
   if (transfer_) transfer_->stop();
   state().FormOpenFlags.DtmfFormOpen = 0;
@@ -348,20 +325,14 @@ void frm_dtmf::Form_Activate() {
 }
 
 void frm_dtmf::Command_def_Click() {
-  if (busy()) {
-    warn(kBusyText);
-    return;
-  }
+  if (refuseWhileBusy(busy())) return;
   LoadDtmfDefaults(state().MemImage);
   form_.ShowDtmfSettings();
   syncWidgets();
 }
 
 void frm_dtmf::Command_close_Click() {
-  if (busy()) {
-    warn(kBusyText);
-    return;
-  }
+  if (refuseWhileBusy(busy())) return;
   if (transfer_) transfer_->stop();
   host().unloadForm(FormId::frm_dtmf);
 }
@@ -372,7 +343,7 @@ void frm_dtmf::Command_read_Click() {
     return;
   }
   state().PortErrorFlag = -1;
-  context().messages.show(Warn(state().LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
+  warn(link::texts::kPortErrorShort, kTitlePromptUpper);
 }
 
 void frm_dtmf::Command_Write_Click() {
@@ -382,7 +353,7 @@ void frm_dtmf::Command_Write_Click() {
     return;
   }
   state().PortErrorFlag = -1;
-  context().messages.show(Warn(state().LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
+  warn(link::texts::kPortErrorShort, kTitlePromptUpper);
 }
 
 bool frm_dtmf::busy() const { return transfer_ && transfer_->busy(); }
@@ -459,10 +430,6 @@ void frm_dtmf::runCodeLeave(CodeField f) {
   syncWidgets();
   // Given back once, for a reason that runs no other field's leave rule.
   if (back) codes_[static_cast<std::size_t>(f)]->setFocus(Qt::OtherFocusReason);
-}
-
-void frm_dtmf::warn(const Bilingual& text) const {
-  context().messages.show(Warn(state().LanguageFlag, kTitlePromptLower, text));
 }
 
 }  // namespace brel::dtmf

@@ -72,7 +72,6 @@ class frm_dtmf : public Form, private link::TransferView {
   int groupIndex(QObject* widget) const;
   int codeIndex(QObject* widget) const;
   bool userMovedFocusWithin(const QFocusEvent* event) const;
-  void warn(const Bilingual& text) const;
 
   // TransferView
   void setProgressValue(int value) override;
@@ -100,8 +99,6 @@ class frm_dtmf : public Form, private link::TransferView {
   QPushButton* writeButton_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
   QLabel* statusLabel_ = nullptr;
-  QMetaObject::Connection activation_;
-  bool active_ = false;
   bool syncing_ = false;
   std::unique_ptr<DtmfTransfer> transfer_;
 };

@@ -56,7 +56,7 @@ TEST_F(DtmfFormTest, DefaultsShowAsTheirDigitsAndTheAreaStaysAsItIs) {
       {CodeField::XC, "222"},    {CodeField::JT, "333"},    {CodeField::BJ, "119"},
       {CodeField::YY, "555"},    {CodeField::YB, "666"},    {CodeField::KJ, "777"},
       {CodeField::MID, "60606"}, {CodeField::SID, "70707"}, {CodeField::Ani, "80808"}};
-  for (const auto& [f, text] : codes) EXPECT_EQ(form.code(f).text(), text) << Spec(f).control;
+  for (const auto& [f, text] : codes) EXPECT_EQ(form.code(f).text(), text) << Def(f).control;
   const bool ticked[kFlagBoxCount] = {false, false, false, true, true, true, true, true, true,
                                       true,  true,  false, false, false};
   for (int b = 0; b < kFlagBoxCount; ++b)
@@ -203,9 +203,9 @@ TEST_F(DtmfFormTest, LeavingACodeFieldChecksItsTextInEveryField) {
   load();
   for (int fi = 0; fi < kCodeFieldCount; ++fi) {
     const CodeField f = static_cast<CodeField>(fi);
-    const int address = Spec(f).address;
+    const int address = Def(f).address;
     for (const LeaveCase& c : cases) {
-      SCOPED_TRACE(std::string(Spec(f).control) + " \"" + c.pasted + "\"");
+      SCOPED_TRACE(std::string(Def(f).control) + " \"" + c.pasted + "\"");
       form.code(f).setText("999");
       const Bytes neighbours = image.bytes(address - 5, 15);
       messages.shown.clear();

@@ -148,6 +148,25 @@ TEST_F(DtmfWindow, SwitchingWindowsStoresNothingThatWasNotTyped) {
   EXPECT_EQ(area(), before);
 }
 
+TEST_F(DtmfWindow, LeavingForAnotherWindowStoresTheTypingAndComingBackShowsTheImage) {
+  start();
+  openDtmf();
+  clickInto(group(2));
+  keys("12");
+  ASSERT_EQ(imageRow(178), Row(16, 0xFF));
+  menu("Channel_edit");
+  ASSERT_NE(editor(), nullptr);
+  EXPECT_EQ(imageRow(178), Padded({1, 2}, 16));
+
+  state().MemImage.at(180, 0) = 5;  // changed while the window was behind
+  auto* sub = qobject_cast<QMdiSubWindow*>(dtmf()->parentWidget());
+  ASSERT_NE(sub, nullptr);
+  sub->mdiArea()->setActiveSubWindow(sub);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown(group(4)), "5");
+  EXPECT_EQ(shown(group(2)), "12");
+}
+
 TEST_F(DtmfWindow, ErasedAreaShowsTheLastTimesAndStoresWhatItAdjusted) {
   start();
   state().MemImage.fill(176, 206, 0, 15, 0xFF);
