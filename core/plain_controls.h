@@ -181,4 +181,19 @@ class PlainOptionButton : public PlainControl {
   std::vector<PlainOptionButton*> group_;
 };
 
+// A window's progress bar and the one-line status beside it: what they
+// show, and `changed` after every set.
+struct PlainProgress {
+  bool visible = false;
+  int value = 0;
+  std::string label;
+  std::function<void()> changed;
+  void set(bool v, int val, std::string text) {
+    visible = v;
+    value = val;
+    label = std::move(text);
+    if (changed) changed();
+  }
+};
+
 }  // namespace brel

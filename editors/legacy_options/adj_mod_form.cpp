@@ -268,7 +268,7 @@ PlainTextBox& AdjModForm::field(TypedField f) const { return text(FieldName(f));
 
 void AdjModForm::Form_Load() {
   FillAdjModLists();
-  setProgress(false, progress_.value, progress_.label);
+  progress_.set(false, progress_.value, progress_.label);
 }
 
 void AdjModForm::Form_Activate() { field(TypedField::ChannelTotal).setText(std::to_string(s_.ChannelTotal)); }
@@ -279,7 +279,7 @@ void AdjModForm::Command_def_Click() {
     warn(kBusyText, kTitlePromptLower);
     return;
   }
-  setProgress(false, 0, "");
+  progress_.set(false, 0, "");
   s_.ChannelTotal = 128;
   FillAdjModLists();
 }
@@ -567,7 +567,7 @@ bool AdjModForm::LoadAdjModFile(const std::string& path) {
   showSettings();
   ShowVfoRecords(6, 8);
   warn(kFileLoaded);
-  setProgress(false, 0, "");
+  progress_.set(false, 0, "");
   return true;
 }
 
@@ -706,15 +706,8 @@ bool AdjModForm::checkLimit(TypedField f) {
 
 // --- progress -----------------------------------------------------------------------
 
-void AdjModForm::setProgress(bool visible, int value, std::string label) {
-  progress_.visible = visible;
-  progress_.value = value;
-  progress_.label = std::move(label);
-  if (progressChanged) progressChanged();
-}
-
-void AdjModForm::setProgressValue(int value) { setProgress(progress_.visible, std::clamp(value, 0, 100), progress_.label); }
-void AdjModForm::setProgressVisible(bool visible) { setProgress(visible, progress_.value, progress_.label); }
-void AdjModForm::setStatusText(const std::string& t) { setProgress(progress_.visible, progress_.value, t); }
+void AdjModForm::setProgressValue(int value) { progress_.set(progress_.visible, std::clamp(value, 0, 100), progress_.label); }
+void AdjModForm::setProgressVisible(bool visible) { progress_.set(visible, progress_.value, progress_.label); }
+void AdjModForm::setStatusText(const std::string& t) { progress_.set(progress_.visible, progress_.value, t); }
 
 }  // namespace brel::legacy_options

@@ -36,13 +36,6 @@ namespace brel::legacy_options {
 // Which of the two windows: each has its own stage image.
 enum class Instance { Mod = 0, Tune = 1 };
 
-// The progress bar and the one-line status under the fields.
-struct Progress {
-  bool visible = false;
-  int value = 0;
-  std::string label;
-};
-
 // The typed fields checked when they lose the focus.
 enum class TypedField { ChannelTotal, FreqA, FreqB, Password, RxLower, RxUpper, TxLower, TxUpper };
 
@@ -129,9 +122,9 @@ class AdjModForm : private link::TransferView {
   // How often the lists were filled: a view refills its lists when it changes.
   int fills() const { return fills_; }
 
-  const Progress& progress() const { return progress_; }
-  // Runs after every change of the progress display.
-  std::function<void()> progressChanged;
+  // The progress bar and the one-line status under the fields; its
+  // `changed` runs after every change of them.
+  PlainProgress& progress() { return progress_; }
 
  private:
   void buildControls();
@@ -155,7 +148,6 @@ class AdjModForm : private link::TransferView {
   bool checkFrequency(TypedField field);
   bool checkPassword();
   bool checkLimit(TypedField field);
-  void setProgress(bool visible, int value, std::string label);
   // TransferView
   void setProgressValue(int value) override;
   void setProgressVisible(bool visible) override;
@@ -173,7 +165,7 @@ class AdjModForm : private link::TransferView {
   bool toneKeyPending_ = false;
   int fills_ = 0;
   std::optional<TypedField> pending_;
-  Progress progress_;
+  PlainProgress progress_;
   std::unique_ptr<LegacyOptionsTransfer> transfer_;
 };
 

@@ -122,10 +122,6 @@ inline constexpr Bilingual kTxUpperBelowLower{
     "Transmit frequency of upper limit can't less than transmit frequency of lower limit. "};
 
 // The exchange.
-inline constexpr Bilingual kReading{"正在读取 ", "Reading "};
-inline constexpr Bilingual kReadingBlock{" 数据块", " Data Block"};
-inline constexpr Bilingual kWriting{"正在写入  ", "Writing  "};
-inline constexpr Bilingual kWritingBlock{"  数据块", "  Data Block"};
 inline constexpr Bilingual kReadDoneLabel{"可选参数读出正常 ！", "Read optional parameters in gear. "};
 inline constexpr Bilingual kReadDoneMessage{"从对讲机中读取数据完毕 ！", "Complete reading the data from transceiver."};
 inline constexpr Bilingual kWriteDoneMessage{"向对讲机写入可选参数完毕 ！",

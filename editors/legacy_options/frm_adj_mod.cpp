@@ -258,7 +258,7 @@ void frm_Adj_Mod::bindControls() {
       }
     }
   }
-  form_.progressChanged = [this] {
+  form_.progress().changed = [this] {
     showProgress();
     // A read's display and a file's load come with a change of the progress.
     if (!syncing_) syncWidgets();
@@ -408,10 +408,7 @@ void frm_Adj_Mod::syncWidgets() {
 }
 
 void frm_Adj_Mod::showProgress() {
-  const Progress& p = form_.progress();
-  progressBar_->setValue(std::clamp(p.value, 0, 100));
-  progressBar_->setVisible(p.visible);
-  statusLabel_->setText(Q(p.label));
+  ShowProgress(form_.progress(), *progressBar_, *statusLabel_);
 }
 
 }  // namespace brel::legacy_options

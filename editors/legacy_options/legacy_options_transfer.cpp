@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "adj_mod_texts.h"
+#include "link_texts.h"
 #include "profiles.h"
 
 namespace brel::legacy_options {
@@ -39,13 +40,11 @@ link::TransferTexts LegacyOptionsTransferTexts() {
   // rows from 2, out of 6.
   t.readProgress = [](ProgramState& s, int done) -> std::optional<link::ProgressShown> {
     const int count = done + 2;
-    return link::ProgressShown{count * 100 / 6,
-                               Pick(s.LanguageFlag, kReading) + std::to_string(count) + Pick(s.LanguageFlag, kReadingBlock)};
+    return link::ProgressShown{count * 100 / 6, link::texts::ReadingBlockText(s.LanguageFlag, count)};
   };
   constexpr int kLastWriteRow = addr::kLegacyOptionWriteRows - 1;
   t.writeProgress = [](ProgramState& s, int frame) -> std::optional<link::ProgressShown> {
-    return link::ProgressShown{frame * 100 / kLastWriteRow, Pick(s.LanguageFlag, kWriting) + std::to_string(frame - 1) +
-                                                                Pick(s.LanguageFlag, kWritingBlock)};
+    return link::ProgressShown{frame * 100 / kLastWriteRow, link::texts::WritingBlockText(s.LanguageFlag, frame - 1)};
   };
   t.doneTitle = kTitlePromptUpper;
   t.readDoneFullBar = true;

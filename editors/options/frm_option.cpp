@@ -492,10 +492,7 @@ void frm_option::PollFileRequests() {
 }
 
 void frm_option::showProgress() {
-  const ProgressDisplay& p = form_.progress();
-  progressBar_->setValue(std::clamp(p.value, 0, 100));
-  progressBar_->setVisible(p.visible);
-  statusLabel_->setText(Q(p.label));
+  ShowProgress(form_.progress(), *progressBar_, *statusLabel_);
 }
 
 }  // namespace brel::options

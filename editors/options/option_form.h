@@ -64,20 +64,6 @@ char ToneKey(char typed);
 // any other is rounded to whole kHz and its remainder to 0, 250 or 500 Hz.
 std::string RasterFrequencyText(const std::string& text);
 
-// The progress bar and one-line status of the window.
-struct ProgressDisplay {
-  bool visible = false;
-  int value = 0;
-  std::string label;
-  std::function<void()> changed;
-  void set(bool v, int val, std::string text) {
-    visible = v;
-    value = val;
-    label = std::move(text);
-    if (changed) changed();
-  }
-};
-
 class OptionForm : private link::TransferView {
  public:
   struct Vfo {
@@ -145,7 +131,7 @@ class OptionForm : private link::TransferView {
   PlainTextBox& channelTotal() { return chanTotal_; }
   Vfo& vfoA() { return *a_; }
   Vfo& vfoB() { return *b_; }
-  ProgressDisplay& progress() { return progress_; }
+  PlainProgress& progress() { return progress_; }
 
   // How many displays ran, nested ones included, since the last reset.
   int refreshCount = 0;
@@ -183,7 +169,7 @@ class OptionForm : private link::TransferView {
   PlainTextBox chanTotal_;
   std::unique_ptr<Vfo> a_, b_;
   std::vector<NamedControl> named_;
-  ProgressDisplay progress_;
+  PlainProgress progress_;
   std::unique_ptr<OptionTransfer> transfer_;
 };
 

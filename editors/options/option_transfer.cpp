@@ -6,7 +6,6 @@
 #include "link_texts.h"
 #include "option_texts.h"
 #include "profiles.h"
-#include "whole_memory.h"
 
 namespace brel::options {
 namespace {
@@ -70,7 +69,6 @@ link::FrameData OptionWritePlan::frame(int index) const {
 OptionTransfer::OptionTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels,
                                link::LinkServices& services, link::TransferView& view)
     : state_(state),
-      messages_(messages),
       transfer_(link::LinkContext{state, messages, panels, services}, link::profiles::OptionEditor(),
                 Texts(OptionWritePlan(state.MemImage).frameCount()), view) {}
 
@@ -79,15 +77,7 @@ void OptionTransfer::read() { transfer_.read(std::make_shared<OptionReadPlan>(st
 void OptionTransfer::write() {
   if (transfer_.refuseIfBusy()) return;
   auto plan = std::make_shared<OptionWritePlan>(state_.MemImage);
-  for (int i = 0; i < plan->frameCount(); ++i) {
-    int value = 0;
-    const int address = link::FindNonByteCellInRow(state_.MemImage, plan->rowOf(i), kRowBytes, value);
-    if (address >= 0) {
-      messages_.show(Message{Pick(state_.LanguageFlag, kTitlePromptLower),
-                             link::texts::BadCellText(state_.LanguageFlag, address, value), MessageIcon::Warning});
-      return;
-    }
-  }
+  if (transfer_.refuseNonByteCells(plan->rows())) return;
   transfer_.write(std::move(plan), kRetries);
 }
 

@@ -38,6 +38,7 @@ class OptionWritePlan : public link::WritePlan {
   int frameCount() const override { return static_cast<int>(rows_.size()); }
   link::FrameData frame(int index) const override;
   int rowOf(int index) const { return rows_[static_cast<std::size_t>(index)]; }
+  const std::vector<int>& rows() const { return rows_; }
 
  private:
   const MemoryImage& image_;
@@ -58,7 +59,6 @@ class OptionTransfer {
 
  private:
   ProgramState& state_;
-  MessageSink& messages_;
   link::Transfer transfer_;
 };
 

@@ -41,12 +41,12 @@ class LegacyOptionsTransferTest : public brel::test::LinkFixture {
   }
   std::vector<std::pair<int, std::string>> labels() {
     std::vector<std::pair<int, std::string>> seen;
-    form.progressChanged = [&] {
+    form.progress().changed = [&] {
       if (seen.empty() || seen.back().second != form.progress().label)
         seen.emplace_back(form.progress().value, form.progress().label);
     };
     EXPECT_TRUE(finished());
-    form.progressChanged = nullptr;
+    form.progress().changed = nullptr;
     return seen;
   }
 

@@ -16,7 +16,7 @@ class OptionTransferTest : public ::testing::Test, protected StartedState, prote
     link::LoadHandshakeCommand(state, 0);
     form.attachLink(panels, services);
     form.progress().changed = [this] {
-      const ProgressDisplay& p = form.progress();
+      const PlainProgress& p = form.progress();
       if (p.label.empty()) return;
       if (steps.empty() || steps.back().second != p.label) steps.emplace_back(p.value, p.label);
     };
