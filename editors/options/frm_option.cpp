@@ -120,6 +120,7 @@ const VfoRow kVfoRows[] = {
 constexpr Bilingual kMhz{"MHZ", "MHZ"};  // the unit labels keep their caption
 
 constexpr double kRow = 360;  // twips from one settings row to the next
+constexpr double kRightColumn = 3375;  // twips: the width of the right-hand frames
 
 }  // namespace
 
@@ -302,7 +303,9 @@ void frm_option::build() {
   combo(f1, "Combo_vox", 2400, 240 + 3 * kRow, 1335);
   checkBox(f1, "Check_Autolk", captions_.at("Check_Autolk"), 120, 240 + 4 * kRow, 3615);
 
-  QGroupBox* f6 = frame("Frame6", 4200, 120, 3255, 2295, false);
+  // The right column is a little wider than the radio's own layout, so that
+  // its longest caption and a list holding "1000" both fit our fonts.
+  QGroupBox* f6 = frame("Frame6", 4200, 120, kRightColumn, 2295, false);
   checkBox(f6, "Check_radio", captions_.at("Check_radio"), 120, 240, 3015);
   checkBox(f6, "Check_Alarm_Sound", captions_.at("Check_Alarm_Sound"), 120, 240 + kRow, 3015);
   label(f6, "Label_Alarm_mode", captions_.at("Label_Alarm_mode"), 120, 240 + 2 * kRow, 1200);
@@ -327,14 +330,14 @@ void frm_option::build() {
   label(f5, "Label_Stdtmf", captions_.at("Label_Stdtmf"), 120, 240 + 4 * kRow, 3615);
   combo(f5, "Combo_dtmfst", 120, 240 + 5 * kRow, 3615);
 
-  QGroupBox* band = frame("Frame_band", 4200, 2640, 3255, 2175, false);
+  QGroupBox* band = frame("Frame_band", 4200, 2640, kRightColumn, 2175, false);
   const char* const bandRows[][2] = {{"Label_ste", "Combo_ste"},
                                      {"Label_rp_ste", "Combo_Rp_Ste"},
                                      {"Label_Rpt_RL", "Combo_RPT_RL"},
                                      {"Label_TX_Band", "Combo_Tdr_ab"}};
   for (int r = 0; r < 4; ++r) {
-    label(band, bandRows[r][0], captions_.at(bandRows[r][0]), 120, 300 + r * kRow, 2340);
-    combo(band, bandRows[r][1], 2460, 300 + r * kRow, 735);
+    label(band, bandRows[r][0], captions_.at(bandRows[r][0]), 120, 300 + r * kRow, 2325);
+    combo(band, bandRows[r][1], 2445, 300 + r * kRow, 855);
   }
   // Stored hidden below and left of the frame's edge.
   const char* const hiddenRows[][2] = {{"Label_ponmsg", "Combo_ponmsg"},
