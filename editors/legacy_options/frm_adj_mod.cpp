@@ -95,6 +95,11 @@ double Weight(const std::string& name) {
   return 4.5;
 }
 
+// Members that show a caption of their own rather than a value.
+bool IsCaption(const std::string& name) {
+  return Starts(name, "Label") || Starts(name, "Check_") || Starts(name, "Option_");
+}
+
 bool LeftAligned(const std::string& name) {
   for (const char* n : {"Label_ptt_id", "Label_rf", "Label_rt", "Label_tf", "Label_tt", "Label4", "Label8", "Label28",
                         "Label33"})
@@ -120,6 +125,10 @@ QWidget* frm_Adj_Mod::widget(const std::string& name) const {
 }
 
 void frm_Adj_Mod::build() {
+  // The layout's small dialog font, as in the other option window.
+  QFont small = font();
+  small.setPointSizeF(8);
+  setFont(small);
   setFixedSize(twipsX(12270), twipsY(9240));
   for (const Group& g : kGroups) {
     auto* frame = new QGroupBox(this);
@@ -308,8 +317,51 @@ void frm_Adj_Mod::setCaptions() {
   }
 }
 
+// Each frame keeps its place; within a row a caption takes the width its
+// text needs in the current language and font, and the fields share the
+// rest by their weights.  Where that leaves a field too narrow to show a
+// short value, the captions give up the difference in proportion.
+void frm_Adj_Mod::fitRows() {
+  const int gap = twipsX(60);
+  for (const Group& g : kGroups) {
+    const int inner = twipsX(g.width - 240);
+    for (const auto& row : g.rows) {
+      int captions = 0;
+      int fieldCount = 0;
+      bool lists = false;
+      double fieldWeight = 0;
+      for (const char* m : row) {
+        if (IsCaption(m)) {
+          captions += widget(m)->sizeHint().width() + gap;
+        } else {
+          ++fieldCount;
+          fieldWeight += Weight(m);
+          lists = lists || Starts(m, "Combo_");
+        }
+      }
+      if (fieldCount == 0) continue;
+      // A lone list keeps room for a short entry beside its arrow.
+      const int leastField = twipsX(fieldCount == 1 && lists ? 900 : 600);
+      const int fields = std::max(inner - captions - fieldCount * gap, fieldCount * leastField);
+      const double squeeze = captions > 0 ? std::min(1.0, double(inner - fields - fieldCount * gap) / captions) : 1.0;
+      int left = twipsX(120);
+      for (const char* m : row) {
+        QWidget* w = widget(m);
+        const int width = IsCaption(m) ? static_cast<int>((w->sizeHint().width() + gap) * squeeze) - gap
+                                       : static_cast<int>(fields * Weight(m) / fieldWeight);
+        w->setGeometry(left, w->y(), width, w->height());
+        // A caption cut short still shows how it begins.
+        auto* l = qobject_cast<QLabel*>(w);
+        if (l != nullptr && squeeze < 1.0) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        left += width + gap;
+      }
+    }
+  }
+}
+
 void frm_Adj_Mod::loadHandling() {
   setCaptions();
+  fitRows();
   const QSize main = host().mainWindowSize();
   placeCentred(QSize(static_cast<int>(main.width() / 1.48f), static_cast<int>(main.height() / 1.15f)));
   form_.Form_Load();

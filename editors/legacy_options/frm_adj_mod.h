@@ -53,6 +53,7 @@ class frm_Adj_Mod : public Form {
   void build();
   void bindControls();
   void setCaptions();
+  void fitRows();
   // Every widget from AdjModForm.
   void syncWidgets();
   void showProgress();
