@@ -30,17 +30,30 @@ int WholeMemoryReadPlan::BlockCount() {
   return (addr::kReadLastAddress - addr::kReadFirstAddress + 1) / kBlockBytes;
 }
 
-Block WholeMemoryReadPlan::block(int index) const {
-  return {static_cast<std::uint16_t>(addr::kReadFirstAddress + kBlockBytes * index), kBlockBytes};
+ImageAreaReadPlan::ImageAreaReadPlan(MemoryImage& image, int base, int blocks)
+    : image_(image), base_(base), blocks_(blocks), staged_(static_cast<std::size_t>(blocks) * kBlockBytes) {}
+
+Block ImageAreaReadPlan::block(int index) const {
+  return {static_cast<std::uint16_t>(base_ + kBlockBytes * index), kBlockBytes};
 }
 
-void WholeMemoryReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
-  std::copy(payload.begin(), payload.end(), staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
+void ImageAreaReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
+  if (index < 0 || index >= blocks_) return;
+  std::copy_n(payload.begin(), std::min<std::size_t>(payload.size(), kBlockBytes),
+              staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
 }
+
+void ImageAreaReadPlan::complete() {
+  const int firstRow = addr::RowOf(base_);
+  for (std::size_t i = 0; i < staged_.size(); ++i)
+    image_.at(firstRow + static_cast<int>(i) / kRowBytes, static_cast<int>(i) % kRowBytes) = staged_[i];
+}
+
+WholeMemoryReadPlan::WholeMemoryReadPlan(MemoryImage& image)
+    : ImageAreaReadPlan(image, addr::kReadFirstAddress, BlockCount()) {}
 
 void WholeMemoryReadPlan::complete() {
-  for (std::size_t i = 0; i < staged_.size(); ++i)
-    image_.at(addr::kReadFirstRow + static_cast<int>(i) / kRowBytes, static_cast<int>(i) % kRowBytes) = staged_[i];
+  ImageAreaReadPlan::complete();
   for (int c = 0; c < kRowBytes; ++c) image_.at(addr::kAlignFixedRow, c) = 0xFF;
 }
 

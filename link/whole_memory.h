@@ -11,20 +11,33 @@
 
 namespace brel::link {
 
-// Radio 0x0000..0x17FF in 64-byte blocks into image rows 0..383; the row of
-// the alignment editor's fixed block is then erased.
-class WholeMemoryReadPlan : public ReadPlan {
+// `blocks` 64-byte blocks read from `base` on (a row's first address) into
+// the image rows from base's on; the image changes only when every block has
+// come.
+class ImageAreaReadPlan : public ReadPlan {
  public:
-  explicit WholeMemoryReadPlan(MemoryImage& image) : image_(image) {}
-  static int BlockCount();
-  int blockCount() const override { return BlockCount(); }
+  ImageAreaReadPlan(MemoryImage& image, int base, int blocks);
+  int blockCount() const override { return blocks_; }
   Block block(int index) const override;
   void onBlock(int index, std::span<const std::uint8_t> payload) override;
   void complete() override;
 
- private:
+ protected:
   MemoryImage& image_;
-  std::vector<std::uint8_t> staged_ = std::vector<std::uint8_t>(static_cast<std::size_t>(BlockCount()) * 64);
+
+ private:
+  int base_;
+  int blocks_;
+  std::vector<std::uint8_t> staged_;
+};
+
+// Radio 0x0000..0x17FF in 64-byte blocks into image rows 0..383; the row of
+// the alignment editor's fixed block is then erased.
+class WholeMemoryReadPlan : public ImageAreaReadPlan {
+ public:
+  explicit WholeMemoryReadPlan(MemoryImage& image);
+  static int BlockCount();
+  void complete() override;
 };
 
 // The image rows of the write ranges, one frame a row; an erased channel

@@ -1,7 +1,5 @@
 #include "dtmf_transfer.h"
 
-#include <algorithm>
-
 #include "address_map.h"
 #include "dtmf_texts.h"
 #include "link_texts.h"
@@ -11,7 +9,6 @@ namespace brel::dtmf {
 namespace {
 
 constexpr int kRetries = 1;
-constexpr int kBlockBytes = 64;
 constexpr int kRowBytes = 16;
 // Reply rows count from 2; the bar runs to the row after the last reply's.
 constexpr int kFirstReplyRow = 2;
@@ -39,18 +36,6 @@ link::TransferTexts Texts() {
 }
 
 }  // namespace
-
-link::Block DtmfReadPlan::block(int index) const {
-  return {static_cast<std::uint16_t>(addr::DTMF_GROUP + kBlockBytes * index), kBlockBytes};
-}
-
-void DtmfReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
-  std::copy(payload.begin(), payload.end(), staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
-}
-
-void DtmfReadPlan::complete() {
-  for (std::size_t i = 0; i < staged_.size(); ++i) image_.byte(addr::DTMF_GROUP + static_cast<int>(i)) = staged_[i];
-}
 
 link::FrameData DtmfWritePlan::frame(int index) const {
   return link::FrameData::Row(static_cast<std::uint16_t>(addr::DTMF_GROUP + kRowBytes * index), image_,

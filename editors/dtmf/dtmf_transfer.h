@@ -10,23 +10,16 @@
 #include <array>
 #include <cstdint>
 
+#include "address_map.h"
 #include "transfer.h"
+#include "whole_memory.h"
 
 namespace brel::dtmf {
 
-class DtmfReadPlan : public link::ReadPlan {
+class DtmfReadPlan : public link::ImageAreaReadPlan {
  public:
   static constexpr int kBlocks = 7;
-  explicit DtmfReadPlan(MemoryImage& image) : image_(image) {}
-  int blockCount() const override { return kBlocks; }
-  link::Block block(int index) const override;
-  void onBlock(int index, std::span<const std::uint8_t> payload) override;
-  // The replies into the image, in address order.
-  void complete() override;
-
- private:
-  MemoryImage& image_;
-  std::array<std::uint8_t, kBlocks * 64> staged_{};
+  explicit DtmfReadPlan(MemoryImage& image) : ImageAreaReadPlan(image, addr::DTMF_GROUP, kBlocks) {}
 };
 
 class DtmfWritePlan : public link::WritePlan {

@@ -1,7 +1,5 @@
 #include "option_transfer.h"
 
-#include <algorithm>
-
 #include "address_map.h"
 #include "link_texts.h"
 #include "option_texts.h"
@@ -11,11 +9,8 @@ namespace brel::options {
 namespace {
 
 constexpr int kRetries = 1;
-constexpr int kBlockBytes = 64;
 constexpr int kRowBytes = 16;
-constexpr int kBase = addr::kOptionAreaAddress;  // 0x0E00
-constexpr int kFirstRow = addr::RowOf(kBase);    // 224
-constexpr int kReadRows = OptionReadPlan::kBlocks * kBlockBytes / kRowBytes;  // rows 224..243
+constexpr int kFirstRow = addr::RowOf(addr::kOptionAreaAddress);  // 224
 constexpr int kLastWriteRow = addr::kFmLabel1Row;  // 244
 
 link::TransferTexts Texts(int frames) {
@@ -40,20 +35,6 @@ link::TransferTexts Texts(int frames) {
 }
 
 }  // namespace
-
-link::Block OptionReadPlan::block(int index) const {
-  return {static_cast<std::uint16_t>(kBase + kBlockBytes * index), kBlockBytes};
-}
-
-void OptionReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
-  std::copy(payload.begin(), payload.end(), staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
-}
-
-void OptionReadPlan::complete() {
-  for (int r = 0; r < kReadRows; ++r)
-    for (int c = 0; c < kRowBytes; ++c)
-      image_.at(kFirstRow + r, c) = staged_[static_cast<std::size_t>(r * kRowBytes + c)];
-}
 
 OptionWritePlan::OptionWritePlan(const MemoryImage& image) : image_(image) {
   // The current-channel row is the whole-memory write's to repair and send.

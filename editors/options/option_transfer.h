@@ -13,23 +13,17 @@
 #include <memory>
 #include <vector>
 
+#include "address_map.h"
 #include "transfer.h"
+#include "whole_memory.h"
 
 namespace brel::options {
 
-class OptionReadPlan : public link::ReadPlan {
+class OptionReadPlan : public link::ImageAreaReadPlan {
  public:
-  explicit OptionReadPlan(MemoryImage& image) : image_(image) {}
-  int blockCount() const override { return kBlocks; }
-  link::Block block(int index) const override;
-  void onBlock(int index, std::span<const std::uint8_t> payload) override;
-  void complete() override;
-
   static constexpr int kBlocks = 5;
-
- private:
-  MemoryImage& image_;
-  std::vector<std::uint8_t> staged_ = std::vector<std::uint8_t>(kBlocks * 64);
+  explicit OptionReadPlan(MemoryImage& image)
+      : ImageAreaReadPlan(image, addr::kOptionAreaAddress, kBlocks) {}
 };
 
 class OptionWritePlan : public link::WritePlan {
