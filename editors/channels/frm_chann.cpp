@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QMdiSubWindow>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -91,16 +90,8 @@ void frm_chann::loadHandling() {
   resetProgress();
   redisplay();
 
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    activation_ = connect(sub, &QMdiSubWindow::windowStateChanged, this,
-                          [this](Qt::WindowStates before, Qt::WindowStates now) {
-                            const bool was = before.testFlag(Qt::WindowActive);
-                            const bool is = now.testFlag(Qt::WindowActive);
-                            if (!was && is) Form_Activate();
-                            // What is typed is never lost to a switch of windows.
-                            if (was && !is) commitPendingEdit();
-                          });
-  }
+  // What is typed is never lost to a switch of windows.
+  watchActivation([this] { Form_Activate(); }, [this] { commitPendingEdit(); });
 }
 
 void frm_chann::showEvent(QShowEvent* event) {
@@ -131,7 +122,7 @@ void frm_chann::setCaptions() {
 bool frm_chann::queryUnload() { return !refuseCloseWhileBusy(busy()); }
 
 void frm_chann::unloadHandling() {
-  QObject::disconnect(activation_);
+  stopWatchingActivation();
   commitPendingEdit();
   if (transfer_) transfer_->stop();
   poller_.stop();

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <memory>
@@ -96,7 +95,6 @@ class frm_chann : public Form, private link::TransferView {
   QLabel* channelLabel_;
   std::unique_ptr<ChannelTransfer> transfer_;
   FileRequestPoller poller_;
-  QMetaObject::Connection activation_;
   bool gridSized_ = false;
 };
 
