@@ -1,5 +1,8 @@
 #include "transfer.h"
 
+#include <algorithm>
+
+#include "address_map.h"
 #include "whole_memory.h"  // FindNonByteCellInRow
 
 namespace brel::link {
@@ -13,6 +16,31 @@ bool Transfer::refuseIfBusy() {
   if (!engine_.busy()) return false;
   say(kTitlePromptLower, texts_.busy);
   return true;
+}
+
+StagedReadPlan::StagedReadPlan(int blocks)
+    : blocks_(blocks), staged_(static_cast<std::size_t>(std::max(blocks, 0)) * kBlockBytes) {}
+
+void StagedReadPlan::begin() { std::fill(staged_.begin(), staged_.end(), 0); }
+
+void StagedReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
+  if (index < 0 || index >= blocks_) return;
+  std::copy_n(payload.begin(), std::min<std::size_t>(payload.size(), kBlockBytes),
+              staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
+}
+
+ImageAreaReadPlan::ImageAreaReadPlan(MemoryImage& image, int base, int blocks)
+    : StagedReadPlan(blocks), image_(image), base_(base) {}
+
+Block ImageAreaReadPlan::block(int index) const {
+  return {static_cast<std::uint16_t>(base_ + kBlockBytes * index), kBlockBytes};
+}
+
+void ImageAreaReadPlan::complete() {
+  const int firstRow = addr::RowOf(base_);
+  const std::vector<std::uint8_t>& bytes = staged();
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    image_.at(firstRow + static_cast<int>(i) / MemoryImage::kBytesPerRow, static_cast<int>(i) % MemoryImage::kBytesPerRow) = bytes[i];
 }
 
 bool Transfer::refuseNonByteCells(const std::vector<int>& rows) {

@@ -47,6 +47,40 @@
 
 namespace brel::link {
 
+// A read of `blocks` 64-byte blocks whose replies are kept, block after
+// block, until every one has come; what completing does with them is the
+// subclass's (nothing may change before).  Each attempt starts from zeros.
+class StagedReadPlan : public ReadPlan {
+ public:
+  static constexpr int kBlockBytes = 64;
+  explicit StagedReadPlan(int blocks);
+  int blockCount() const override { return blocks_; }
+  void begin() override;
+  void onBlock(int index, std::span<const std::uint8_t> payload) override;
+
+ protected:
+  const std::vector<std::uint8_t>& staged() const { return staged_; }
+
+ private:
+  int blocks_;
+  std::vector<std::uint8_t> staged_;
+};
+
+// `blocks` 64-byte blocks read from `base` on (a row's first address) into
+// the image rows from base's on.
+class ImageAreaReadPlan : public StagedReadPlan {
+ public:
+  ImageAreaReadPlan(MemoryImage& image, int base, int blocks);
+  Block block(int index) const override;
+  void complete() override;
+
+ protected:
+  MemoryImage& image_;
+
+ private:
+  int base_;
+};
+
 // What a window shows of an exchange.
 class TransferView {
  public:

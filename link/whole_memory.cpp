@@ -30,25 +30,6 @@ int WholeMemoryReadPlan::BlockCount() {
   return (addr::kReadLastAddress - addr::kReadFirstAddress + 1) / kBlockBytes;
 }
 
-ImageAreaReadPlan::ImageAreaReadPlan(MemoryImage& image, int base, int blocks)
-    : image_(image), base_(base), blocks_(blocks), staged_(static_cast<std::size_t>(blocks) * kBlockBytes) {}
-
-Block ImageAreaReadPlan::block(int index) const {
-  return {static_cast<std::uint16_t>(base_ + kBlockBytes * index), kBlockBytes};
-}
-
-void ImageAreaReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
-  if (index < 0 || index >= blocks_) return;
-  std::copy_n(payload.begin(), std::min<std::size_t>(payload.size(), kBlockBytes),
-              staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
-}
-
-void ImageAreaReadPlan::complete() {
-  const int firstRow = addr::RowOf(base_);
-  for (std::size_t i = 0; i < staged_.size(); ++i)
-    image_.at(firstRow + static_cast<int>(i) / kRowBytes, static_cast<int>(i) % kRowBytes) = staged_[i];
-}
-
 WholeMemoryReadPlan::WholeMemoryReadPlan(MemoryImage& image)
     : ImageAreaReadPlan(image, addr::kReadFirstAddress, BlockCount()) {}
 

@@ -11,26 +11,6 @@
 
 namespace brel::link {
 
-// `blocks` 64-byte blocks read from `base` on (a row's first address) into
-// the image rows from base's on; the image changes only when every block has
-// come.
-class ImageAreaReadPlan : public ReadPlan {
- public:
-  ImageAreaReadPlan(MemoryImage& image, int base, int blocks);
-  int blockCount() const override { return blocks_; }
-  Block block(int index) const override;
-  void onBlock(int index, std::span<const std::uint8_t> payload) override;
-  void complete() override;
-
- protected:
-  MemoryImage& image_;
-
- private:
-  int base_;
-  int blocks_;
-  std::vector<std::uint8_t> staged_;
-};
-
 // Radio 0x0000..0x17FF in 64-byte blocks into image rows 0..383; the row of
 // the alignment editor's fixed block is then erased.
 class WholeMemoryReadPlan : public ImageAreaReadPlan {

@@ -12,7 +12,6 @@
 
 #include "address_map.h"
 #include "transfer.h"
-#include "whole_memory.h"
 
 namespace brel::dtmf {
 

@@ -15,7 +15,6 @@
 
 #include "address_map.h"
 #include "transfer.h"
-#include "whole_memory.h"
 
 namespace brel::options {
 

@@ -12,16 +12,8 @@ link::Block AreaReadPlan::block(int index) const {
   return {static_cast<std::uint16_t>(area_.readBase + 64 * index), 64};
 }
 
-void AreaReadPlan::begin() { staged_.assign(static_cast<std::size_t>(area_.readBlocks) * 64, 0); }
-
-void AreaReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
-  if (index < 0 || index >= area_.readBlocks) return;
-  if (staged_.size() != static_cast<std::size_t>(area_.readBlocks) * 64) begin();
-  std::copy_n(payload.begin(), std::min<std::size_t>(payload.size(), 64), staged_.begin() + 64 * index);
-}
-
 void AreaReadPlan::complete() {
-  if (show_) show_(staged_);
+  if (show_) show_(staged());
 }
 
 link::FrameData RowsWritePlan::frame(int index) const {

@@ -45,19 +45,16 @@ RowSource RowsOf(const StageRows<Rows>& rows) {
   };
 }
 
-class AreaReadPlan : public link::ReadPlan {
+class AreaReadPlan : public link::StagedReadPlan {
  public:
-  AreaReadPlan(SignallingArea area, ShowRead show) : area_(area), show_(std::move(show)) {}
-  int blockCount() const override { return area_.readBlocks; }
+  AreaReadPlan(SignallingArea area, ShowRead show)
+      : StagedReadPlan(area.readBlocks), area_(area), show_(std::move(show)) {}
   link::Block block(int index) const override;
-  void begin() override;
-  void onBlock(int index, std::span<const std::uint8_t> payload) override;
   void complete() override;
 
  private:
   SignallingArea area_;
   ShowRead show_;
-  std::vector<std::uint8_t> staged_;
 };
 
 class RowsWritePlan : public link::WritePlan {
