@@ -47,8 +47,6 @@ inline constexpr Bilingual kClearRefusedText{"正在进行读写操作,请勿进
 // --- the window's own transfer ----------------------------------------------------
 inline constexpr Bilingual kWritingLabel{"正在写入  ", "Writeing  "};
 inline constexpr Bilingual kWritingLabelTail{"  信道", "  Channel"};
-inline constexpr Bilingual kReadingLabel{"正在读取 ", "Reading "};
-inline constexpr Bilingual kReadingLabelTail{" 数据块", " Data Block"};
 inline constexpr Bilingual kWriteDoneText{"向对讲机写入数据完毕 ！", "Complete writing the data to transceiver."};
 inline constexpr Bilingual kWriteDoneLabel{"信道数据写入完毕 ！", "Channel Data Writed ！"};
 inline constexpr Bilingual kReadDoneText{"从对讲机中读取数据完毕 ！", "Complete reading data from the transceiver."};

@@ -73,8 +73,7 @@ link::TransferTexts Texts(const int& blocksPerArea, const int& channels) {
     s.AreaToggle = nameArea ? -1 : 0;
     const int shown = nameArea ? done / 2 + 2 : done / 2 + 1;
     return std::optional<link::ProgressShown>(
-        link::ProgressShown{Percent(shown, blocksPerArea + 1), Pick(s.LanguageFlag, kReadingLabel) + std::to_string(shown) +
-                                                                    Pick(s.LanguageFlag, kReadingLabelTail)});
+        link::ProgressShown{Percent(shown, blocksPerArea + 1), link::texts::ReadingBlockText(s.LanguageFlag, shown)});
   };
   t.writeProgress = [&channels](ProgramState& s, int frame) -> std::optional<link::ProgressShown> {
     s.AreaToggle = frame % 2 == 1 ? -1 : 0;
