@@ -3,25 +3,15 @@
 // a radio can have (1..999 MHz, lower below upper, as reported) and panel
 // texts in UTF-8.
 #include <array>
-#include <map>
 #include <string>
 
 #include "fuzz_check.h"
+#include "test_doubles.h"
 #include "ident_decode.h"
 #include "program_state.h"
 #include "ui_ports.h"
 
 namespace {
-
-class Panels : public brel::StatusPanels {
- public:
-  void setPanelText(int panel, const std::string& text) override { texts[panel] = text; }
-  std::string panelText(int panel) const override {
-    const auto it = texts.find(panel);
-    return it == texts.end() ? std::string() : it->second;
-  }
-  std::map<int, std::string> texts;
-};
 
 using Limits = std::array<double, 12>;
 
@@ -51,10 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   s.VhfLower = 136, s.VhfUpper = 174, s.UhfLower = 400, s.UhfUpper = 520;
   s.VfoALower = 137, s.VfoAUpper = 175, s.VfoBLower = 401, s.VfoBUpper = 481;
   s.ReportedVhfLower = 137, s.ReportedVhfUpper = 174, s.ReportedUhfLower = 401, s.ReportedUhfUpper = 480;
-  Panels panels;
+  brel::test::MapStatusPanels panels;
   panels.setPanelText(2, "Connecting with transceiver... ");
   const Limits before = LimitsOf(s);
-  const auto panelsBefore = panels.texts;
+  const auto panelsBefore = panels.panels;
 
   const int which = (how / 3) % 6;
   const bool longFrame = which == 5;
@@ -65,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The decoding "none" takes any frame and leaves everything as it was.
   if (!accepted || (!longFrame && decoding == brel::link::IdentDecoding::None)) {
-    FUZZ_REQUIRE(LimitsOf(s) == before && panels.texts == panelsBefore, "a refused frame changes nothing");
+    FUZZ_REQUIRE(LimitsOf(s) == before && panels.panels == panelsBefore, "a refused frame changes nothing");
     return 0;
   }
   FUZZ_REQUIRE(PossibleBand(s.ReportedVhfLower, s.ReportedVhfUpper), "band A as reported is a band");
@@ -73,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_REQUIRE(s.VfoALower == s.ReportedVhfLower && s.VhfLower == s.ReportedVhfLower, "the lower limit as reported");
   FUZZ_REQUIRE(s.VfoAUpper == s.ReportedVhfUpper || s.VfoAUpper == s.ReportedVhfUpper + 1, "the upper limit as reported or one above");
   FUZZ_REQUIRE(s.VhfUpper == s.VfoAUpper, "the working upper limit follows the reported one");
-  for (const auto& [panel, text] : panels.texts) {
+  for (const auto& [panel, text] : panels.panels) {
     FUZZ_REQUIRE(panel >= 1 && panel <= brel::StatusPanels::kPanelCount, "a panel the status bar has");
     FUZZ_REQUIRE(brel::fuzz::IsUtf8(text), "panel texts are UTF-8");
   }

@@ -4,12 +4,12 @@
 // attempt in, and the band limits are left as they were or are limits a
 // radio can have.
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "fuzz_check.h"
+#include "test_doubles.h"
 #include "link_engine.h"
 #include "memory_port.h"
 #include "profiles.h"
@@ -21,16 +21,6 @@
 namespace {
 
 using brel::link::kSecond;
-
-class Panels : public brel::StatusPanels {
- public:
-  void setPanelText(int panel, const std::string& text) override { texts[panel] = text; }
-  std::string panelText(int panel) const override {
-    const auto it = texts.find(panel);
-    return it == texts.end() ? std::string() : it->second;
-  }
-  std::map<int, std::string> texts;
-};
 
 class Messages : public brel::MessageSink {
  public:
@@ -124,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.IdentFrameType = static_cast<std::int16_t>((radioKind >> 2) % 3);
   state.VhfLower = 136, state.VhfUpper = 174, state.UhfLower = 400, state.UhfUpper = 520;
   const Limits before = LimitsOf(state);
-  Panels panels;
+  brel::test::MapStatusPanels panels;
   Messages messages;
   Observer observer;
   auto plan = std::make_shared<Plan>();
@@ -147,6 +137,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(after[10] == 0 || possible(state.ReportedUhfLower, state.ReportedUhfUpper),
                  "band B as reported is a band");
   }
-  for (const auto& [panel, text] : panels.texts) FUZZ_REQUIRE(brel::fuzz::IsUtf8(text), "panel texts are UTF-8");
+  for (const auto& [panel, text] : panels.panels) FUZZ_REQUIRE(brel::fuzz::IsUtf8(text), "panel texts are UTF-8");
   return 0;
 }
