@@ -147,23 +147,20 @@ void frm_FM::layOut() {
   grid_->setGeometry(margin, margin, gridWidth, gridHeight);
   // Columns share the grid's width as their headings do; rows as high as
   // their text.
-  const QFontMetrics metrics(grid_->horizontalHeader()->font());
-  std::array<int, kGridColumns> wanted{};
-  int total = 0;
-  for (int c = 0; c < kGridColumns; ++c) {
-    wanted[static_cast<std::size_t>(c)] = metrics.horizontalAdvance(model_->headerData(c, Qt::Horizontal).toString()) + 12;
-    total += wanted[static_cast<std::size_t>(c)];
-  }
-  const int room = gridWidth - grid_->verticalScrollBar()->sizeHint().width() - 4;
-  for (int c = 0; c < kGridColumns; ++c)
-    grid_->horizontalHeader()->resizeSection(c, wanted[static_cast<std::size_t>(c)] * room / std::max(1, total));
+  std::vector<int> weights;
+  for (int c = 0; c < kGridColumns; ++c) weights.push_back(grid_->headingWidth(c));
+  grid_->fitColumns(gridWidth, std::move(weights));
   grid_->verticalHeader()->setDefaultSectionSize(QFontMetrics(grid_->font()).height() + 6);
 
   // The three ranges to the right of the grid, one above the other.
-  const int left = margin * 2 + gridWidth;
+  const int left = margin * 2 + grid_->width();
   const int rowHeight = twipsY(300);
   const int boxWidth = twipsX(1100);
   const int toWidth = twipsX(400);
+  // A grid widened for its headings takes the window wider, not the ranges
+  // out of it.
+  const int rangesRight = left + 2 * boxWidth + 2 * toWidth + twipsX(180) + margin;
+  if (rangesRight > size.width()) placeCentred(QSize(rangesRight, size.height()));
   auto pair = [&](QLabel* caption, QLineEdit* lower, QLabel* to, QLineEdit* upper, QLabel* mhz, int top) {
     caption->setGeometry(left, top, boxWidth * 3, rowHeight);
     const int y = top + rowHeight + twipsY(60);

@@ -92,7 +92,7 @@ void frm_2tone::layOut() {
   const int encodeWidth = static_cast<int>(tabWidth / 2.6);
   encodeGrid_->setGeometry(margin, twipsY(300), encodeWidth, frameHeight - twipsY(420));
   sizeColumns(encodeGrid_, encodeWidth);
-  const int right = 2 * margin + encodeWidth + twipsX(240);
+  const int right = 2 * margin + encodeGrid_->width() + twipsX(240);
   for (std::size_t i = 0; i < timings_.size(); ++i) {
     const int top = twipsY(400) + static_cast<int>(i) * twipsY(900);
     timingLabels_[i]->setGeometry(right, top, twipsX(3600), twipsY(300));
@@ -119,11 +119,11 @@ void frm_2tone::layOut() {
 }
 
 void frm_2tone::loadHandling() {
-  layOut();
   frameEncode_->show();
   frameDecode_->hide();
   setCaptions();
   editor_.load();
+  layOut();  // after the headings: the grids are sized to them
   startCommon();
   showSheet();
 }

@@ -134,7 +134,7 @@ void frm_5tone::layOut() {
   const int stdWidth = static_cast<int>(tabWidth / 1.8);
   standardsGrid_->setGeometry(margin, gridTop, stdWidth, gridHeight);
   sizeColumns(standardsGrid_, stdWidth);
-  const int right = 2 * margin + stdWidth + twipsX(120);
+  const int right = 2 * margin + standardsGrid_->width() + twipsX(120);
   standardLabel_->setGeometry(right, gridTop, twipsX(1400), twipsY(300));
   standardList_->setGeometry(right + twipsX(1450), gridTop, twipsX(1500), twipsY(330));
   for (int i = 0; i < 16; ++i) {
@@ -147,7 +147,7 @@ void frm_5tone::layOut() {
   const int encWidth = static_cast<int>(tabWidth / 1.6);
   encodeGrid_->setGeometry(margin, gridTop, encWidth, gridHeight);
   sizeColumns(encodeGrid_, encWidth);
-  const int encRight = 2 * margin + encWidth + twipsX(120);
+  const int encRight = 2 * margin + encodeGrid_->width() + twipsX(120);
   for (std::size_t i = 0; i < delays_.size(); ++i) {
     const int top = gridTop + static_cast<int>(i) * twipsY(800);
     delayLabels_[i]->setGeometry(encRight, top, tabWidth - encRight - margin, twipsY(300));
@@ -185,12 +185,12 @@ void frm_5tone::layOut() {
 }
 
 void frm_5tone::loadHandling() {
-  layOut();
   frames_[0]->show();
   frames_[1]->hide();
   frames_[2]->hide();
   setCaptions();
   editor_.load();
+  layOut();  // after the headings: the grids are sized to them
   startCommon();
   showSheet();
 }

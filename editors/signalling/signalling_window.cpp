@@ -88,8 +88,7 @@ grid::GridView* SignallingWindow::makeGrid(QWidget* parent, const char* name, gr
 }
 
 void SignallingWindow::sizeColumns(grid::GridView* view, int width) {
-  const int cols = view->gridModel()->columnCount();
-  for (int c = 0; c < cols; ++c) view->horizontalHeader()->resizeSection(c, (width - 4) / cols);
+  view->fitColumns(width);
 }
 
 void SignallingWindow::setButtonCaptions() {

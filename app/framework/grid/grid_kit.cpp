@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "qt_text.h"
@@ -373,8 +374,84 @@ GridView::~GridView() {
 }
 
 void GridView::setGridModel(GridModel* model) {
+  if (model_ != nullptr) disconnect(model_, nullptr, this, nullptr);
   model_ = model;
   setModel(model);
+  if (model == nullptr) return;
+  // New headings (another language) may need wider columns; a reset puts the
+  // header's sections back to their default size.
+  connect(model, &QAbstractItemModel::headerDataChanged, this, [this] { refitColumns(); });
+  connect(model, &QAbstractItemModel::modelReset, this, [this] { refitColumns(); });
+}
+
+int GridView::headingWidth(int col) const {
+  const QString text = model() != nullptr ? model()->headerData(col, Qt::Horizontal).toString() : QString();
+  // The style's hint holds its margins; the plain text width plus a margin
+  // holds where a style reports less than the text.
+  return std::max(horizontalHeader()->sectionSizeHint(col),
+                  QFontMetrics(horizontalHeader()->font()).horizontalAdvance(text) + 12);
+}
+
+void GridView::fitColumns(int width, std::vector<int> weights) {
+  fitWidth_ = std::max(0, width);
+  fitWeights_ = std::move(weights);
+  refitColumns();
+}
+
+void GridView::refitColumns() {
+  if (fitWidth_ <= 0 || model() == nullptr) return;
+  const int cols = model()->columnCount();
+  if (cols <= 0) return;
+  // Room for a vertical scroll bar is always kept, so columns do not jump
+  // when rows are added.
+  const int chrome = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+  const int room = std::max(0, fitWidth_ - chrome);
+  // Each column's share of the room by weight, but never below its heading:
+  // the columns held at their heading's width leave the rest of the room to
+  // the others, in proportion again.
+  std::vector<int> least(static_cast<std::size_t>(cols));
+  std::vector<long long> weight(static_cast<std::size_t>(cols));
+  std::vector<bool> held(static_cast<std::size_t>(cols), false);
+  for (int c = 0; c < cols; ++c) {
+    const auto i = static_cast<std::size_t>(c);
+    least[i] = headingWidth(c);
+    weight[i] = i < fitWeights_.size() ? std::max(0, fitWeights_[i]) : 1;
+  }
+  std::vector<int> widths(least);
+  for (bool changed = true; changed;) {
+    changed = false;
+    long long rest = room;
+    long long weights = 0;
+    for (std::size_t i = 0; i < held.size(); ++i) {
+      if (held[i])
+        rest -= least[i];
+      else
+        weights += weight[i];
+    }
+    for (std::size_t i = 0; i < held.size(); ++i) {
+      if (held[i]) continue;
+      const long long share = weights > 0 ? weight[i] * std::max(0LL, rest) / weights : 0;
+      if (share < least[i]) {
+        held[i] = true;
+        changed = true;
+      } else {
+        widths[i] = static_cast<int>(share);
+      }
+    }
+  }
+  int needed = 0;
+  for (int c = 0; c < cols; ++c) {
+    const auto i = static_cast<std::size_t>(c);
+    const int w = held[i] ? least[i] : widths[i];
+    horizontalHeader()->resizeSection(c, w);
+    needed += w;
+  }
+  // Headings wider than the window planned: take the room the parent has
+  // (as much again to the right as the view keeps to its left), never less
+  // than planned.
+  int wanted = std::max(fitWidth_, needed + chrome);
+  if (const QWidget* parent = parentWidget()) wanted = std::min(wanted, std::max(fitWidth_, parent->width() - 2 * x()));
+  if (wanted != width()) resize(wanted, height());
 }
 
 bool GridView::placeEditor(const QModelIndex& index) {

@@ -51,6 +51,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
+#include <vector>
 
 #include "text_grid.h"
 
@@ -173,6 +174,16 @@ class GridView : public QTableView {
   const QString& textBoxName() const { return textBoxName_; }
   const QString& listName() const { return listName_; }
 
+  // The width column `col` needs to show its heading whole in the header's
+  // font, margins included.
+  int headingWidth(int col) const;
+  // Sizes the columns to share `width` (the view's own width) in proportion
+  // to `weights` (equal shares when empty), none narrower than its heading
+  // needs.  When the headings need more than `width`, the view widens, as far
+  // as its parent has room.  Sized again whenever the headings change (a
+  // language switch), so a window lays out its neighbours from width().
+  void fitColumns(int width, std::vector<int> weights = {});
+
   using QTableView::edit;
 
  protected:
@@ -189,6 +200,10 @@ class GridView : public QTableView {
  private:
   // A press elsewhere first leaves the open editor's cell; false when refused.
   bool leaveForPress(QMouseEvent* event);
+  void refitColumns();
+
+  int fitWidth_ = 0;  // 0: the window sizes the columns itself
+  std::vector<int> fitWeights_;
 
   QPointer<GridModel> model_;
   QPointer<QWidget> editor_;

@@ -16,6 +16,7 @@
 #include "file_dialogs.h"
 #include "fm_file.h"
 #include "image_file.h"
+#include "grid_checks.h"
 #include "hosted_windows.h"
 
 namespace brel::fm {
@@ -144,6 +145,18 @@ TEST_F(FmWindowTest, ChineseCaptions) {
   EXPECT_EQ(fm()->windowTitle().toStdString(), "FM 收音机频道编辑");
   EXPECT_EQ(fm()->button("Command_Write")->text().toStdString(), "写  入");
   EXPECT_EQ(fm()->model()->headerData(0, Qt::Horizontal).toString().toStdString(), "FM 频 道 号");
+}
+
+TEST_F(FmWindowTest, HeadingsShowWholeInBothLanguages) {
+  for (const std::int16_t language : {0, -1}) {
+    state.LanguageFlag = language;
+    load();
+    EXPECT_EQ(test::CutHeadings(grid()), "") << language;
+    // The ranges stay to the right of the grid, inside the window.
+    EXPECT_GE(fm()->bandBox(kALower)->x(), grid()->geometry().right()) << language;
+    EXPECT_LE(fm()->bandBox(kAUpper)->geometry().right(), fm()->width()) << language;
+    closeAll();
+  }
 }
 
 TEST_F(FmWindowTest, TypedCellsAreCheckedWhenLeft) {

@@ -7,6 +7,7 @@
 
 #include "frm_2tone.h"
 #include "frm_5tone.h"
+#include "grid_checks.h"
 #include "program_fixture.h"
 
 namespace brel::program_test {
@@ -331,6 +332,27 @@ TEST_F(SignallingWindows, FilesHoldTheWholeSetAndAreTakenOnlyByTheirWindow) {
   w->SaveSignalFile(folder.filePath("no/such/folder/x.dat").toStdString());
   EXPECT_NE(messages().lastText().find("x.dat"), std::string::npos);
   EXPECT_EQ(state().MemImage, image);
+}
+
+TEST_F(SignallingWindows, GridHeadingsShowWholeInBothLanguages) {
+  for (const std::int16_t language : {0, -1}) {
+    state().LanguageFlag = language;
+    frm_2tone* t = openTwo();
+    frm_5tone* f = openFive();
+    ASSERT_TRUE(t != nullptr && f != nullptr);
+    const std::vector<std::tuple<signalling::SignallingWindow*, int, grid::GridView*>> grids{
+        {t, 0, t->encodeGrid()},    {t, 1, t->decodeGrid()}, {f, 0, f->standardsGrid()},
+        {f, 1, f->encodeGrid()}, {f, 2, f->decodeGrid()}};
+    for (const auto& [w, page, view] : grids) {
+      tab(w, page);
+      EXPECT_EQ(test::CutHeadings(view), "") << language << " " << view->objectName().toStdString();
+      // The grid stays inside its frame.
+      EXPECT_LE(view->geometry().right(), view->parentWidget()->width()) << view->objectName().toStdString();
+    }
+    ASSERT_TRUE(window().host().unloadForm(FormId::frm_2tone));
+    ASSERT_TRUE(window().host().unloadForm(FormId::frm_5tone));
+    QCoreApplication::processEvents();
+  }
 }
 
 }  // namespace
