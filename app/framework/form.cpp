@@ -72,19 +72,40 @@ void Form::watchActivation(std::function<void()> activated, std::function<void()
   auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
   QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
   if (area == nullptr) return;
-  activation_ = connect(
-      area, &QMdiArea::subWindowActivated, this,
-      [this, sub, activated = std::move(activated), deactivated = std::move(deactivated)](QMdiSubWindow* now) {
-        if (now == nullptr) return;
-        const bool becomes = now == sub && !active_;
-        const bool leaves = now != sub && active_;
-        active_ = now == sub;
-        if (becomes) activated();
-        if (leaves && deactivated) deactivated();
-      });
+  activated_ = std::move(activated);
+  deactivated_ = std::move(deactivated);
+  // The area passes through other children and through none on its way to
+  // the one that ends active (a message box closing makes it bring back the
+  // child active before the last one, then the focus returns to ours).  So
+  // the change is judged once control is back in the event loop, from the
+  // child that is active then: one handler run per real change.
+  QObject::disconnect(activation_);
+  activation_ = connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
+    if (settlePending_) return;
+    settlePending_ = true;
+    QMetaObject::invokeMethod(this, [this] { settleActivation(); }, Qt::QueuedConnection);
+  });
 }
 
-void Form::stopWatchingActivation() { QObject::disconnect(activation_); }
+void Form::settleActivation() {
+  settlePending_ = false;
+  if (!activation_) return;
+  auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+  QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
+  if (area == nullptr) return;
+  QMdiSubWindow* now = area->activeSubWindow();
+  if (now == nullptr) return;  // the main window lost the focus: no change
+  const bool becomes = now == sub && !active_;
+  const bool leaves = now != sub && active_;
+  active_ = now == sub;
+  if (becomes && activated_) activated_();
+  if (leaves && deactivated_) deactivated_();
+}
+
+void Form::stopWatchingActivation() {
+  QObject::disconnect(activation_);
+  activation_ = {};
+}
 
 void Form::warn(const Bilingual& message, const Bilingual& title) const {
   context_.messages.show(Warn(language(), title, message));

@@ -111,9 +111,10 @@ class Form : public QWidget {
 
   AppContext& context() const { return context_; }
 
-  // Runs `activated` each time this window becomes the active child window
-  // of the main window (the main window regaining the focus from a message
-  // box is no activation), and `deactivated`, when given, each time another
+  // Runs `activated`, once control is back in the event loop, each time this
+  // window has become the active child window of the main window (the main
+  // window regaining the focus from a message box is no activation, nor are
+  // children the area passes through on its way), and `deactivated`, when given, each time another
   // child window takes that place; until stopWatchingActivation() or the
   // window goes.
   void watchActivation(std::function<void()> activated, std::function<void()> deactivated = {});
@@ -155,8 +156,13 @@ class Form : public QWidget {
   AppContext& context_;
   FormId id_;
   WindowToken token_;
+  void settleActivation();
+
   QMetaObject::Connection activation_;
+  std::function<void()> activated_;
+  std::function<void()> deactivated_;
   bool active_ = false;
+  bool settlePending_ = false;
 };
 
 class FormHost {
