@@ -74,32 +74,38 @@ void Form::watchActivation(std::function<void()> activated, std::function<void()
   if (area == nullptr) return;
   activated_ = std::move(activated);
   deactivated_ = std::move(deactivated);
-  // The area passes through other children and through none on its way to
-  // the one that ends active (a message box closing makes it bring back the
-  // child active before the last one, then the focus returns to ours).  So
-  // the change is judged once control is back in the event loop, from the
-  // child that is active then: one handler run per real change.
   QObject::disconnect(activation_);
-  activation_ = connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
-    if (settlePending_) return;
-    settlePending_ = true;
-    QMetaObject::invokeMethod(this, [this] { settleActivation(); }, Qt::QueuedConnection);
+  activation_ = connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* now) {
+    if (now == nullptr) return;  // the main window lost the focus: no change
+    if (now == sub) {
+      // Back before the loss was judged: the window never left.
+      if (leavePending_) {
+        leavePending_ = false;
+        return;
+      }
+      if (active_) return;
+      active_ = true;
+      if (activated_) activated_();
+      return;
+    }
+    // After a message box the area may bring back the child active before
+    // ours, then the focus returns to ours.  So a loss is judged once control
+    // is back in the event loop, from the child that is active then.
+    if (!active_ || leavePending_) return;
+    leavePending_ = true;
+    QMetaObject::invokeMethod(this, [this] { settleLoss(); }, Qt::QueuedConnection);
   });
 }
 
-void Form::settleActivation() {
-  settlePending_ = false;
+void Form::settleLoss() {
+  if (!leavePending_) return;
+  leavePending_ = false;
   if (!activation_) return;
   auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
   QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
-  if (area == nullptr) return;
-  QMdiSubWindow* now = area->activeSubWindow();
-  if (now == nullptr) return;  // the main window lost the focus: no change
-  const bool becomes = now == sub && !active_;
-  const bool leaves = now != sub && active_;
-  active_ = now == sub;
-  if (becomes && activated_) activated_();
-  if (leaves && deactivated_) deactivated_();
+  if (area == nullptr || area->activeSubWindow() == sub || area->activeSubWindow() == nullptr) return;
+  active_ = false;
+  if (deactivated_) deactivated_();
 }
 
 void Form::stopWatchingActivation() {

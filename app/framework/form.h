@@ -111,10 +111,10 @@ class Form : public QWidget {
 
   AppContext& context() const { return context_; }
 
-  // Runs `activated`, once control is back in the event loop, each time this
-  // window has become the active child window of the main window (the main
-  // window regaining the focus from a message box is no activation, nor are
-  // children the area passes through on its way), and `deactivated`, when given, each time another
+  // Runs `activated` each time this window becomes the active child window
+  // of the main window (the main window regaining the focus from a message
+  // box is no activation, nor is coming back from another child the area
+  // only passed through on its way), and `deactivated`, when given, each time another
   // child window takes that place; until stopWatchingActivation() or the
   // window goes.
   void watchActivation(std::function<void()> activated, std::function<void()> deactivated = {});
@@ -156,13 +156,13 @@ class Form : public QWidget {
   AppContext& context_;
   FormId id_;
   WindowToken token_;
-  void settleActivation();
+  void settleLoss();
 
   QMetaObject::Connection activation_;
   std::function<void()> activated_;
   std::function<void()> deactivated_;
   bool active_ = false;
-  bool settlePending_ = false;
+  bool leavePending_ = false;
 };
 
 class FormHost {
