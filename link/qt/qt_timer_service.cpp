@@ -29,11 +29,11 @@ void QtTimer::start(int intervalMs) {
     timer_.start(intervalMs);
     return;
   }
-  itimerspec spec{};
+  itimerspec due{};
   const long long ns = intervalMs > 0 ? static_cast<long long>(intervalMs) * 1000000LL : 1;  // 0 would disarm
-  spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000LL);
-  spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000LL);
-  ::timerfd_settime(fd_, 0, &spec, nullptr);
+  due.it_value.tv_sec = static_cast<time_t>(ns / 1000000000LL);
+  due.it_value.tv_nsec = static_cast<long>(ns % 1000000000LL);
+  ::timerfd_settime(fd_, 0, &due, nullptr);
   active_ = true;
 }
 
@@ -42,8 +42,8 @@ void QtTimer::stop() {
     timer_.stop();
     return;
   }
-  itimerspec spec{};
-  ::timerfd_settime(fd_, 0, &spec, nullptr);
+  itimerspec disarmed{};
+  ::timerfd_settime(fd_, 0, &disarmed, nullptr);
   active_ = false;
 }
 
