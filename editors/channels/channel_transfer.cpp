@@ -21,27 +21,26 @@ constexpr int kRowsPerBlock = kBlockBytes / kRowBytes;
 // Progress as the window has always computed it: in floating point, then cut.
 int Percent(double part, double whole) { return static_cast<int>(std::floor(part / whole * 100)); }
 
+// Record and name blocks each, enough for `channels` rows plus one.
+int BlocksPerArea(int channels) { return static_cast<int>(std::floor(channels / 4.0 + 0.9)) + 1; }
+
 }  // namespace
 
 ChannelReadPlan::ChannelReadPlan(MemoryImage& image, int channels)
-    : image_(image),
+    : StagedReadPlan(2 * BlocksPerArea(channels)),
+      image_(image),
       channels_(channels),
-      blocksPerArea_(static_cast<int>(std::floor(channels / 4.0 + 0.9)) + 1),
-      staged_(static_cast<std::size_t>(2 * blocksPerArea_ * kBlockBytes)) {}
+      blocksPerArea_(BlocksPerArea(channels)) {}
 
 link::Block ChannelReadPlan::block(int n) const {
   const int area = n % 2 == 0 ? addr::kChannelRecordBase : addr::kChannelNameBase;
   return {static_cast<std::uint16_t>(area + kBlockBytes * (n / 2)), kBlockBytes};
 }
 
-void ChannelReadPlan::onBlock(int n, std::span<const std::uint8_t> payload) {
-  std::copy(payload.begin(), payload.end(), staged_.begin() + static_cast<std::ptrdiff_t>(n) * kBlockBytes);
-}
-
 void ChannelReadPlan::complete() {
   for (int area = 0; area < 2; ++area) {
     for (int k = 0; k < blocksPerArea_; ++k) {
-      const std::uint8_t* data = staged_.data() + static_cast<std::size_t>(2 * k + area) * kBlockBytes;
+      const std::uint8_t* data = staged().data() + static_cast<std::size_t>(2 * k + area) * kBlockBytes;
       for (int line = 0; line < kRowsPerBlock; ++line) {
         const int channel = kRowsPerBlock * k + line + 1;
         if (channel > channels_) break;

@@ -17,21 +17,18 @@
 namespace brel::chann {
 
 // The blocks of a read: even n the record area, odd n the name area.
-class ChannelReadPlan : public link::ReadPlan {
+class ChannelReadPlan : public link::StagedReadPlan {
  public:
   ChannelReadPlan(MemoryImage& image, int channels);
   int blocksPerArea() const { return blocksPerArea_; }
   int channels() const { return channels_; }
-  int blockCount() const override { return 2 * blocksPerArea_; }
   link::Block block(int n) const override;
-  void onBlock(int n, std::span<const std::uint8_t> payload) override;
   void complete() override;
 
  private:
   MemoryImage& image_;
   int channels_;
   int blocksPerArea_;
-  std::vector<std::uint8_t> staged_;
 };
 
 // The frames of a write: frame 2k the record of channel k + 1, frame 2k + 1
