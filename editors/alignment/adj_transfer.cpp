@@ -12,12 +12,6 @@ link::Block AdjReadPlan::block(int index) const {
   return {static_cast<std::uint16_t>(b.address), static_cast<std::uint8_t>(b.length)};
 }
 
-void AdjReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
-  if (index < 0 || index >= blockCount()) return;
-  const auto at = static_cast<std::size_t>(index) * 64;
-  std::copy_n(payload.begin(), std::min<std::size_t>(payload.size(), 64), staged_.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
 link::FrameData AdjWritePlan::frame(int index) const {
   const AdjLine line = AdjWriteLine(index, image_);
   link::FrameData data;

@@ -12,18 +12,19 @@
 
 namespace brel::adj {
 
-class AdjReadPlan : public link::ReadPlan {
+static_assert(kAdjReadBytes == static_cast<int>(kAdjReadBlocks.size()) * link::StagedReadPlan::kBlockBytes);
+
+class AdjReadPlan : public link::StagedReadPlan {
  public:
-  explicit AdjReadPlan(AdjTable& image) : image_(image) {}
-  int blockCount() const override { return static_cast<int>(kAdjReadBlocks.size()); }
+  explicit AdjReadPlan(AdjTable& image)
+      : StagedReadPlan(static_cast<int>(kAdjReadBlocks.size())), image_(image) {}
   link::Block block(int index) const override;
-  void begin() override { staged_.fill(0); }
-  void onBlock(int index, std::span<const std::uint8_t> payload) override;
-  void complete() override { StoreReadBlocks(image_, staged_); }
+  void complete() override {
+    StoreReadBlocks(image_, std::span<const std::uint8_t, kAdjReadBytes>(staged().data(), kAdjReadBytes));
+  }
 
  private:
   AdjTable& image_;
-  std::array<std::uint8_t, kAdjReadBytes> staged_{};
 };
 
 class AdjWritePlan : public link::WritePlan {
