@@ -308,12 +308,15 @@ void frm_FM::Command_close_Click() {
 }
 
 void frm_FM::OpenFmFile(const std::string& path) {
-  if (const auto error = LoadFmParamFile(state().FmStageRows, path)) {
-    warnText(ParamFileNotLoadedText(language(), path, *error));
+  const FmFileValues read = ReadFmParamFile(path);
+  if (read.error) {
+    warnText(ParamFileNotLoadedText(language(), path, *read.error));
     return;
   }
-  // An edit still open would otherwise land on top of the file's rows.
+  // An edit still open is committed first, so the file's rows replace it
+  // rather than it landing on top of them.
   commitPendingEdit();
+  ApplyFmFileValues(read, state().FmStageRows);
   change([&] { editor_.showRowsFromStage(); });
   warn(texts::kFileLoaded);
   resetProgress();
