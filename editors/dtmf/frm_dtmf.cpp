@@ -1,7 +1,6 @@
 #include "frm_dtmf.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
 
@@ -203,6 +202,11 @@ void frm_dtmf::bindControls() {
     connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
       if (!syncing_) form_.groupTextEdited(i, text.toStdString());
     });
+    onFocusOut(edit, [this, i](Qt::FocusReason reason) {
+      if (!userMovedFocusWithin(reason)) return;
+      form_.leaveGroup(i);
+      syncWidgets();
+    });
   }
   for (int f = 0; f < kCodeFieldCount; ++f) {
     QLineEdit* edit = codes_[static_cast<std::size_t>(f)];
@@ -211,6 +215,11 @@ void frm_dtmf::bindControls() {
       if (syncing_) return;
       form_.codeFields[static_cast<std::size_t>(f)].setText(text.toStdString());
       syncWidgets();
+    });
+    watchLeave(edit, [this, f] {
+      const bool back = form_.leaveCode(static_cast<CodeField>(f));
+      syncWidgets();
+      return back;
     });
   }
   for (int b = 0; b < kFlagBoxCount; ++b) {
@@ -374,8 +383,8 @@ int frm_dtmf::codeIndex(QObject* widget) const {
   return it == codes_.end() ? -1 : static_cast<int>(it - codes_.begin());
 }
 
-bool frm_dtmf::userMovedFocusWithin(const QFocusEvent* event) const {
-  switch (event->reason()) {
+bool frm_dtmf::userMovedFocusWithin(Qt::FocusReason reason) const {
+  switch (reason) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
     case Qt::MouseFocusReason:
@@ -391,45 +400,19 @@ bool frm_dtmf::userMovedFocusWithin(const QFocusEvent* event) const {
 bool frm_dtmf::eventFilter(QObject* watched, QEvent* event) {
   const int g = groupIndex(watched);
   const int c = codeIndex(watched);
-  // Once unloaded, the widgets' last focus moves are no edits of the user's.
-  if ((g < 0 && c < 0) || host().form(FormId::frm_dtmf) != this) return Form::eventFilter(watched, event);
-  switch (event->type()) {
-    case QEvent::KeyPress: {
-      const char32_t ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
-      if (ch == 0) break;
-      if (c >= 0) {
-        const bool enter = form_.codeKeyPress(static_cast<CodeField>(c), ch);
-        syncWidgets();
-        if (!enter) return true;
-      } else {
-        form_.groupKeyPress(g, ch);
-        syncWidgets();
-      }
-      break;
+  if ((g < 0 && c < 0) || event->type() != QEvent::KeyPress) return Form::eventFilter(watched, event);
+  const char32_t ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
+  if (ch != 0) {
+    if (c >= 0) {
+      const bool enter = form_.codeKeyPress(static_cast<CodeField>(c), ch);
+      syncWidgets();
+      if (!enter) return true;
+    } else {
+      form_.groupKeyPress(g, ch);
+      syncWidgets();
     }
-    case QEvent::FocusOut:
-      if (!userMovedFocusWithin(static_cast<QFocusEvent*>(event))) break;
-      if (g >= 0) {
-        form_.leaveGroup(g);
-        syncWidgets();
-      } else {
-        // Once the focus has settled, so a message does not come in the
-        // middle of the move.
-        QMetaObject::invokeMethod(this, [this, c] { runCodeLeave(static_cast<CodeField>(c)); }, Qt::QueuedConnection);
-      }
-      break;
-    default:
-      break;
   }
   return Form::eventFilter(watched, event);
-}
-
-void frm_dtmf::runCodeLeave(CodeField f) {
-  if (host().form(FormId::frm_dtmf) != this) return;  // closed meanwhile
-  const bool back = form_.leaveCode(f);
-  syncWidgets();
-  // Given back once, for a reason that runs no other field's leave rule.
-  if (back) codes_[static_cast<std::size_t>(f)]->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace brel::dtmf
