@@ -7,6 +7,7 @@
 #include "default_contents.h"
 #include "dtmf_texts.h"
 #include "link_texts.h"
+#include "plain_widgets.h"
 
 namespace brel::dtmf {
 namespace {
@@ -99,12 +100,8 @@ void frm_dtmf::buildEncodeFrame() {
     auto* combo = new QComboBox(encodeFrame_);
     combo->setObjectName(name);
     combo->setGeometry(kRightColumn, top, 120, 24);
+    // Drawn with an edit field, which only shows the choice (see BindList).
     combo->setEditable(true);
-    // Typed text is never stored and never becomes an entry: only a choice
-    // from the list counts.
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
     combo->setMaxVisibleItems(15);
     return combo;
   };
@@ -234,15 +231,9 @@ void frm_dtmf::bindControls() {
     form_.Check_Ctrl_En.setChecked(on);
     syncWidgets();
   });
-  const std::pair<QComboBox*, PlainList*> lists[] = {
-      {onTime_, &form_.Combo_Enc_ys1}, {offTime_, &form_.Combo_Enc_ys2}, {groupCall_, &form_.Combo_Enc_qh}};
-  for (const auto& [combo, plain] : lists) {
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, plain = plain](int index) {
-      if (syncing_) return;
-      plain->select(index);
-      syncWidgets();
-    });
-  }
+  BindList(onTime_, form_.Combo_Enc_ys1);
+  BindList(offTime_, form_.Combo_Enc_ys2);
+  BindList(groupCall_, form_.Combo_Enc_qh);
 }
 
 void frm_dtmf::syncWidgets() {
@@ -264,17 +255,6 @@ void frm_dtmf::syncWidgets() {
   for (int b = 0; b < kFlagBoxCount; ++b)
     check(boxes_[static_cast<std::size_t>(b)], form_.flagBoxes[static_cast<std::size_t>(b)]);
   check(ctrlEnable_, form_.Check_Ctrl_En);
-  for (auto [combo, plain] : {std::pair{onTime_, &form_.Combo_Enc_ys1}, std::pair{offTime_, &form_.Combo_Enc_ys2},
-                              std::pair{groupCall_, &form_.Combo_Enc_qh}}) {
-    if (combo->count() != plain->count()) {
-      combo->clear();
-      for (const std::string& entry : plain->entries()) combo->addItem(Q(entry));
-    }
-    if (combo->currentIndex() != plain->selectedIndex()) combo->setCurrentIndex(plain->selectedIndex());
-    combo->setEnabled(plain->enabled());
-  }
-  // The group-call field shows its code as text, chosen or not.
-  if (groupCall_->currentText() != Q(form_.Combo_Enc_qh.text())) groupCall_->setEditText(Q(form_.Combo_Enc_qh.text()));
   if (outer) syncing_ = false;
 }
 

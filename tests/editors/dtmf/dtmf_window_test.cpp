@@ -308,6 +308,33 @@ TEST_F(DtmfWindow, TypedTimeIsNeverStoredOnlyAChoice) {
   EXPECT_EQ(bytes(0x0CB3, 1), (Row{4}));
 }
 
+TEST_F(DtmfWindow, TimeListShowsTheStoredTimeWhateverIsTypedIntoIt) {
+  start();
+  frm_dtmf* window = openDtmf();
+  QComboBox* on = window->onTime();
+  clickInto(on->lineEdit());
+  keys("999");
+  EXPECT_EQ(on->currentText(), "80");
+  key(Qt::Key_Return);
+  tab();
+  EXPECT_EQ(on->currentText(), "80");
+  clickInto(on->lineEdit());
+  paste("150");
+  key(Qt::Key_Backspace);
+  EXPECT_EQ(on->currentText(), "80");
+  EXPECT_EQ(bytes(0x0CB2, 1), (Row{3}));
+
+  // Another window and back: still the stored time; Save stores nothing new.
+  menu("Channel_edit");
+  auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+  sub->mdiArea()->setActiveSubWindow(sub);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(on->currentText(), "80");
+  ASSERT_NO_FATAL_FAILURE(saveAs("times.dat"));
+  EXPECT_EQ(bytes(0x0CB2, 1), (Row{3}));
+  EXPECT_EQ(on->currentText(), "80");
+}
+
 // The identity's leave rule runs once whichever way the focus leaves it,
 // also for a drop-down opened right after a message box has gone.
 TEST_F(DtmfWindow, IdentityIsCheckedOnceOnEveryWayOutEvenIntoADropDownAfterAMessage) {
