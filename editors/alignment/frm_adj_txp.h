@@ -93,6 +93,8 @@ class frm_Adj_Txp : public Form, private link::TransferView {
   void optionClicked(int variant);
   void numberEdited(NumberSet set, int i);
   void bandBoxLeft(int band, bool upper);
+  // `left` runs each time the box loses the focus.
+  void leaveRule(QWidget* box, std::function<void()> left);
   void showList(ListSet set, int k);
   void resetProgress();
   link::LinkContext linkContext();
@@ -128,10 +130,8 @@ class frm_Adj_Txp : public Form, private link::TransferView {
   QRadioButton* options_[kVariantCount] = {};
   QProgressBar* progressBar_ = nullptr;
   QLabel* statusLabel_ = nullptr;
-  // Per watched control: its key limit (true: the key is taken) and what
-  // leaving it does.
+  // Per watched control: its key limit (true: the key is taken).
   std::map<QObject*, std::function<bool(char32_t)>> keyLimits_;
-  std::map<QObject*, std::function<void()>> focusLeft_;
   bool leaving_ = false;
   std::unique_ptr<AdjTransfer> transfer_;
   std::unique_ptr<FileRequestPoller> poller_;

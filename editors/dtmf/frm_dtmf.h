@@ -68,10 +68,11 @@ class frm_dtmf : public Form, private link::TransferView {
   void bindControls();
   // Every widget from DtmfForm.
   void syncWidgets();
-  void runCodeLeave(CodeField f);
   int groupIndex(QObject* widget) const;
   int codeIndex(QObject* widget) const;
-  bool userMovedFocusWithin(const QFocusEvent* event) const;
+  // The user moved the focus (Tab, a click, a shortcut) to another control
+  // of this window: a group's leave.
+  bool userMovedFocusWithin(Qt::FocusReason reason) const;
 
   // TransferView
   void setProgressValue(int value) override;

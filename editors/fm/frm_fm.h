@@ -61,9 +61,6 @@ class frm_FM : public Form, private link::TransferView {
   const FmSheet& sheet() const { return sheet_; }
   FmTransfer* transfer() { return transfer_.get(); }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void setCaptions();
   void layOut();

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -250,10 +249,10 @@ void frm_Adj_Mod::bindControls() {
       }
       case AdjModForm::Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(w);
+        TypedField field{};
         for (int f = 0; f <= static_cast<int>(TypedField::TxUpper); ++f)
-          if (c.name == AdjModForm::FieldName(static_cast<TypedField>(f))) fieldEdits_[edit] = static_cast<TypedField>(f);
-        const TypedField field = fieldEdits_[edit];
-        edit->installEventFilter(this);
+          if (c.name == AdjModForm::FieldName(static_cast<TypedField>(f))) field = static_cast<TypedField>(f);
+        onFocusOut(edit, [this, field](Qt::FocusReason reason) { fieldLeft(field, reason); });
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
           if (syncing_) return;
           form_.typed(field, text.toStdString());
@@ -287,24 +286,20 @@ bool frm_Adj_Mod::eventFilter(QObject* watched, QEvent* event) {
       // the Delete and arrow keys type none.
       if (!key->text().isEmpty() && key->key() != Qt::Key_Delete) form_.keyPressed(*it->second);
     }
-  } else if (event->type() == QEvent::FocusOut && !syncing_ && !refocusing_) {
-    auto it = fieldEdits_.find(watched);
-    if (it != fieldEdits_.end()) {
-      const auto* focus = static_cast<QFocusEvent*>(event);
-      const Qt::FocusReason reason = focus->reason();
-      // Leaving for another window, a list's pop-up or a message box is no
-      // move within the window; a click on one of the window's buttons
-      // leaves the check to that button, which runs it first.
-      const bool toButton = qobject_cast<QPushButton*>(QApplication::focusWidget()) != nullptr &&
-                            QApplication::focusWidget()->parentWidget() == this;
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-          !(reason == Qt::MouseFocusReason && toButton)) {
-        form_.LostFocus(it->second);
-        syncWidgets();
-      }
-    }
   }
   return Form::eventFilter(watched, event);
+}
+
+void frm_Adj_Mod::fieldLeft(TypedField field, Qt::FocusReason reason) {
+  if (syncing_ || refocusing_) return;
+  // Leaving for another window, a list's pop-up or a message box is no
+  // move within the window; a click on one of the window's buttons leaves
+  // the check to that button, which runs it first.
+  const bool toButton = qobject_cast<QPushButton*>(QApplication::focusWidget()) != nullptr &&
+                        QApplication::focusWidget()->parentWidget() == this;
+  if (LostToAnotherWindow(reason) || (reason == Qt::MouseFocusReason && toButton)) return;
+  form_.LostFocus(field);
+  syncWidgets();
 }
 
 void frm_Adj_Mod::setCaptions() {

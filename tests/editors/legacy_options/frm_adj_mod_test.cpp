@@ -178,6 +178,27 @@ TEST_F(AdjModWindow, TypingIsCheckedWhenTheFieldIsLeftOrAButtonIsClicked) {
   EXPECT_EQ(total->text(), "128");
 }
 
+// A window being unloaded runs no leave rule: an unchecked password says
+// nothing while the program ends, whichever way it is ended.
+TEST_F(AdjModWindow, ExitWithAFieldTypedButNotLeftEndsWithoutAWord) {
+  for (const char* how : {"File_exit", "close box"}) {
+    SCOPED_TRACE(how);
+    start();
+    frm_Adj_Mod* w = load();
+    QLineEdit* password = get<QLineEdit>(w, "Text_menu_pwd");
+    password->selectAll();
+    typeInto(password, "1A2345");
+    ASSERT_TRUE(password->hasFocus());
+    if (std::string(how) == "File_exit") menu("File_exit");
+    else window().close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(adj(FormId::frm_Adj_Mod), nullptr);
+    EXPECT_TRUE(messages().shown.empty()) << messages().lastText();
+    quit();
+  }
+}
+
 TEST_F(AdjModWindow, ReadShowsTheRadiosAreaAndCloseWaitsForTheExchange) {
   sim::RadioSim& r = plugRadio();
   start();
