@@ -144,7 +144,9 @@ bool LinkEngine::start(Kind kind) {
   f_.LinkOk = 0;
   f_.Connected = 0;
   f_.ReplySeen = 0;
+  // What is waiting now is an earlier attempt's.
   port_->flushInput();
+  earlyAck_ = false;
   f_.LinkState = 0;
 
   if (profile_.generation == Generation::Legacy || profile_.generation == Generation::LongLegacy) {
@@ -335,19 +337,22 @@ void LinkEngine::handshake() {
 }
 
 void LinkEngine::steppedHandshake() {
-  // Every answer of the stepped radio follows a complete frame of ours; a
-  // byte that comes sooner is left over from an earlier exchange (the
-  // radio's Ack of the last Ack of a read just ended) and would otherwise be
-  // taken for the answer to a command that has not even gone out.
-  if (f_.TxDone == 0) {
-    port_->flushInput();
-    return;
-  }
+  // Every answer of the stepped radio follows a complete frame of ours, one
+  // that has left the port; a byte that comes sooner is left over from an
+  // earlier exchange (the radio's Ack of the last Ack of a read just ended,
+  // a late answer of the attempt before) and would otherwise be taken for
+  // the answer to a command that has not even gone out.
+  if (awaitingSentOut()) return;
   int expect = 0;
   if (f_.LinkState == 1)
     expect = (profile_.fixedShortIdentFrame || ctx_.state.IdentFrameType != 0) ? 7 : 11;
-  if (port_->bytesWaiting() <= static_cast<std::size_t>(expect)) return;
-  readInto(f_.RxBuf.data(), static_cast<std::size_t>(expect) + 1);
+  if (f_.LinkState == 0 && earlyAck_) {
+    f_.RxBuf[0] = kAck;
+  } else {
+    if (port_->bytesWaiting() <= static_cast<std::size_t>(expect)) return;
+    readInto(f_.RxBuf.data(), static_cast<std::size_t>(expect) + 1);
+  }
+  earlyAck_ = false;
 
   switch (f_.LinkState) {
     case 0:
@@ -418,7 +423,26 @@ void LinkEngine::acceptIdentification() {
   observer_.identified();
 }
 
+bool LinkEngine::sentOut() const { return f_.TxDone != 0 && !port_->outputPending(); }
+
+bool LinkEngine::awaitingSentOut() {
+  if (sentOut()) return false;
+  // The radio answers the seven bytes of a program-mode command with its
+  // 0x06 before the 0x02 that follows them has reached it; that 0x06 is
+  // kept when nothing came after it.
+  const bool ackMayLead = f_.LinkState == 0 && (profile_.generation == Generation::OneShot ||
+                                                (profile_.generation == Generation::Stepped &&
+                                                 profile_.commandWithIdentRequest));
+  std::uint8_t byte = 0;
+  while (port_->read(&byte, 1) == 1) earlyAck_ = ackMayLead && byte == kAck;
+  return true;
+}
+
 void LinkEngine::shortFrameHandshake() {
+  // Nothing that comes before the whole command has left the port answers
+  // it: a late answer of an earlier attempt would otherwise be taken for
+  // this one's, and the rest of the command never sent.
+  if (awaitingSentOut()) return;
   if (profile_.generation == Generation::LongLegacy) {
     // The first 50 bytes, taken as they are; a window that does not accept
     // the long frame lets the attempt end in the time-out.
@@ -431,19 +455,19 @@ void LinkEngine::shortFrameHandshake() {
     handshakeCompleted();
     return;
   }
-  if (port_->bytesWaiting() < 9) return;
-  readInto(f_.RxBuf.data(), 9);
-  int p = 11;
-  for (int j = 0; j <= 10; ++j) {
-    if (f_.RxBuf[j] == kFrameStart) {
-      p = j;
-      break;
-    }
-  }
-  for (int i = 0; i <= 52; ++i) f_.RxBuf[i] = f_.RxBuf[i + p];
+  // The answer is the radio's 0x06 with its 8-byte frame straight after
+  // it.  A frame without the 0x06 in front, or with anything between, is
+  // not this command's answer (a late frame of an earlier attempt, say).
+  const std::size_t lead = earlyAck_ ? 1 : 0;
+  if (port_->bytesWaiting() < 9 - lead) return;
+  f_.RxBuf[0] = kAck;
+  readInto(f_.RxBuf.data() + lead, 9 - lead);
+  earlyAck_ = false;
+  const bool ackInFront = f_.RxBuf[0] == kAck;
+  for (int i = 0; i <= 52; ++i) f_.RxBuf[i] = f_.RxBuf[i + 1];
   port_->flushInput();
   const std::uint8_t end = profile_.generation == Generation::OneShot ? kSteppedFrameEnd : kLegacyFrameEnd;
-  if (f_.RxBuf[0] != kFrameStart || f_.RxBuf[7] != end) return;
+  if (!ackInFront || f_.RxBuf[0] != kFrameStart || f_.RxBuf[7] != end) return;
 
   if (!DecodeIdentFrame(profile_.decoding, f_.RxBuf.data(), ctx_.state, ctx_.panels)) return;
   observer_.identified();
@@ -510,9 +534,9 @@ void LinkEngine::sendWriteFrame(int index) {
 
 bool LinkEngine::takeReply(std::array<std::uint8_t, 4 + 64 + 1>& reply, std::span<const std::uint8_t>& payload) {
   const bool ackInFront = firstReply_ ? profile_.ackBeforeFirstReply : true;
-  if (f_.TxDone == 0) {
-    // Nothing before our request has gone out answers it: surplus bytes of
-    // the last reply are dropped here, whenever they come.  What is kept is
+  if (!sentOut()) {
+    // Nothing before our request has left the port answers it: surplus
+    // bytes of the last reply are dropped here, whenever they come.  What is kept is
     // the stepped radio's 0x06 for our Ack, which leads the next reply and
     // may come before the request (after any surplus).
     std::uint8_t byte = 0;
@@ -578,8 +602,10 @@ void LinkEngine::writePhase() {
   while (port_->isOpen() && f_.Connected != 0 && kind_ == Kind::Write && port_->bytesWaiting() > 0) {
     std::uint8_t answer = 0;
     readInto(&answer, 1);
-    // An Ack counts only once the whole frame has gone out.
-    if (answer != kAck || f_.TxDone == 0) continue;
+    // An Ack counts only once the whole frame has left the port: one that
+    // comes sooner answers something else (a late 0x06 of the handshake or
+    // of an earlier attempt), not a frame the radio has not even had.
+    if (answer != kAck || !sentOut()) continue;
     timer2_->stop();
     ++blockIndex_;
     if (blockIndex_ >= writePlan_->frameCount()) {
@@ -609,6 +635,11 @@ void LinkEngine::readThenWritePhase() {
         break;
       }
       case Step::AnswerToAck: {
+        // The radio answers our 0x06 once it has had it.
+        if (!sentOut()) {
+          port_->flushInput();
+          return;
+        }
         std::uint8_t answer = 0;
         if (readInto(&answer, 1) == 0) return;
         const auto decision = stepPlan_->decide(std::span<const std::uint8_t>(stepPayload_.data(), stepPayloadLength_));
@@ -626,7 +657,7 @@ void LinkEngine::readThenWritePhase() {
         return;
       }
       case Step::AnswerToFrame: {
-        if (f_.TxDone == 0) {
+        if (!sentOut()) {
           port_->flushInput();
           return;
         }

@@ -10,6 +10,12 @@
 // are used up.  A port that fails under an attempt (the device unplugged or
 // reset, a write refused) ends it the same way, at once.
 //
+// A radio that answers late may answer an attempt after the one it was
+// asked in.  So nothing counts as an answer before what it answers has left
+// the port: a byte that comes while a command, request or frame is still
+// going out is dropped, and an Ack that comes before its frame is out is no
+// Ack of it.  Each attempt starts from an empty input.
+//
 // What differs between windows is data (EngineProfile) and two small
 // strategies: the plan of the block phase (ReadPlan, WritePlan,
 // ReadThenWritePlan) and the observer that turns progress and outcomes into
@@ -271,6 +277,12 @@ class LinkEngine : private PortListener {
   void bytesArrived() override;
   void outputDrained() override;
   void handshake();
+  // Everything we sent has left the port: only then can the radio have
+  // answered it.
+  bool sentOut() const;
+  // Until then, what arrives is dropped (true), and a 0x06 that may answer
+  // the command's first seven bytes remembered.
+  bool awaitingSentOut();
   void steppedHandshake();
   void shortFrameHandshake();
   void acceptIdentification();
@@ -305,6 +317,9 @@ class LinkEngine : private PortListener {
   int blockIndex_ = 0;     // read: the block awaited; write: the frame awaiting its Ack
   bool firstReply_ = false;
   bool gapAck_ = false;    // the radio's 0x06 in front of the next reply came early
+  // The radio's 0x06 for the command came while the command's 0x02 was
+  // still going out, and nothing after it.
+  bool earlyAck_ = false;
   Step step_ = Step::Reply;
   std::array<std::uint8_t, 64> stepPayload_{};
   std::size_t stepPayloadLength_ = 0;

@@ -123,6 +123,12 @@ bool MemoryPort::write(const std::uint8_t* data, std::size_t count) {
   return true;
 }
 
+bool MemoryPort::outputPending() const {
+  if (line_ == nullptr || failed_) return false;
+  const auto it = line_->pendingOutput_.find(line_->opens_);
+  return it != line_->pendingOutput_.end() && it->second > 0;
+}
+
 void MemoryPort::fail() {
   if (failed_) return;
   failed_ = true;

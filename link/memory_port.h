@@ -114,6 +114,7 @@ class MemoryPort : public SerialPort {
   bool isOpen() const override { return line_ != nullptr; }
   void close() override;
   bool write(const std::uint8_t* data, std::size_t count) override;
+  bool outputPending() const override;
   std::size_t bytesWaiting() const override { return line_ ? line_->input_.size() : 0; }
   std::size_t read(std::uint8_t* into, std::size_t max) override;
   void flushInput() override;

@@ -58,6 +58,11 @@ class SerialPort {
   virtual bool write(const std::uint8_t* data, std::size_t count) = 0;
   bool writeByte(std::uint8_t byte) { return write(&byte, 1); }
 
+  // Some of what was written has not left the port yet (it waits in the
+  // program's buffer or the driver's): the radio cannot have had all of it,
+  // so nothing that arrives meanwhile answers it.
+  virtual bool outputPending() const = 0;
+
   virtual std::size_t bytesWaiting() const = 0;
   // Reads up to `max` waiting bytes; returns how many were read.
   virtual std::size_t read(std::uint8_t* into, std::size_t max) = 0;

@@ -112,6 +112,13 @@ bool QtSerialPort::write(const std::uint8_t* data, std::size_t count) {
   return port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(count)) == static_cast<qint64>(count);
 }
 
+bool QtSerialPort::outputPending() const {
+  if (!port_.isOpen() || failed_) return false;
+  if (port_.bytesToWrite() > 0) return true;
+  int queued = 0;
+  return ::ioctl(static_cast<int>(port_.handle()), TIOCOUTQ, &queued) == 0 && queued > 0;
+}
+
 std::size_t QtSerialPort::bytesWaiting() const {
   return port_.isOpen() ? static_cast<std::size_t>(port_.bytesAvailable()) : 0;
 }

@@ -33,6 +33,7 @@ class QtSerialPort : public SerialPort {
   bool isOpen() const override { return port_.isOpen(); }
   void close() override;
   bool write(const std::uint8_t* data, std::size_t count) override;
+  bool outputPending() const override;
   std::size_t bytesWaiting() const override;
   std::size_t read(std::uint8_t* into, std::size_t max) override;
   void flushInput() override;

@@ -1,8 +1,9 @@
 // A radio that answers with damaged or strange identification frames and
-// faults, to every window's exchange: the exchange always ends (done, given
-// up or its device gone; the port closed), a read completes only with every block of the
-// attempt in, and the band limits are left as they were or are limits a
-// radio can have.
+// faults, to every window's exchange, a read or a write: the exchange always
+// ends (done, given up or its device gone; the port closed), a read
+// completes only with every block of the attempt in, a write only when the
+// radio holds every frame it sent, and the band limits are left as they
+// were or are limits a radio can have.
 #include <array>
 #include <memory>
 #include <string>
@@ -27,14 +28,51 @@ class Messages : public brel::MessageSink {
   void show(const brel::Message&) override {}
 };
 
+// Up to two whole frames, then an erased row's short frame.
+class Frames : public brel::link::WritePlan {
+ public:
+  explicit Frames(int count) : count_(count) {
+    for (int f = 0; f < 2; ++f) {
+      frames_[f].address = static_cast<std::uint16_t>(0x0200 + 16 * f);
+      for (int k = 0; k < 16; ++k) frames_[f].bytes[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(0xA1 + 16 * f + k);
+    }
+    frames_[2] = brel::link::FrameData::Erased(0x0300);
+  }
+  int frameCount() const override { return count_; }
+  brel::link::FrameData frame(int i) const override { return frames_[static_cast<std::size_t>(i)]; }
+  // The radio's memory holds every frame.
+  bool heldBy(const brel::sim::RadioSim& radio) const {
+    for (int i = 0; i < count_; ++i) {
+      const auto& f = frames_[static_cast<std::size_t>(i)];
+      for (int k = 0; k < f.length; ++k)
+        if (radio.memory()[f.address + k] != f.bytes[static_cast<std::size_t>(k)]) return false;
+    }
+    return true;
+  }
+
+ private:
+  int count_;
+  std::array<brel::link::FrameData, 3> frames_{};
+};
+
 class Observer : public brel::link::LinkObserver {
  public:
+  explicit Observer(const brel::sim::RadioSim& radio, const Frames& frames) : radio_(radio), frames_(frames) {}
   void readComplete() override { ++done; }
   void identComplete() override { ++done; }
+  void writeComplete() override {
+    // Said at the moment the last Ack came, not once the line has settled.
+    FUZZ_REQUIRE(frames_.heldBy(radio_), "a write completes only when the radio holds every frame");
+    ++done;
+  }
   void gaveUp() override { ++gaveUps; }
   // A device gone for good ends the exchange when a retry cannot reopen it.
   void retryPortFailed() override { ++gaveUps; }
   int done = 0, gaveUps = 0;
+
+ private:
+  const brel::sim::RadioSim& radio_;
+  const Frames& frames_;
 };
 
 // Three blocks; what arrives is kept per attempt.
@@ -98,6 +136,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string frame = in.text(60);
   if ((radioKind & 0x80) != 0) config.identFrame.assign(frame.begin(), frame.end());
+  // Read last, so that the inputs of reads stay as they were.
+  const bool writing = !pc.identOnly && (in.byte() & 1) != 0;
+  const int frameCount = 1 + in.byte() % 3;
+  for (auto& fault : faultList) fault.lateUs += in.byte() * 10000;  // a late answer to 10 ms
 
   brel::link::VirtualClock clock;
   brel::link::MemoryPortBus bus(clock);
@@ -116,19 +158,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Limits before = LimitsOf(state);
   brel::test::MapStatusPanels panels;
   Messages messages;
-  Observer observer;
   auto plan = std::make_shared<Plan>();
+  auto frames = std::make_shared<Frames>(frameCount);
+  Observer observer(radio, *frames);
   {
     brel::link::LinkEngine engine{brel::link::LinkContext{state, messages, panels, services}, profile, observer};
     engine.setRetries(2);
-    const bool started = pc.identOnly ? engine.startIdent() : engine.startRead(plan);
+    const bool started = pc.identOnly ? engine.startIdent() : writing ? engine.startWrite(frames) : engine.startRead(plan);
     FUZZ_REQUIRE(started, "the exchange starts on a free port");
     // Three attempts with their time-outs and retry delays end long before this.
     FUZZ_REQUIRE(clock.runUntil([&] { return !engine.running(); }, 120 * kSecond), "the exchange ends");
     FUZZ_REQUIRE(!line.heldOpen(), "the port is closed at the end");
     FUZZ_REQUIRE(observer.done + observer.gaveUps == 1, "done, given up or the port gone, once");
   }
-  FUZZ_REQUIRE(plan->completed == (pc.identOnly ? 0 : observer.done), "a read completes only with its blocks");
+  FUZZ_REQUIRE(plan->completed == (pc.identOnly || writing ? 0 : observer.done), "a read completes only with its blocks");
 
   const Limits after = LimitsOf(state);
   if (after != before) {

@@ -1,6 +1,7 @@
 // The block exchange on the line: read and write framing per window, the
 // read-then-write exchange, the long frame, stray bytes between replies,
-// the pacing of frames, and misuse of the start routines.
+// the pacing of frames, misuse of the start routines, and late answers of
+// an earlier attempt, which never count for a later one.
 #include <algorithm>
 
 #include "ident_decode.h"
@@ -357,6 +358,262 @@ TEST_F(BlockExchangeTest, FramesGoInOneWriteWhereTheLinePacesThemAndAPauseApartE
     cable.attach(nullptr);
     bus.unplug(kRadioPort);
   }
+}
+
+// --- Late answers ---------------------------------------------------------
+//
+// A radio that answers later than the time-out plus the retry delay answers
+// an attempt after the one it was asked in.  None of that may count for the
+// later attempt: not before its command or frame has left the port, and a
+// frame without the 0x06 in front never.  The outcome may be a retry or a
+// failure; a write reported complete must find the radio holding it.
+
+// What the engine says, checked at the moment it says it: the lower band
+// limit each identification decoded and in which attempt (0, 1, ...), and
+// whether the radio already holds the write's frames when it is reported
+// complete.
+class Witness : public RecordingObserver {
+ public:
+  Witness(const ProgramState& state, const sim::RadioSim& radio, std::vector<link::FrameData> frames)
+      : state_(state), radio_(radio), frames_(std::move(frames)) {}
+  void identified() override {
+    RecordingObserver::identified();
+    lowers.push_back(static_cast<int>(state_.VhfLower));
+    attempts.push_back(timeouts);
+  }
+  void connected() override {
+    if (onConnected) onConnected();
+  }
+  void writeComplete() override {
+    RecordingObserver::writeComplete();
+    heldWhenComplete = held();
+  }
+  void attemptTimedOut() override {
+    RecordingObserver::attemptTimedOut();
+    if (onTimeout) onTimeout();
+  }
+  void beforeRetry() override {
+    if (onRetry) onRetry();
+  }
+  bool held() const {
+    for (const link::FrameData& f : frames_)
+      for (int k = 0; k < f.length; ++k)
+        if (radio_.memory()[f.address + k] != f.bytes[static_cast<std::size_t>(k)]) return false;
+    return true;
+  }
+
+  std::vector<int> lowers, attempts;
+  bool heldWhenComplete = false;
+  std::function<void()> onRetry, onConnected, onTimeout;
+
+ private:
+  const ProgramState& state_;
+  const sim::RadioSim& radio_;
+  std::vector<link::FrameData> frames_;
+};
+
+// When the sender armed at `armedUs` hands the last of `bytes` bytes to the
+// port, and how long the line then still needs before the radio has them.
+std::int64_t LastHandedUs(const link::EngineProfile& p, std::int64_t armedUs, int bytes) {
+  const std::int64_t first = armedUs + p.firstTickMs * kMs;
+  // Every other sender leaves the pacing to the line: one write.
+  if (p.sender != link::SenderKind::BytePerTick) return first;
+  return first + static_cast<std::int64_t>(bytes - 1) * p.byteTickMs * kMs;
+}
+std::int64_t StillOnLineUs(const link::EngineProfile& p, int bytes) {
+  return p.sender == link::SenderKind::BytePerTick ? link::kLineByteUs : bytes * link::kLineByteUs;
+}
+int CommandBytes(const link::EngineProfile& p) {
+  return p.generation == link::Generation::Stepped && !p.commandWithIdentRequest ? 7 : 8;
+}
+int FrameBytes(const link::EngineProfile& p) {
+  const bool ackDropped = p.sender == link::SenderKind::BytePerTick && p.dropLeadingAck;
+  return p.ackBeforeWriteFrames && !ackDropped ? 21 : 20;
+}
+
+// What a radio like `config`, but with VHF from 140 MHz, answers the
+// opening command.  The one-shot radio's 0x06 comes at once, within its own
+// attempt; what comes late is its frame.
+Bytes EarlierAnswer(sim::SimConfig config, link::Generation generation) {
+  config.vhfLower = 140;
+  sim::RadioSim probe(config);
+  Bytes sent;
+  probe.setSender([&](const Bytes& b, std::int64_t) { sent.insert(sent.end(), b.begin(), b.end()); });
+  const bool legacy = generation == link::Generation::Legacy || generation == link::Generation::LongLegacy;
+  for (std::uint8_t b : legacy ? link::kBrelProCommands.legacyCommand : link::ProgramModeCommand(0)) probe.received(b);
+  if (generation == link::Generation::OneShot) sent.erase(sent.begin());
+  return sent;
+}
+
+link::EngineProfile ChannelEditorShowingBandA() {
+  // The channel editor decodes nothing; decoding band A shows whose frame
+  // was taken, and changes no byte on the line nor when it goes.
+  link::EngineProfile p = link::profiles::ChannelEditor();
+  p.decoding = link::IdentDecoding::OneShotBand;
+  return p;
+}
+
+enum class Late { WhileCommandGoesOut, JustAfterCommand, JustAfterFrame };
+
+struct LateCase {
+  const char* what;
+  link::EngineProfile (*profile)();
+  Late late;
+};
+
+TEST_F(BlockExchangeTest, ALateAnswerOfThePreviousAttemptNeverCountsForTheRetry) {
+  const LateCase cases[] = {
+      {"one-shot, 20 ms a byte: its frame lands while the command goes out", link::profiles::OptionEditor,
+       Late::WhileCommandGoesOut},
+      {"one-shot, 20 ms a byte: its frame lands just after the command", link::profiles::OptionEditor,
+       Late::JustAfterCommand},
+      {"one-shot, 2 ms a byte: its frame lands while the command goes out", ChannelEditorShowingBandA,
+       Late::WhileCommandGoesOut},
+      {"one-shot, 2 ms a byte: its frame lands just after the command", ChannelEditorShowingBandA,
+       Late::JustAfterCommand},
+      {"legacy: its answer lands while the command goes out", link::profiles::FmEditor, Late::WhileCommandGoesOut},
+      {"legacy: its answer lands just after the command", link::profiles::FmEditor, Late::JustAfterCommand},
+      {"long legacy, one write: its frame lands while the command goes out", link::profiles::SignallingEditor,
+       Late::WhileCommandGoesOut},
+      {"long legacy, one write: its frame lands just after the command", link::profiles::SignallingEditor,
+       Late::JustAfterCommand},
+      {"stepped: its 0x06 and frame land while the command goes out", link::profiles::WriteDialog,
+       Late::WhileCommandGoesOut},
+      {"stepped: its 0x06 and frame land just after the command", link::profiles::WriteDialog,
+       Late::JustAfterCommand},
+      {"one-shot, 20 ms a byte: a 0x06 just after the frame", link::profiles::OptionEditor, Late::JustAfterFrame},
+      {"one-shot, 2 ms a byte: a 0x06 just after the frame", link::profiles::ChannelEditor, Late::JustAfterFrame},
+      {"legacy: a 0x06 just after the frame", link::profiles::FmEditor, Late::JustAfterFrame},
+      {"long legacy, one write: a 0x06 just after the frame", link::profiles::SignallingEditor, Late::JustAfterFrame},
+      {"stepped, paced by the line: a 0x06 just after the frame", link::profiles::WriteDialog, Late::JustAfterFrame},
+  };
+  const link::FrameData frame = Data(0x0E20, 0x40);
+  for (const LateCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    const link::EngineProfile profile = c.profile();
+    sim::SimConfig config;
+    config.oneShot = profile.generation == link::Generation::OneShot;
+    config.longLegacy = profile.generation == link::Generation::LongLegacy;
+    plugRadio(config).addFault({sim::FaultKind::Silence, 0, 0, 1});  // the first attempt gets nothing
+    radio->memory().fill(0x00);
+    const Bytes answer = c.late == Late::JustAfterFrame ? Bytes{link::kAck} : EarlierAnswer(config, profile.generation);
+    // The earlier answer's first byte lands at `firstUs`.
+    auto land = [&](std::int64_t firstUs) {
+      clock.schedule(firstUs - link::kLineByteUs, [this, answer] { line->send(answer); });
+    };
+
+    Witness witness(state, *radio, {frame});
+    bool landed = false;
+    witness.onRetry = [&] {
+      if (landed || c.late == Late::JustAfterFrame) return;
+      landed = true;
+      const int n = CommandBytes(profile);
+      const std::int64_t handed = LastHandedUs(profile, clock.nowUs(), n);
+      const auto length = static_cast<std::int64_t>(answer.size());
+      if (profile.sender == link::SenderKind::BytePerTick) {
+        // Between the last two bytes of the command, or while its last byte
+        // is still on the line.
+        land(c.late == Late::WhileCommandGoesOut ? handed - 500 - (length - 1) * link::kLineByteUs : handed + 40);
+      } else {
+        // The whole command is on the line: as it starts, or as it ends.
+        land(c.late == Late::WhileCommandGoesOut ? handed + 100 : handed + StillOnLineUs(profile, n) - 500);
+      }
+    };
+    witness.onConnected = [&] {
+      if (landed || c.late != Late::JustAfterFrame) return;
+      landed = true;
+      const int n = FrameBytes(profile);
+      const std::int64_t handed = LastHandedUs(profile, clock.nowUs(), n);
+      land(handed + StillOnLineUs(profile, n) / 2);
+    };
+    auto e = std::make_unique<link::LinkEngine>(link::LinkContext{state, messages, panels, services}, profile, witness);
+    e->setRetries(2);
+    ASSERT_TRUE(e->startWrite(std::make_shared<Frames>(std::vector{frame})));
+    ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+
+    EXPECT_TRUE(landed);
+    EXPECT_EQ(witness.writeCompleteCount + witness.gaveUpCount, 1);
+    if (witness.writeCompleteCount == 1) {
+      EXPECT_TRUE(witness.heldWhenComplete) << "complete without the frame";
+    }
+    for (int lower : witness.lowers) EXPECT_EQ(lower, 136) << "the earlier answer's frame was taken";
+    bus.unplug(kRadioPort);
+  }
+}
+
+struct LateRadio {
+  const char* what;
+  std::vector<sim::Fault> faults;
+};
+
+TEST_F(BlockExchangeTest, AOneShotRadioAnsweringLateHasOnlyItsOwnAttemptsAnswerTaken) {
+  // The option editor's write: 20 ms a byte, the first attempt's time-out
+  // at about 1.16 s, the retry's command from about 2.66 s on.
+  const LateRadio radios[] = {
+      {"its 0x06 1 s late, and its frame 2.5 s late in the first attempt",
+       {{sim::FaultKind::LateByte, sim::kCommandAck, 0, -1, 1 * kSecond},
+        {sim::FaultKind::LateByte, sim::kIdentFrame, 0, 1, 2500 * kMs}}},
+      // The first attempt's 0x06 and frame land after seven bytes of the
+      // retry's command; the retry's 0x06 comes when its frame is out.
+      {"its first answer landing while the retry's command goes out",
+       {{sim::FaultKind::LateByte, sim::kCommandAck, 0, -1, 1 * kSecond},
+        {sim::FaultKind::LateByte, sim::kCommandAck, 0, 1, 2660 * kMs}}},
+  };
+  const link::FrameData frame = Data(0x0E20, 0x40);
+  for (const LateRadio& r : radios) {
+    SCOPED_TRACE(r.what);
+    sim::SimConfig config;
+    config.oneShot = true;
+    plugRadio(config);
+    for (const sim::Fault& f : r.faults) radio->addFault(f);
+    radio->memory().fill(0x00);
+    Witness witness(state, *radio, {frame});
+    // Each attempt's frame tells which attempt it answers: VHF from 136 MHz
+    // in the first, 137 in the second, ...
+    witness.onTimeout = [&] { radio->config().vhfLower += 1; };
+    auto e = std::make_unique<link::LinkEngine>(link::LinkContext{state, messages, panels, services},
+                                                link::profiles::OptionEditor(), witness);
+    e->setRetries(2);
+    ASSERT_TRUE(e->startWrite(std::make_shared<Frames>(std::vector{frame})));
+    ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+
+    EXPECT_GE(witness.timeouts, 1);
+    EXPECT_EQ(witness.writeCompleteCount + witness.gaveUpCount, 1);
+    if (witness.writeCompleteCount == 1) {
+      EXPECT_TRUE(witness.heldWhenComplete) << "complete without the frame";
+    }
+    ASSERT_FALSE(witness.lowers.empty());
+    for (std::size_t i = 0; i < witness.lowers.size(); ++i)
+      EXPECT_EQ(witness.lowers[i], 136 + witness.attempts[i]) << "an earlier attempt's frame was taken";
+    bus.unplug(kRadioPort);
+  }
+}
+
+TEST_F(BlockExchangeTest, AChannelWriteToARadioWhoseFrameAlwaysComesTooLateWritesNothing) {
+  // Its frame, with 23 stray zero bytes behind it, comes 3.5 s late in every
+  // attempt: each lands in the next attempt, or after the last.  The
+  // channel editor's write: its profile, one retry, record and name frames.
+  sim::SimConfig config;
+  config.oneShot = true;
+  plugRadio(config);
+  radio->addFault({sim::FaultKind::Trailing, sim::kIdentFrame, 23});
+  radio->addFault({sim::FaultKind::LateByte, sim::kIdentFrame, 0, -1, 3500 * kMs});
+  radio->memory().fill(0xFF);
+  const auto before = radio->memory();
+  link::FrameData record = Data(0x0000, 0x20);
+  link::FrameData name = Data(0x1000, 0x41);
+  Witness witness(state, *radio, {record, name});
+  auto e = std::make_unique<link::LinkEngine>(link::LinkContext{state, messages, panels, services},
+                                              link::profiles::ChannelEditor(), witness);
+  e->setRetries(1);
+  ASSERT_TRUE(e->startWrite(std::make_shared<Frames>(
+      std::vector{record, name, link::FrameData::Erased(0x0010), link::FrameData::Erased(0x1010)})));
+  ASSERT_TRUE(runUntil([&] { return !e->running(); }));
+
+  EXPECT_EQ(witness.identifiedCount, 0);
+  EXPECT_EQ(witness.writeCompleteCount, 0);
+  EXPECT_EQ(witness.gaveUpCount, 1);
+  EXPECT_TRUE(radio->memory() == before);
 }
 
 }  // namespace

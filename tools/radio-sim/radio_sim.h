@@ -60,6 +60,7 @@ struct Fault {
   int answer = 0;       // which answer of a session
   int byteIndex = 0;    // which byte of that answer (drop, corrupt, late)
   int sessions = -1;    // how many sessions, from the next one on (-1: all)
+  // LateByte: where more than one applies to an answer, the one added last.
   std::int64_t lateUs = 1500000;
 };
 
