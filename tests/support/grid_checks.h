@@ -6,6 +6,7 @@
 #include <string>
 
 #include "grid_kit.h"
+#include "numtext.h"
 
 namespace brel::test {
 
@@ -19,7 +20,7 @@ inline std::string CutHeadings(const grid::GridView* view) {
   for (int c = 0; c < view->model()->columnCount(); ++c) {
     const QString text = view->model()->headerData(c, Qt::Horizontal).toString();
     total += header->sectionSize(c);
-    if (metrics.horizontalAdvance(text) > header->sectionSize(c)) cut += "[" + text.toStdString() + "] ";
+    if (metrics.horizontalAdvance(text) > header->sectionSize(c)) cut += Concat({"[", text.toStdString(), "] "});
   }
   if (total > view->viewport()->width()) cut += "(scrolls sideways)";
   return cut;
