@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -37,5 +38,11 @@ std::int64_t RoundHalfEven(double value);
 
 // Blanks removed at both ends (only the blank character, as the windows trim).
 std::string TrimBlanks(std::string_view text);
+
+// The parts joined into one text, e.g. Concat({" ", std::to_string(n), ".0"}).
+// Join texts this way rather than with a chain of + that starts from a
+// literal or a temporary: GCC 12 optimising warns falsely (-Wrestrict) inside
+// the standard library's operator+ for such chains.
+std::string Concat(std::initializer_list<std::string_view> parts);
 
 }  // namespace brel

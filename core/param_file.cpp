@@ -206,9 +206,8 @@ bool WriteAll(int fd, const std::string& text, int& error) {
 // name left behind by an earlier crash is passed over.
 int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temporary, int& error) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = target.parent_path() /
-                ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                 std::to_string(attempt) + ".tmp");
+    temporary = target.parent_path() / Concat({".", target.filename().string(), ".", std::to_string(::getpid()), ".",
+                                               std::to_string(attempt), ".tmp"});
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) return fd;
     if (errno != EEXIST) {

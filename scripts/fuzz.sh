@@ -2,7 +2,8 @@
 # Fuzzes the program's hostile inputs with libFuzzer under AddressSanitizer
 # and UndefinedBehaviorSanitizer: the parameter-file reader, the frequency and
 # tone codecs, the identification frames, every window's exchange with a
-# strange radio, and the channel editing rules.
+# strange radio, the channel editing rules, and each editor's window showing
+# a file it opened.
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]     (default 60, all)
 # Installs clang when missing, builds in build-fuzz/, and runs each target
 # from a copy of its seed corpus (build-fuzz/corpus/<target>), so the
@@ -15,7 +16,7 @@ source scripts/deps.sh
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(param_file codecs ident_frames link_handshake channel_rules)
+((${#targets[@]})) || targets=(param_file codecs ident_frames link_handshake channel_rules editor_files)
 
 brel_install_missing clang
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREL_FUZZ=ON >/dev/null
@@ -23,6 +24,7 @@ cmake --build build-fuzz -j "$(brel_jobs)" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export QT_QPA_PLATFORM=offscreen
 status=0
 for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$t"

@@ -161,12 +161,12 @@ int CkBwValue(const AdjTable& image, int row) { return 2 * image.at(row, 14) + (
 std::vector<std::string> ListEntries(ListSet set) {
   std::vector<std::string> entries;
   if (set == ListSet::CkBw) {
-    for (int n = 0; n < kCkBwEntries; ++n) entries.push_back(" " + std::to_string(n));
+    for (int n = 0; n < kCkBwEntries; ++n) entries.push_back(Concat({" ", std::to_string(n)}));
     return entries;
   }
   const Field field = FieldOf(set, 0);
   for (const Choice& c : field.choices) entries.emplace_back(c.text);
-  for (int n = 0; n < field.entries; ++n) entries.push_back(" " + std::to_string(n));
+  for (int n = 0; n < field.entries; ++n) entries.push_back(Concat({" ", std::to_string(n)}));
   return entries;
 }
 

@@ -173,7 +173,7 @@ std::string Cov_i2b(int value) {
 
 std::string DecodeNameReplyOld(const std::array<int, 6>& values) {
   if (values[0] == 0xFF) return "";
-  std::string sign;
+  std::string_view sign;
   std::string text;
   for (int v : values) {
     if (v >= 0 && v <= 9) text.push_back(static_cast<char>('0' + v));
@@ -182,7 +182,7 @@ std::string DecodeNameReplyOld(const std::array<int, 6>& values) {
     else if (v == 251) sign = "+";
     else if (v == 253) sign = "-";
   }
-  return sign + text;
+  return Concat({sign, text});
 }
 
 std::vector<std::pair<int, std::string>> WalkNameRepliesOld(const ReplyTable& replies, int firstRow, int lastRow,

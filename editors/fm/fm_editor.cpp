@@ -203,7 +203,7 @@ void FmEditor::EncodeFmRow(int gridRow) {
   for (int k = 0; k < kBandLimitDigits; ++k)
     state_.FmStageRows.at(kLimitStageRow, k) = static_cast<std::int16_t>(limits[static_cast<std::size_t>(k)]);
   sheet_.readout.clear();
-  for (int k = 0; k < 16; ++k) sheet_.readout += " " + std::to_string(state_.FmStageRows.at(row, k));
+  for (int k = 0; k < 16; ++k) sheet_.readout += Concat({" ", std::to_string(state_.FmStageRows.at(row, k))});
 }
 
 void FmEditor::encodeAll() {

@@ -176,7 +176,7 @@ void TwoToneEditor::selectEntry(int entry) {
   if (entry < 0 || entry >= kEntryCount) return;
   sheet_.SelectedDecodeEntry = entry;
   ShowDecodeTones(entry);
-  sheet_.decodeFrameCaption = std::to_string(entry + 1) + Pick(state_.LanguageFlag, texts::kTwoEntrySuffix);
+  sheet_.decodeFrameCaption = Concat({std::to_string(entry + 1), Pick(state_.LanguageFlag, texts::kTwoEntrySuffix)});
 }
 
 void TwoToneEditor::ShowTwoToneFromBlocks(std::span<const std::uint8_t> area) {
@@ -274,7 +274,7 @@ bool TwoToneEditor::toneFieldLeft(int n) {
   const ExactDecimal f = ReadExactDecimal(field.text(), NumberRule::Plain);
   bool refocus = false;
   if (InToneRange(f)) {
-    field.setText(" " + std::to_string(*f.Units(0, Rounding::HalfEven)) + ".0");
+    field.setText(Concat({" ", std::to_string(*f.Units(0, Rounding::HalfEven)), ".0"}));
   } else if (!TrimBlanks(field.text()).empty()) {
     warn(texts::kTitleQuoted, texts::kFrequencyRange);
     field.setText("");
@@ -293,7 +293,7 @@ grid::CellEditor TwoToneEditor::EncodeRules::editorFor(int row, int col) const {
 bool TwoToneEditor::EncodeRules::commit(int row, int col, const std::string& text) {
   const ExactDecimal f = ReadExactDecimal(text, NumberRule::Plain);
   if (InToneRange(f))
-    e_.sheet_.encode.setCell(row, col, " " + std::to_string(*f.Units(0, Rounding::HalfUp)) + ".0");
+    e_.sheet_.encode.setCell(row, col, Concat({" ", std::to_string(*f.Units(0, Rounding::HalfUp)), ".0"}));
   else if (!TrimBlanks(text).empty())
     e_.warn(texts::kTitleQuoted, texts::kFrequencyRange);  // the cell keeps its frequency
   return true;

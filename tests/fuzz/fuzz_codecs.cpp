@@ -106,8 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   brel::fuzz::InputReader in(data, size);
   const int lo = in.byte(), hi = in.byte();
   const std::uint8_t frequencyBytes[4] = {in.byte(), in.byte(), in.byte(), in.byte()};
-  std::uint8_t raw[8];
-  for (std::uint8_t& b : raw) b = in.byte();
+  const std::uint8_t raw[8] = {in.byte(), in.byte(), in.byte(), in.byte(), in.byte(), in.byte(), in.byte(), in.byte()};
   const std::string text(in.rest());
 
   CheckStoreFrequency(text);

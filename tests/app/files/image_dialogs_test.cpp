@@ -6,6 +6,7 @@
 #include "default_contents.h"
 #include "file_forms_fixture.h"
 #include "image_file.h"
+#include "numtext.h"
 
 namespace brel::test {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 // One file line as the format defines it: " v " per value, then CR LF.
 std::string Line(const std::vector<int>& values) {
   std::string out;
-  for (int v : values) out += " " + std::to_string(v) + " ";
+  for (int v : values) out += Concat({" ", std::to_string(v), " "});
   return out + "\r\n";
 }
 
