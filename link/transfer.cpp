@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "address_map.h"
-#include "whole_memory.h"  // FindNonByteCellInRow
+#include "prewrite_checks.h"
 
 namespace brel::link {
 
