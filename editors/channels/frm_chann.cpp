@@ -115,6 +115,7 @@ void frm_chann::setCaptions() {
 bool frm_chann::queryUnload() { return !refuseCloseWhileBusy(busy()); }
 
 void frm_chann::unloadHandling() {
+  stopWatchingActivation();
   commitPendingEdit();
   EditorWindow::unloadHandling();
   state().FormOpenFlags.ChannFormOpen = 0;
