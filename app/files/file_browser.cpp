@@ -40,6 +40,11 @@ FileBrowser::FileBrowser(const QString& pattern, QWidget* parent)
   dir_->setObjectName("Dir1");
   file_->setObjectName("File1");
   driveLabel_->setBuddy(drive_);
+  // A drive is a path of the machine's, some long: the list is never
+  // narrower than its longest one, so the chosen drive shows whole.
+  drive_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  connect(drive_->model(), &QAbstractItemModel::rowsInserted, this,
+          [this] { drive_->setMinimumWidth(drive_->sizeHint().width()); });
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

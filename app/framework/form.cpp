@@ -1,5 +1,8 @@
 #include "form.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -40,6 +43,10 @@ const char* FormName(FormId id) {
   return "?";
 }
 
+bool LostToAnotherWindow(Qt::FocusReason reason) {
+  return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
 void ShowProgress(const PlainProgress& progress, QProgressBar& bar, QLabel& label) {
   bar.setValue(std::clamp(progress.value, 0, 100));
   bar.setVisible(progress.visible);
@@ -51,13 +58,120 @@ int TwipsToPixels(double twips, double dpi) {
   return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 
+namespace {
+
+// Hands a field's focus-out to its window's rule while the window is loaded.
+class FocusOutHook : public QObject {
+ public:
+  FocusOutHook(QWidget* field, const Form& form, std::function<void(Qt::FocusReason)> rule)
+      : QObject(field), form_(form), rule_(std::move(rule)) {
+    field->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut && !form_.unloading()) rule_(static_cast<QFocusEvent*>(event)->reason());
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  const Form& form_;
+  std::function<void(Qt::FocusReason)> rule_;
+};
+
+}  // namespace
 
 Form::Form(AppContext& context, FormId id)
     : context_(context), id_(id), token_(context.host.issueWindowToken()) {
   setObjectName(FormName(id));
 }
 
-Form::~Form() = default;
+Form::~Form() {
+  // The widgets go after this object; their last focus moves reach no rule.
+  stopLeaveRules();
+}
+
+void Form::stopLeaveRules() {
+  QObject::disconnect(focusWatch_);
+  focusWatch_ = {};
+  leaveWatches_.clear();
+  entered_ = nullptr;
+  for (const QPointer<QObject>& hook : focusOutHooks_) delete hook.data();
+  focusOutHooks_.clear();
+}
+
+bool Form::unloading() const { return context_.host.form(id_) != this; }
+
+void Form::onFocusOut(QWidget* field, std::function<void(Qt::FocusReason)> rule) {
+  focusOutHooks_.emplace_back(new FocusOutHook(field, *this, std::move(rule)));
+}
+
+void Form::watchLeave(QWidget* field, std::function<bool()> rule) {
+  leaveWatches_.push_back(LeaveWatch{field, std::move(rule)});
+  if (!focusWatch_)
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this] { settleFocusLater(); });
+  settleFocusLater();
+}
+
+QWidget* Form::controlWithFocus() const {
+  // An open drop-down stands for the control it belongs to.  It is a window
+  // of its own, so the focus the user gave it may never have passed through
+  // that control (a click on a list while a message box had just taken the
+  // window's activation).
+  if (QWidget* popup = QApplication::activePopupWidget()) {
+    QWidget* owner = popup->parentWidget();
+    return owner != nullptr && isAncestorOf(owner) ? owner : nullptr;
+  }
+  QWidget* focus = QApplication::focusWidget();
+  return focus != nullptr && isAncestorOf(focus) ? focus : nullptr;
+}
+
+const Form::LeaveWatch* Form::watchOf(const QWidget* control) const {
+  for (const LeaveWatch& watch : leaveWatches_)
+    if (control == watch.field || watch.field->isAncestorOf(control)) return &watch;
+  return nullptr;
+}
+
+void Form::settleFocusLater() {
+  if (settlePending_) return;
+  settlePending_ = true;
+  QMetaObject::invokeMethod(this, [this] { settleFocus(); }, Qt::QueuedConnection);
+}
+
+void Form::settleFocus() {
+  settlePending_ = false;
+  // A message shown by a rule moves the focus; the rule's end judges again.
+  if (judging_ || unloading()) return;
+  QWidget* now = controlWithFocus();
+  if (now == nullptr) return;  // away in another window: nothing left yet
+  const LeaveWatch* left = entered_ ? watchOf(entered_) : nullptr;
+  if (left != nullptr && watchOf(now) != left) {
+    const QPointer<QWidget> field = left->field;
+    const std::function<bool()> rule = left->rule;
+    entered_ = nullptr;
+    judging_ = true;
+    const bool refused = rule();
+    judging_ = false;
+    if (unloading()) return;
+    if (refused) {
+      if (field) giveFocusBack(field);
+      return;
+    }
+    now = controlWithFocus();
+    if (now == nullptr) return;
+  }
+  if (const LeaveWatch* watch = watchOf(now)) entered_ = watch->field;
+}
+
+void Form::giveFocusBack(QWidget* field) {
+  if (QWidget* popup = QApplication::activePopupWidget()) {
+    QWidget* owner = popup->parentWidget();
+    if (auto* list = qobject_cast<QComboBox*>(owner); list != nullptr && isAncestorOf(list)) list->hidePopup();
+    else if (owner != nullptr && isAncestorOf(owner)) popup->close();
+  }
+  entered_ = field;
+  field->setFocus(Qt::OtherFocusReason);
+}
 
 void Form::placeCentred(QSize size, int raise) {
   const QSize client = host().clientSize();

@@ -11,6 +11,7 @@
 // its header shows a new editor window in one short example.
 #pragma once
 
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -21,6 +22,7 @@ class QProgressBar;
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "bilingual.h"
 #include "plain_controls.h"
@@ -73,6 +75,10 @@ using WindowToken = std::uint64_t;
 // The layouts are given in twips (1/1440 inch); windows use Form::twipsX/Y.
 int TwipsToPixels(double twips, double dpi);
 
+// A focus lost to another window (a message box, another child window) or
+// to a drop-down: no move of the user's from one control to another.
+bool LostToAnotherWindow(Qt::FocusReason reason);
+
 // A plain progress display on a window's bar and status label.
 void ShowProgress(const PlainProgress& progress, QProgressBar& bar, QLabel& label);
 
@@ -107,6 +113,11 @@ class Form : public QWidget {
   // Unload handling: clears the window's flag, stops its timers, closes its
   // port.  Runs once, just before the window is destroyed.
   virtual void unloadHandling() {}
+
+  // The host has let go of the window: it is being unloaded (see
+  // FormHost::unloadForm).  From then on no leave rule runs: its fields
+  // lose the focus because the window goes, not because the user left them.
+  bool unloading() const;
 
   // Commits an edit still open in one of the window's editors into the
   // memory image.  Called before the image is saved, sent to the radio or
@@ -151,6 +162,26 @@ class Form : public QWidget {
     return refuseWhileBusy(busy, message);
   }
 
+  // --- leave rules --------------------------------------------------------------
+  // Both kinds run only while the window is loaded (see unloading()).
+  //
+  // `rule` runs each time `field` loses the focus, with the reason, which
+  // the rule judges itself.
+  void onFocusOut(QWidget* field, std::function<void(Qt::FocusReason)> rule);
+  // `rule` runs exactly once each time the focus leaves `field` for another
+  // control of this window, however it gets there: Tab, a click, a list's
+  // drop-down opened, or a click made while a message box had just taken
+  // the window's activation.  It is judged once the focus has settled, so no
+  // message comes in the middle of a move; the focus going to another
+  // window (a message box, another child window, a menu) is no leave.  A
+  // rule that answers true refuses: any drop-down of the window closes, the
+  // focus goes back to the field, and the control it had reached counts as
+  // never entered, so its own rule does not run.
+  void watchLeave(QWidget* field, std::function<bool()> rule);
+  // No leave rule runs any more: for a destructor whose members go before
+  // the widgets (the window's own destruction ends them too).
+  void stopLeaveRules();
+
   // --- twips (the unit the layouts are given in) to pixels on this screen ---
   int twipsX(double twips) const;
   int twipsY(double twips) const;
@@ -161,6 +192,24 @@ class Form : public QWidget {
   FormId id_;
   WindowToken token_;
   void settleLoss();
+
+  struct LeaveWatch {
+    QWidget* field;
+    std::function<bool()> rule;
+  };
+  // The control of this window that has the focus, or whose drop-down is
+  // open; null while the focus is elsewhere.
+  QWidget* controlWithFocus() const;
+  const LeaveWatch* watchOf(const QWidget* control) const;
+  void settleFocusLater();
+  void settleFocus();
+  void giveFocusBack(QWidget* field);
+  std::vector<QPointer<QObject>> focusOutHooks_;
+  std::vector<LeaveWatch> leaveWatches_;
+  QPointer<QWidget> entered_;  // the watched field the focus is in: its rule is due when it leaves
+  QMetaObject::Connection focusWatch_;
+  bool settlePending_ = false;
+  bool judging_ = false;
 
   QMetaObject::Connection activation_;
   std::function<void()> activated_;
@@ -184,7 +233,9 @@ class FormHost {
 
   // Plain load: a window already loaded is only brought forward.
   virtual Form* loadForm(FormId id) = 0;
-  // Returns false when the window refused (it stays loaded).
+  // Returns false when the window refused (it stays loaded).  The host lets
+  // go of the window (form(id) no longer gives it) before its unload
+  // handling runs, so Form::unloading() holds through the whole unload.
   virtual bool unloadForm(FormId id, UnloadMode mode = UnloadMode::Ask) = 0;
   // Unload, then load.  A window that refuses the unload stays as it is.
   virtual Form* reloadForm(FormId id) = 0;

@@ -8,7 +8,11 @@
 namespace brel {
 
 MdiFormHost::MdiFormHost(QMdiArea* area, QWidget* mainWindow)
-    : QObject(mainWindow), area_(area), mainWindow_(mainWindow) {}
+    : QObject(mainWindow), area_(area), mainWindow_(mainWindow) {
+  // A window that goes hands the front to the one the user was in before
+  // it, not to the oldest window.
+  area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+}
 
 MdiFormHost::~MdiFormHost() = default;
 

@@ -7,7 +7,15 @@
 namespace brel {
 
 void BindList(QComboBox* box, PlainList& list) {
-  box->setEditable(false);
+  if (QLineEdit* field = box->lineEdit()) {
+    // The field only shows: no key, paste or Enter changes its text, and
+    // no text in it ever picks an entry, so it never shows what the list
+    // does not hold.
+    field->setReadOnly(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    QObject::disconnect(field, &QLineEdit::editingFinished, nullptr, nullptr);
+  }
   list.viewChanged = [box, &list] {
     const QSignalBlocker block(box);
     bool same = box->count() == list.count();
@@ -17,6 +25,7 @@ void BindList(QComboBox* box, PlainList& list) {
       for (const std::string& entry : list.entries()) box->addItem(Q(entry));
     }
     box->setCurrentIndex(list.selectedIndex());
+    if (box->isEditable() && box->currentText() != Q(list.text())) box->setEditText(Q(list.text()));
     box->setEnabled(list.enabled());
   };
   list.focusRequested = [box] { box->setFocus(); };

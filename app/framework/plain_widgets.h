@@ -18,8 +18,10 @@
 
 namespace brel {
 
-// The box only offers the list's items (it takes no typing), so the list
-// always keeps a chosen item.
+// A list the user only picks from.  The box offers the list's items; one
+// drawn with an edit field (editable) keeps the field, read-only, to show
+// the list's text: the chosen entry, or a text set without a choice.
+// Whatever is typed, pasted or entered, the box shows what the list holds.
 void BindList(QComboBox* box, PlainList& list);
 void BindCheck(QCheckBox* box, PlainCheckBox& check);
 void BindText(QLineEdit* edit, PlainTextBox& text);

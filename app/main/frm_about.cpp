@@ -59,6 +59,8 @@ frmAbout::frmAbout(AppContext& context, SysInfoPlatform platform)
   QFont titleFont = lblTitle->font();
   titleFont.setBold(true);
   lblTitle->setFont(titleFont);
+  // Some bold faces paint a pixel above their own ascent: room for it.
+  lblTitle->setContentsMargins(0, 1, 0, 0);
   lblVersion = new QLabel(this);
   lblVersion->setObjectName("lblVersion");
   lblDescription = new QLabel(this);

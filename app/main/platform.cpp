@@ -1,6 +1,9 @@
 #include "platform.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
 #include <QProcess>
 #include <QScreen>
 #include <QWidget>
@@ -20,6 +23,18 @@ ScreenTwips ScreenTwipsOf(const QScreen& screen) {
   const QSize size = screen.geometry().size();
   return ScreenTwipsFromPixels(size.width(), size.height(), screen.logicalDotsPerInchX(),
                                screen.logicalDotsPerInchY());
+}
+
+void UseFontForChinese(QApplication& app) {
+  const QStringList installed = QFontDatabase::families();
+  for (const char* family : {"WenQuanYi Micro Hei", "WenQuanYi Zen Hei", "Noto Sans CJK SC", "Droid Sans Fallback"}) {
+    if (installed.contains(QString::fromUtf8(family))) {
+      QFont font = app.font();
+      font.setFamily(QString::fromUtf8(family));
+      app.setFont(font);
+      return;
+    }
+  }
 }
 
 bool GetKeyValue(const RegistryReader& registry, RegistryRoot root, const std::string& keyName,

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+class QApplication;
 class QScreen;
 class QWidget;
 
@@ -26,6 +27,11 @@ ScreenTwips ScreenTwipsFromPixels(int widthPx, int heightPx, double dpiX, double
 ScreenTwips ScreenTwipsOf(const QScreen& screen);
 
 // Twips to pixels: TwipsToPixels and Form::twipsX/Y (form.h).
+
+// Chinese captions need a font that holds the characters; the first one of
+// a few known families that is installed becomes the program's font, for
+// both languages.
+void UseFontForChinese(QApplication& app);
 
 // --- registry -----------------------------------------------------------
 

@@ -117,7 +117,6 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& context)
 frm_Adj_Txp::~frm_Adj_Txp() {
   // The controls outlive these members by a moment; they are not watched then.
   for (auto& [control, limit] : keyLimits_) control->removeEventFilter(this);
-  for (auto& [control, left] : focusLeft_) control->removeEventFilter(this);
 }
 
 // --- building the pages -------------------------------------------------------------------
@@ -162,7 +161,7 @@ QLineEdit* frm_Adj_Txp::addTextBox(TextField field, QWidget* parent) {
   texts_[field] = box;
   keyLimits_[box] = [box, field](char32_t key) { return TextKeyAccepted(field, box->text().toStdString(), key); };
   // Leaving a text box shows what its field now holds.
-  focusLeft_[box] = [this] { ShowAdjPage(); };
+  leaveRule(box, [this] { ShowAdjPage(); });
   box->installEventFilter(this);
   connect(box, &QLineEdit::textEdited, this,
           [this, field](const QString& text) { editor_.textEdited(field, text.toStdString()); });
@@ -280,7 +279,7 @@ void frm_Adj_Txp::buildOtherPage() {
       box->setObjectName(Indexed(upper ? "Text_Freq_H" : "Text_Freq_L", b));
       band_[b][upper] = box;
       keyLimits_[box] = [box](char32_t) { return BandKeyAccepted(box->text().toStdString()); };
-      focusLeft_[box] = [this, b, upper] { bandBoxLeft(b, upper != 0); };
+      leaveRule(box, [this, b, upper] { bandBoxLeft(b, upper != 0); });
       box->installEventFilter(this);
       rangeGrid->addWidget(box, b + 1, upper ? 5 : 3);
     }
@@ -552,16 +551,18 @@ bool frm_Adj_Txp::eventFilter(QObject* watched, QEvent* event) {
       const auto key = LimitedKey(static_cast<QKeyEvent*>(event));
       if (key && !limit->second(*key)) return true;
     }
-  } else if (event->type() == QEvent::FocusOut && !leaving_) {
-    auto left = focusLeft_.find(watched);
-    if (left != focusLeft_.end()) {
-      // A message shown while leaving takes the focus again: one leave at a time.
-      leaving_ = true;
-      left->second();
-      leaving_ = false;
-    }
   }
   return Form::eventFilter(watched, event);
+}
+
+void frm_Adj_Txp::leaveRule(QWidget* box, std::function<void()> left) {
+  onFocusOut(box, [this, left = std::move(left)](Qt::FocusReason) {
+    // A message shown while leaving takes the focus again: one leave at a time.
+    if (leaving_) return;
+    leaving_ = true;
+    left();
+    leaving_ = false;
+  });
 }
 
 // --- commands -------------------------------------------------------------------------------------

@@ -86,6 +86,8 @@ class frm_Adj_Txp : public EditorWindow {
   void optionClicked(int variant);
   void numberEdited(NumberSet set, int i);
   void bandBoxLeft(int band, bool upper);
+  // `left` runs each time the box loses the focus.
+  void leaveRule(QWidget* box, std::function<void()> left);
   void showList(ListSet set, int k);
   AdjTransfer* ensureTransfer();
 
@@ -117,10 +119,8 @@ class frm_Adj_Txp : public EditorWindow {
   QCheckBox* checkTx_[2] = {};
   QCheckBox* check480_ = nullptr;
   QRadioButton* options_[kVariantCount] = {};
-  // Per watched control: its key limit (true: the key is taken) and what
-  // leaving it does.
+  // Per watched control: its key limit (true: the key is taken).
   std::map<QObject*, std::function<bool(char32_t)>> keyLimits_;
-  std::map<QObject*, std::function<void()>> focusLeft_;
   bool leaving_ = false;
   AdjTransfer* transfer_ = nullptr;
 };

@@ -1,13 +1,13 @@
 #include "frm_dtmf.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
 
 #include "default_contents.h"
 #include "dtmf_texts.h"
 #include "link_texts.h"
+#include "plain_widgets.h"
 
 namespace brel::dtmf {
 namespace {
@@ -92,12 +92,8 @@ void frm_dtmf::buildEncodeFrame() {
     auto* combo = new QComboBox(encodeFrame_);
     combo->setObjectName(name);
     combo->setGeometry(kRightColumn, top, 120, 24);
+    // Drawn with an edit field, which only shows the choice (see BindList).
     combo->setEditable(true);
-    // Typed text is never stored and never becomes an entry: only a choice
-    // from the list counts.
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setCompleter(nullptr);
-    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
     combo->setMaxVisibleItems(15);
     return combo;
   };
@@ -195,6 +191,11 @@ void frm_dtmf::bindControls() {
     connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
       if (!syncing_) form_.groupTextEdited(i, text.toStdString());
     });
+    onFocusOut(edit, [this, i](Qt::FocusReason reason) {
+      if (!userMovedFocusWithin(reason)) return;
+      form_.leaveGroup(i);
+      syncWidgets();
+    });
   }
   for (int f = 0; f < kCodeFieldCount; ++f) {
     QLineEdit* edit = codes_[static_cast<std::size_t>(f)];
@@ -203,6 +204,11 @@ void frm_dtmf::bindControls() {
       if (syncing_) return;
       form_.codeFields[static_cast<std::size_t>(f)].setText(text.toStdString());
       syncWidgets();
+    });
+    watchLeave(edit, [this, f] {
+      const bool back = form_.leaveCode(static_cast<CodeField>(f));
+      syncWidgets();
+      return back;
     });
   }
   for (int b = 0; b < kFlagBoxCount; ++b) {
@@ -217,15 +223,9 @@ void frm_dtmf::bindControls() {
     form_.Check_Ctrl_En.setChecked(on);
     syncWidgets();
   });
-  const std::pair<QComboBox*, PlainList*> lists[] = {
-      {onTime_, &form_.Combo_Enc_ys1}, {offTime_, &form_.Combo_Enc_ys2}, {groupCall_, &form_.Combo_Enc_qh}};
-  for (const auto& [combo, plain] : lists) {
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, plain = plain](int index) {
-      if (syncing_) return;
-      plain->select(index);
-      syncWidgets();
-    });
-  }
+  BindList(onTime_, form_.Combo_Enc_ys1);
+  BindList(offTime_, form_.Combo_Enc_ys2);
+  BindList(groupCall_, form_.Combo_Enc_qh);
 }
 
 void frm_dtmf::syncWidgets() {
@@ -247,17 +247,6 @@ void frm_dtmf::syncWidgets() {
   for (int b = 0; b < kFlagBoxCount; ++b)
     check(boxes_[static_cast<std::size_t>(b)], form_.flagBoxes[static_cast<std::size_t>(b)]);
   check(ctrlEnable_, form_.Check_Ctrl_En);
-  for (auto [combo, plain] : {std::pair{onTime_, &form_.Combo_Enc_ys1}, std::pair{offTime_, &form_.Combo_Enc_ys2},
-                              std::pair{groupCall_, &form_.Combo_Enc_qh}}) {
-    if (combo->count() != plain->count()) {
-      combo->clear();
-      for (const std::string& entry : plain->entries()) combo->addItem(Q(entry));
-    }
-    if (combo->currentIndex() != plain->selectedIndex()) combo->setCurrentIndex(plain->selectedIndex());
-    combo->setEnabled(plain->enabled());
-  }
-  // The group-call field shows its code as text, chosen or not.
-  if (groupCall_->currentText() != Q(form_.Combo_Enc_qh.text())) groupCall_->setEditText(Q(form_.Combo_Enc_qh.text()));
   if (outer) syncing_ = false;
 }
 
@@ -358,8 +347,8 @@ int frm_dtmf::codeIndex(QObject* widget) const {
   return it == codes_.end() ? -1 : static_cast<int>(it - codes_.begin());
 }
 
-bool frm_dtmf::userMovedFocusWithin(const QFocusEvent* event) const {
-  switch (event->reason()) {
+bool frm_dtmf::userMovedFocusWithin(Qt::FocusReason reason) const {
+  switch (reason) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
     case Qt::MouseFocusReason:
@@ -375,45 +364,19 @@ bool frm_dtmf::userMovedFocusWithin(const QFocusEvent* event) const {
 bool frm_dtmf::eventFilter(QObject* watched, QEvent* event) {
   const int g = groupIndex(watched);
   const int c = codeIndex(watched);
-  // Once unloaded, the widgets' last focus moves are no edits of the user's.
-  if ((g < 0 && c < 0) || host().form(FormId::frm_dtmf) != this) return Form::eventFilter(watched, event);
-  switch (event->type()) {
-    case QEvent::KeyPress: {
-      const char32_t ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
-      if (ch == 0) break;
-      if (c >= 0) {
-        const bool enter = form_.codeKeyPress(static_cast<CodeField>(c), ch);
-        syncWidgets();
-        if (!enter) return true;
-      } else {
-        form_.groupKeyPress(g, ch);
-        syncWidgets();
-      }
-      break;
+  if ((g < 0 && c < 0) || event->type() != QEvent::KeyPress) return Form::eventFilter(watched, event);
+  const char32_t ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
+  if (ch != 0) {
+    if (c >= 0) {
+      const bool enter = form_.codeKeyPress(static_cast<CodeField>(c), ch);
+      syncWidgets();
+      if (!enter) return true;
+    } else {
+      form_.groupKeyPress(g, ch);
+      syncWidgets();
     }
-    case QEvent::FocusOut:
-      if (!userMovedFocusWithin(static_cast<QFocusEvent*>(event))) break;
-      if (g >= 0) {
-        form_.leaveGroup(g);
-        syncWidgets();
-      } else {
-        // Once the focus has settled, so a message does not come in the
-        // middle of the move.
-        QMetaObject::invokeMethod(this, [this, c] { runCodeLeave(static_cast<CodeField>(c)); }, Qt::QueuedConnection);
-      }
-      break;
-    default:
-      break;
   }
   return Form::eventFilter(watched, event);
-}
-
-void frm_dtmf::runCodeLeave(CodeField f) {
-  if (host().form(FormId::frm_dtmf) != this) return;  // closed meanwhile
-  const bool back = form_.leaveCode(f);
-  syncWidgets();
-  // Given back once, for a reason that runs no other field's leave rule.
-  if (back) codes_[static_cast<std::size_t>(f)]->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace brel::dtmf

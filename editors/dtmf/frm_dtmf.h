@@ -62,10 +62,11 @@ class frm_dtmf : public EditorWindow {
   void bindControls();
   // Every widget from DtmfForm.
   void syncWidgets();
-  void runCodeLeave(CodeField f);
   int groupIndex(QObject* widget) const;
   int codeIndex(QObject* widget) const;
-  bool userMovedFocusWithin(const QFocusEvent* event) const;
+  // The user moved the focus (Tab, a click, a shortcut) to another control
+  // of this window: a group's leave.
+  bool userMovedFocusWithin(Qt::FocusReason reason) const;
 
   void imageReplaced() override { Form_Activate(); }
 

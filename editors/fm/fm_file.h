@@ -3,8 +3,10 @@
 // by CR LF.  Opening takes exactly such a file and nothing else.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "mem_image.h"
 
@@ -23,5 +25,15 @@ std::optional<std::string> SaveFmParamFile(const FmStageTable& rows, const std::
 // Reads the file into staging rows 0..15, cells 0..21.  Returns the reason
 // when the file is not an FM file; the rows are then untouched.
 std::optional<std::string> LoadFmParamFile(FmStageTable& rows, const std::string& path);
+
+// The same in two steps, for a window that has more to do in between: the
+// file's values read and checked (`error` set, no values, when it is not an
+// FM file), then put into the staging rows.
+struct FmFileValues {
+  std::vector<std::int16_t> cells;  // rows 0..15, 22 a row
+  std::optional<std::string> error;
+};
+FmFileValues ReadFmParamFile(const std::string& path);
+void ApplyFmFileValues(const FmFileValues& read, FmStageTable& rows);
 
 }  // namespace brel::fm

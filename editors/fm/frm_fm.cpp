@@ -1,6 +1,5 @@
 #include "frm_fm.h"
 
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -16,14 +15,6 @@ constexpr std::array<const char*, 6> kButtonNames{"Command_read", "Command_Write
                                                   "Command_save", "Command_open",  "Command_close"};
 constexpr std::array<const char*, kBandBoxCount> kBoxNames{"Text_pvfo1_A", "Text_pvfo2_A", "Text_pvfo1_B",
                                                            "Text_pvfo2_B"};
-
-// A focus that moves to another window (a message box) is not the user
-// leaving the control.
-bool LeftByUser(QEvent* event) {
-  if (event->type() != QEvent::FocusOut) return false;
-  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
 
 EditorParts FmParts() {
   EditorParts parts;
@@ -46,7 +37,11 @@ frm_FM::frm_FM(AppContext& context)
   grid_->setGridModel(model_);
   grid_->setEditorNames("Text_Edit");
   grid_->verticalHeader()->hide();
-  grid_->installEventFilter(this);
+  onFocusOut(grid_, [this](Qt::FocusReason reason) {
+    if (LostToAnotherWindow(reason) || grid_->openEditor() != nullptr) return;
+    editor_.EncodeFmRow(grid::GridModel::gridRow(grid_->currentIndex()));
+    showReadout();
+  });
   // Leaving any cell, one without an editor too, encodes its row.
   connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex&, const QModelIndex& previous) {
@@ -70,7 +65,9 @@ frm_FM::frm_FM(AppContext& context)
   for (int i = 0; i < kBandBoxCount; ++i) {
     QLineEdit* b = box(kBoxNames[static_cast<std::size_t>(i)], false);
     boxes_[static_cast<std::size_t>(i)] = b;
-    b->installEventFilter(this);
+    onFocusOut(b, [this, i](Qt::FocusReason reason) {
+      if (!LostToAnotherWindow(reason)) bandBoxLeft(i);
+    });
     connect(b, &QLineEdit::textChanged, this, [this, i](const QString& text) { bandBoxEdited(i, text); });
   }
 
@@ -106,12 +103,9 @@ frm_FM::frm_FM(AppContext& context)
 
 frm_FM::~frm_FM() {
   // The widgets go after this object's members: none may call back into them.
+  stopLeaveRules();
   if (QItemSelectionModel* selection = grid_->selectionModel()) QObject::disconnect(selection, nullptr, this, nullptr);
-  grid_->removeEventFilter(this);
-  for (QLineEdit* b : boxes_) {
-    b->removeEventFilter(this);
-    QObject::disconnect(b, nullptr, this, nullptr);
-  }
+  for (QLineEdit* b : boxes_) QObject::disconnect(b, nullptr, this, nullptr);
 }
 
 QPushButton* frm_FM::button(const char* name) const {
@@ -216,18 +210,6 @@ void frm_FM::showBoxes() {
 }
 
 void frm_FM::showReadout() { readoutLabel_->setText(QString::fromStdString(sheet_.readout)); }
-
-bool frm_FM::eventFilter(QObject* watched, QEvent* event) {
-  if (LeftByUser(event)) {
-    if (watched == grid_ && grid_->openEditor() == nullptr) {
-      editor_.EncodeFmRow(grid::GridModel::gridRow(grid_->currentIndex()));
-      showReadout();
-    }
-    for (int i = 0; i < kBandBoxCount; ++i)
-      if (watched == boxes_[static_cast<std::size_t>(i)]) bandBoxLeft(i);
-  }
-  return Form::eventFilter(watched, event);
-}
 
 void frm_FM::bandBoxEdited(int box, const QString& text) {
   sheet_.boxes[static_cast<std::size_t>(box)] = text.toStdString();

@@ -51,9 +51,6 @@ class frm_FM : public EditorWindow {
   const FmSheet& sheet() const { return sheet_; }
   FmTransfer* transfer() { return transfer_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void setCaptions();
   void layOut();

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,7 +22,8 @@ struct Group {
   std::vector<std::vector<const char*>> rows;  // members left to right, rows top to bottom
 };
 
-// The window's frames and their members, places in twips.
+// The window's frames and their members, places in twips.  The columns sit
+// close together so the two narrow ones have room for their longest entries.
 const Group kGroups[] = {
     {"Frame1", 120, 120, 3855, 1455,
      {{"Label_Tot", "Combo_tot"}, {"Label_Sql", "Combo_sql_le"}, {"Label_voice", "Combo_voice"}}},
@@ -41,7 +41,7 @@ const Group kGroups[] = {
       {"Label_Scan_rev", "Combo_sc_rev", "Check_Beep"},
       {"Label_ptt_id", "Combo_ptt_id", "Check_comp"},
       {"Label_Ptt_Lt", "Combo_ptt_lt", "Label_save", "Combo_save"}}},
-    {"Frame_A", 4080, 120, 3015, 4815,
+    {"Frame_A", 4020, 120, 3075, 4815,
      {{"Label_Freq_a", "Text_Freq_a", "Label28"},
       {"Label_Txp_a", "Combo_txp_a"},
       {"Label_r_ctdcs_a", "Combo_r_ctdcs_a"},
@@ -53,7 +53,7 @@ const Group kGroups[] = {
       {"Label_Optsig_a", "Combo_Optsig_a"},
       {"Label_Spmute_a", "Combo_Spmute_a"},
       {"Label_S_info_a", "Combo_S_info_a"}}},
-    {"Frame4", 4080, 4920, 3015, 2895,
+    {"Frame4", 4020, 4920, 3075, 2895,
      {{"Label_TX_Band", "Combo_Tdr_ab"},
       {"Label_PF1", "Combo_pf1"},
       {"Label_PF2", "Combo_pf2"},
@@ -61,7 +61,7 @@ const Group kGroups[] = {
       {"Label_rx_led", "Combo_rx_led"},
       {"Label_tx_led", "Combo_tx_led"},
       {"Label_MODE_PASS", "Text_menu_pwd"}}},
-    {"Frame_B", 7200, 120, 3015, 4815,
+    {"Frame_B", 7140, 120, 3075, 4815,
      {{"Label_Freq_b", "Text_Freq_b", "Label33"},
       {"Label_txp_b", "Combo_txp_b"},
       {"Label_r_ctdcs_b", "Combo_r_ctdcs_b"},
@@ -73,11 +73,14 @@ const Group kGroups[] = {
       {"Label_OptSig_b", "Combo_OptSig_b"},
       {"Label_Spmute_b", "Combo_Spmute_b"},
       {"Label_S_info_b", "Combo_S_info_b"}}},
-    {"Frame6", 7200, 4920, 3015, 1815, {{"Check_ANI"}, {"Check_Alarm_Sound"}, {"Check_radio"}, {"Check_alarm_Veskold"}}},
-    {"Frame2", 7200, 6720, 3015, 1095,
+    {"Frame6", 7140, 4920, 3075, 1815, {{"Check_ANI"}, {"Check_Alarm_Sound"}, {"Check_radio"}, {"Check_alarm_Veskold"}}},
+    {"Frame2", 7140, 6720, 3075, 1095,
      {{"Label_rf", "Text_pvfo_d0", "Label_rt", "Text_pvfo_d1", "Label4"},
       {"Label_tf", "Text_pvfo_t0", "Label_tt", "Text_pvfo_t1", "Label8"}}},
 };
+
+// The room a frame keeps between its edges and its rows, each side.
+constexpr double kFramePad = 60;
 
 const char* const kButtons[] = {"Command_read", "Command_Write", "Command_def",
                                 "Command_save", "Command_open",  "Command_close"};
@@ -140,11 +143,11 @@ void frm_Adj_Mod::build() {
       const auto& row = g.rows[r];
       double total = 0;
       for (const char* m : row) total += Weight(m);
-      double left = 120;
+      double left = kFramePad;
       const double top = 240 + rowHeight * static_cast<double>(r) + std::max(0.0, (rowHeight - 300) / 2);
       for (const char* m : row) {
         const std::string name = m;
-        const double width = (g.width - 240) * Weight(name) / total;
+        const double width = (g.width - 2 * kFramePad) * Weight(name) / total;
         const QRect place = twipsRect(left, top, width - 60, 300);
         left += width;
         QWidget* w = nullptr;
@@ -246,10 +249,10 @@ void frm_Adj_Mod::bindControls() {
       }
       case AdjModForm::Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(w);
+        TypedField field{};
         for (int f = 0; f <= static_cast<int>(TypedField::TxUpper); ++f)
-          if (c.name == AdjModForm::FieldName(static_cast<TypedField>(f))) fieldEdits_[edit] = static_cast<TypedField>(f);
-        const TypedField field = fieldEdits_[edit];
-        edit->installEventFilter(this);
+          if (c.name == AdjModForm::FieldName(static_cast<TypedField>(f))) field = static_cast<TypedField>(f);
+        onFocusOut(edit, [this, field](Qt::FocusReason reason) { fieldLeft(field, reason); });
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
           if (syncing_) return;
           form_.typed(field, text.toStdString());
@@ -283,24 +286,20 @@ bool frm_Adj_Mod::eventFilter(QObject* watched, QEvent* event) {
       // the Delete and arrow keys type none.
       if (!key->text().isEmpty() && key->key() != Qt::Key_Delete) form_.keyPressed(*it->second);
     }
-  } else if (event->type() == QEvent::FocusOut && !syncing_ && !refocusing_) {
-    auto it = fieldEdits_.find(watched);
-    if (it != fieldEdits_.end()) {
-      const auto* focus = static_cast<QFocusEvent*>(event);
-      const Qt::FocusReason reason = focus->reason();
-      // Leaving for another window, a list's pop-up or a message box is no
-      // move within the window; a click on one of the window's buttons
-      // leaves the check to that button, which runs it first.
-      const bool toButton = qobject_cast<QPushButton*>(QApplication::focusWidget()) != nullptr &&
-                            QApplication::focusWidget()->parentWidget() == this;
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-          !(reason == Qt::MouseFocusReason && toButton)) {
-        form_.LostFocus(it->second);
-        syncWidgets();
-      }
-    }
   }
   return Form::eventFilter(watched, event);
+}
+
+void frm_Adj_Mod::fieldLeft(TypedField field, Qt::FocusReason reason) {
+  if (syncing_ || refocusing_) return;
+  // Leaving for another window, a list's pop-up or a message box is no
+  // move within the window; a click on one of the window's buttons leaves
+  // the check to that button, which runs it first.
+  const bool toButton = qobject_cast<QPushButton*>(QApplication::focusWidget()) != nullptr &&
+                        QApplication::focusWidget()->parentWidget() == this;
+  if (LostToAnotherWindow(reason) || (reason == Qt::MouseFocusReason && toButton)) return;
+  form_.LostFocus(field);
+  syncWidgets();
 }
 
 void frm_Adj_Mod::setCaptions() {
@@ -324,7 +323,7 @@ void frm_Adj_Mod::setCaptions() {
 void frm_Adj_Mod::fitRows() {
   const int gap = twipsX(60);
   for (const Group& g : kGroups) {
-    const int inner = twipsX(g.width - 240);
+    const int inner = twipsX(g.width - 2 * kFramePad);
     for (const auto& row : g.rows) {
       int captions = 0;
       int fieldCount = 0;
@@ -344,7 +343,7 @@ void frm_Adj_Mod::fitRows() {
       const int leastField = twipsX(fieldCount == 1 && lists ? 900 : 600);
       const int fields = std::max(inner - captions - fieldCount * gap, fieldCount * leastField);
       const double squeeze = captions > 0 ? std::min(1.0, double(inner - fields - fieldCount * gap) / captions) : 1.0;
-      int left = twipsX(120);
+      int left = twipsX(kFramePad);
       for (const char* m : row) {
         QWidget* w = widget(m);
         const int width = IsCaption(m) ? static_cast<int>((w->sizeHint().width() + gap) * squeeze) - gap

@@ -57,11 +57,13 @@ class frm_Adj_Mod : public Form {
   // Every widget from AdjModForm.
   void syncWidgets();
   void showProgress();
+  // A typed field lost the focus: its check, when the user moved within
+  // the window.
+  void fieldLeft(TypedField field, Qt::FocusReason reason);
 
   AdjModForm form_;
   std::map<std::string, QWidget*> widgets_;
   std::map<QObject*, PlainList*> listEdits_;   // a list's line edit -> the list
-  std::map<QObject*, TypedField> fieldEdits_;  // a typed field -> which
   QProgressBar* progressBar_ = nullptr;
   QLabel* statusLabel_ = nullptr;
   std::unique_ptr<FileRequestPoller> poller_;

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -18,24 +17,19 @@
 namespace brel::options {
 namespace {
 
-// Key and focus handling of one widget.
-class InputFilter : public QObject {
+// Key handling of one widget: true drops the key.
+class KeyFilter : public QObject {
  public:
-  InputFilter(QObject* parent, std::function<bool(QKeyEvent*)> key, std::function<void()> focusOut)
-      : QObject(parent), key_(std::move(key)), focusOut_(std::move(focusOut)) {}
+  KeyFilter(QObject* parent, std::function<bool(QKeyEvent*)> key) : QObject(parent), key_(std::move(key)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress && key_) return key_(static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::FocusOut && focusOut_ &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-      focusOut_();
     return QObject::eventFilter(watched, event);
   }
 
  private:
   std::function<bool(QKeyEvent*)> key_;
-  std::function<void()> focusOut_;
 };
 
 // The character a key press types, or 0 for keys that type none (arrows,
@@ -159,6 +153,12 @@ QLabel* frm_option::label(QWidget* parent, const char* name, const Bilingual& ca
   return l;
 }
 
+void frm_option::leaveRule(QWidget* widget, std::function<void()> leave) {
+  onFocusOut(widget, [leave = std::move(leave)](Qt::FocusReason reason) {
+    if (reason != Qt::PopupFocusReason) leave();
+  });
+}
+
 void frm_option::combo(QWidget* parent, const std::string& name, double left, double top, double width,
                        bool editable) {
   PlainList& list = form_.list(name);
@@ -191,7 +191,7 @@ void frm_option::combo(QWidget* parent, const std::string& name, double left, do
   });
 
   if (!editable) {
-    box->installEventFilter(new InputFilter(box, DropTyped, nullptr));
+    box->installEventFilter(new KeyFilter(box, DropTyped));
     return;
   }
   // A tone list: typed text is filtered, taken when the list is left.
@@ -209,8 +209,8 @@ void frm_option::combo(QWidget* parent, const std::string& name, double left, do
     return true;
   };
   auto leave = [this, &list] { form_.ToneLostFocus(list); };
-  box->installEventFilter(new InputFilter(box, nullptr, leave));
-  edit->installEventFilter(new InputFilter(edit, key, nullptr));
+  leaveRule(box, leave);
+  edit->installEventFilter(new KeyFilter(edit, key));
 }
 
 void frm_option::checkBox(QWidget* parent, const std::string& name, const Bilingual& caption, double left,
@@ -280,7 +280,8 @@ void frm_option::lineEdit(QWidget* parent, const std::string& name, double left,
   text.viewChanged();
   text.focusRequested = [edit] { edit->setFocus(); };
   connect(edit, &QLineEdit::textEdited, this, [&text](const QString& t) { text.setText(t.toStdString()); });
-  edit->installEventFilter(new InputFilter(edit, key, leave));
+  if (key) edit->installEventFilter(new KeyFilter(edit, key));
+  if (leave) leaveRule(edit, leave);
 }
 
 void frm_option::build() {

@@ -60,6 +60,9 @@ class frm_option : public Form {
   void radio(QWidget* parent, const std::string& name, const Bilingual& caption, double left, double top,
              double width);
   void lineEdit(QWidget* parent, const std::string& name, double left, double top, double width);
+  // `leave` runs when the widget loses the focus, but not to its own list's
+  // drop-down.
+  void leaveRule(QWidget* widget, std::function<void()> leave);
   void buildVfoFrame(QGroupBox* frame, OptionForm::Vfo& vfo);
   void place(QWidget* w, double left, double top, double width, double height = 300);
   void setCaptions();

@@ -1,6 +1,5 @@
 #include "frm_2tone.h"
 
-#include <QFocusEvent>
 #include <QHeaderView>
 #include <QSignalBlocker>
 
@@ -15,14 +14,6 @@ constexpr std::array<const char*, 3> kTimingNames{"Combo_Enc_ys1", "Combo_Enc_ys
 constexpr std::array<const char*, 3> kTimingLabelNames{"Label_1st", "Label_2nd", "Label_gap"};
 constexpr std::array<const char*, 4> kToneNames{"Text_A", "Text_B", "Text_C", "Text_D"};
 constexpr std::array<const char*, 4> kToneLabelNames{"Label_A_tone", "Label_B_Tone", "Label_C_Tone", "Label_D_Tone"};
-
-// A focus that moves to another window (a message box) is not the user
-// leaving the field.
-bool LeftByUser(QEvent* event) {
-  if (event->type() != QEvent::FocusOut) return false;
-  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
 
 }  // namespace
 
@@ -47,7 +38,9 @@ frm_2tone::frm_2tone(AppContext& context)
   for (std::size_t n = 0; n < tones_.size(); ++n) {
     tones_[n] = new QLineEdit(frameDecXx_);
     tones_[n]->setObjectName(kToneNames[n]);
-    tones_[n]->installEventFilter(this);
+    onFocusOut(tones_[n], [this, n](Qt::FocusReason reason) {
+      if (!LostToAnotherWindow(reason)) toneFieldLeft(static_cast<int>(n));
+    });
     BindText(tones_[n], sheet_.tones[n]);
     toneLabels_[n] = makeLabel(frameDecXx_, kToneLabelNames[n]);
   }
@@ -136,13 +129,6 @@ void frm_2tone::pageSelected(int index) {
 }
 
 void frm_2tone::showSheet() { frameDecXx_->setTitle(Q(sheet_.decodeFrameCaption)); }
-
-bool frm_2tone::eventFilter(QObject* watched, QEvent* event) {
-  if (LeftByUser(event))
-    for (std::size_t n = 0; n < tones_.size(); ++n)
-      if (watched == tones_[n]) toneFieldLeft(static_cast<int>(n));
-  return SignallingWindow::eventFilter(watched, event);
-}
 
 void frm_2tone::toneFieldLeft(int n) {
   if (toneBusy_) return;

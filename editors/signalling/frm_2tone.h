@@ -29,9 +29,6 @@ class frm_2tone : public SignallingWindow {
   TwoToneSheet& sheet() { return sheet_; }
   TwoToneEditor& editor() { return editor_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void encodeSet() override { editor_.StoreTwoToneControls(); }
   void showRead(std::span<const std::uint8_t> area) override;

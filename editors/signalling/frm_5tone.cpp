@@ -160,7 +160,9 @@ void frm_5tone::layOut() {
   const int belowGrid = gridTop + twipsY(4000) + twipsY(100);
   const int boxesWidth = twipsX(7600);
   frameDecXx_->setGeometry(margin, belowGrid, boxesWidth, frameHeight - belowGrid - twipsY(80));
-  const int colWidth = twipsX(640);
+  // A column is as wide as its heading needs in the current language and font.
+  int colWidth = twipsX(640);
+  for (const QLabel* kind : kindLabels_) colWidth = std::max(colWidth, kind->sizeHint().width());
   const int firstCol = twipsX(900);
   for (std::size_t k = 0; k < 4; ++k)
     kindLabels_[k]->setGeometry(firstCol + static_cast<int>(k) * colWidth, twipsY(240), colWidth, twipsY(260));

@@ -74,7 +74,7 @@ inline const std::vector<RadioChannel> kRadioChannels{
 struct Program {
   explicit Program(link::LinkServices& services) : window(*state, &messages, &services) {}
   std::unique_ptr<ProgramState> state = std::make_unique<ProgramState>();
-  test::RecordingMessages messages;
+  test::HostedMessages messages;
   MDImain window;
 };
 
@@ -135,7 +135,7 @@ class ProgramFixture : public ::testing::Test, protected test::RadioBench {
 
   MDImain& window() const { return program->window; }
   ProgramState& state() const { return *program->state; }
-  test::RecordingMessages& messages() const { return program->messages; }
+  test::HostedMessages& messages() const { return program->messages; }
   std::string panel(int n) const { return window().panels().panelText(n); }
 
   // --- menus, toolbar and windows ------------------------------------------

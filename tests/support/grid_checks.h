@@ -1,28 +1,21 @@
-// Checks on a grid as a user sees it.
+// Checks on a grid as a user sees it.  (Its headings are checked with every
+// other caption: caption_checks.h.)
 #pragma once
 
-#include <QFontMetrics>
 #include <QHeaderView>
-#include <string>
-
-#include "grid_kit.h"
+#include <QTableView>
+#include <algorithm>
 
 namespace brel::test {
 
-// The headings a user sees cut: text wider than its column, or the columns
-// wider than the view shows (a horizontal scroll bar).  Empty when all show.
-inline std::string CutHeadings(const grid::GridView* view) {
-  std::string cut;
+// How much wider the columns are than the view shows: a grid the user must
+// scroll sideways.  0 when every column is in view.
+inline int ColumnsBeyondView(const QTableView* view) {
   const QHeaderView* header = view->horizontalHeader();
-  const QFontMetrics metrics(header->font());
   int total = 0;
-  for (int c = 0; c < view->model()->columnCount(); ++c) {
-    const QString text = view->model()->headerData(c, Qt::Horizontal).toString();
-    total += header->sectionSize(c);
-    if (metrics.horizontalAdvance(text) > header->sectionSize(c)) cut += "[" + text.toStdString() + "] ";
-  }
-  if (total > view->viewport()->width()) cut += "(scrolls sideways)";
-  return cut;
+  for (int c = 0; c < header->count(); ++c)
+    if (!header->isSectionHidden(c)) total += header->sectionSize(c);
+  return std::max(0, total - view->viewport()->width());
 }
 
 }  // namespace brel::test

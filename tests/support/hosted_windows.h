@@ -29,18 +29,24 @@ namespace brel::test {
 // event loop; tests have none, so they flush.
 inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+// What a message box on screen does to the focus: it takes the activation
+// and the focus while it is up, and once it is gone no window is active
+// until the desktop gives the activation back.
+inline void TakeTheFocusAsAMessageBox() {
+  QLineEdit box;
+  box.show();
+  QApplication::setActiveWindow(&box);
+  box.setFocus();
+  QCoreApplication::processEvents();
+}
+
 // Records every message; when asked, each message also takes the focus away
 // from the window while it is up, as a message box on screen does.
 class HostedMessages : public RecordingMessages {
  public:
   void show(const Message& message) override {
     RecordingMessages::show(message);
-    if (!takeFocus) return;
-    QLineEdit box;
-    box.show();
-    QApplication::setActiveWindow(&box);
-    box.setFocus();
-    QCoreApplication::processEvents();
+    if (takeFocus) TakeTheFocusAsAMessageBox();
   }
   bool takeFocus = false;
 };

@@ -2,6 +2,7 @@
 // a pinned clock.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,7 +13,13 @@ namespace brel::test {
 
 class RecordingMessages : public MessageSink {
  public:
-  void show(const Message& message) override { shown.push_back(message); }
+  void show(const Message& message) override {
+    shown.push_back(message);
+    if (onShow) onShow(message);
+  }
+  // Runs after each message is recorded: a test's stand-in for what the
+  // box on screen would do meanwhile.
+  std::function<void(const Message&)> onShow;
   std::vector<std::string> texts() const {
     std::vector<std::string> out;
     for (const auto& m : shown) out.push_back(m.text);

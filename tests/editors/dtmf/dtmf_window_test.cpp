@@ -96,6 +96,17 @@ class DtmfWindow : public ProgramFixture {
     return {{s.VhfLower, s.VhfUpper, s.UhfLower, s.UhfUpper, s.VfoALower, s.VfoAUpper, s.VfoBLower, s.VfoBUpper},
             panel(7)};
   }
+  // The desktop gives the main window its activation back (after a message
+  // box or a drop-down has gone).
+  void reactivate() {
+    QApplication::setActiveWindow(&window());
+    QCoreApplication::processEvents();
+  }
+  // A click on the list's arrow, as a user opens its drop-down.
+  void openDropDown(QComboBox* list) {
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(list->width() - 6, list->height() / 2));
+    QCoreApplication::processEvents();
+  }
   std::vector<std::string> titles() const {
     std::vector<std::string> out;
     for (const Message& m : messages().shown) out.push_back(m.title);
@@ -295,6 +306,80 @@ TEST_F(DtmfWindow, TypedTimeIsNeverStoredOnlyAChoice) {
   key(Qt::Key_Down);
   EXPECT_EQ(window->offTime()->currentText(), "90");
   EXPECT_EQ(bytes(0x0CB3, 1), (Row{4}));
+}
+
+TEST_F(DtmfWindow, TimeListShowsTheStoredTimeWhateverIsTypedIntoIt) {
+  start();
+  frm_dtmf* window = openDtmf();
+  QComboBox* on = window->onTime();
+  clickInto(on->lineEdit());
+  keys("999");
+  EXPECT_EQ(on->currentText(), "80");
+  key(Qt::Key_Return);
+  tab();
+  EXPECT_EQ(on->currentText(), "80");
+  clickInto(on->lineEdit());
+  paste("150");
+  key(Qt::Key_Backspace);
+  EXPECT_EQ(on->currentText(), "80");
+  EXPECT_EQ(bytes(0x0CB2, 1), (Row{3}));
+
+  // Another window and back: still the stored time; Save stores nothing new.
+  menu("Channel_edit");
+  auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+  sub->mdiArea()->setActiveSubWindow(sub);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(on->currentText(), "80");
+  ASSERT_NO_FATAL_FAILURE(saveAs("times.dat"));
+  EXPECT_EQ(bytes(0x0CB2, 1), (Row{3}));
+  EXPECT_EQ(on->currentText(), "80");
+}
+
+// The identity's leave rule runs once whichever way the focus leaves it,
+// also for a drop-down opened right after a message box has gone.
+TEST_F(DtmfWindow, IdentityIsCheckedOnceOnEveryWayOutEvenIntoADropDownAfterAMessage) {
+  start();
+  frm_dtmf* window = openDtmf();
+  messages().onShow = [](const Message&) { test::TakeTheFocusAsAMessageBox(); };
+  const std::string range = " The Group Digits range is 3 - 5 Bits.";
+  clickInto(ani());
+  key(Qt::Key_A, Qt::ControlModifier);
+  keys("12");
+  QPushButton* reset = button(FormId::frm_dtmf, "Command_def");
+  QTest::mousePress(reset, Qt::LeftButton);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(messages().texts(), std::vector<std::string>{range});
+  QTest::mouseRelease(reset, Qt::LeftButton);  // the box took the press: no Default
+  QCoreApplication::processEvents();
+  EXPECT_EQ(bytes(0x0CAA, 5), Padded({1, 2}, 5));
+
+  // OK pressed: the box has gone, the main window is not yet active again.
+  QComboBox* on = window->onTime();
+  openDropDown(on);
+  EXPECT_EQ(messages().texts(), (std::vector<std::string>{range, range}));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(window->focusWidget(), ani());
+  EXPECT_EQ(shown(ani()), "12");
+
+  messages().onShow = nullptr;
+  reactivate();
+  ASSERT_EQ(QApplication::focusWidget(), ani());
+  tab();
+  EXPECT_EQ(messages().shown.size(), 3u);
+  EXPECT_EQ(QApplication::focusWidget(), ani());
+  openDropDown(on);
+  EXPECT_EQ(messages().shown.size(), 4u);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(window->focusWidget(), ani());
+
+  // Three digits pass: the drop-down stays open and nothing is said.
+  reactivate();
+  keys("3");
+  openDropDown(on);
+  EXPECT_EQ(messages().shown.size(), 4u);
+  EXPECT_NE(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(bytes(0x0CAA, 5), Padded({1, 2, 3}, 5));
+  EXPECT_EQ(on->currentText(), "80");
 }
 
 TEST_F(DtmfWindow, GroupTypedButNotLeftReachesTheFileAndSurvivesTheCloseBox) {

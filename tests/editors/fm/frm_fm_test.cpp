@@ -147,11 +147,11 @@ TEST_F(FmWindowTest, ChineseCaptions) {
   EXPECT_EQ(fm()->model()->headerData(0, Qt::Horizontal).toString().toStdString(), "FM 频 道 号");
 }
 
-TEST_F(FmWindowTest, HeadingsShowWholeInBothLanguages) {
+TEST_F(FmWindowTest, GridShowsEveryColumnBesideTheRangesInBothLanguages) {
   for (const std::int16_t language : {0, -1}) {
     state.LanguageFlag = language;
     load();
-    EXPECT_EQ(test::CutHeadings(grid()), "") << language;
+    EXPECT_EQ(test::ColumnsBeyondView(grid()), 0) << language;
     // The ranges stay to the right of the grid, inside the window.
     EXPECT_GE(fm()->bandBox(kALower)->x(), grid()->geometry().right()) << language;
     EXPECT_LE(fm()->bandBox(kAUpper)->geometry().right(), fm()->width()) << language;
@@ -353,6 +353,10 @@ class FmFileWindowTest : public FmWindowTest {
   }
   // Open or Save, then the name confirmed in the dialog, then the poll.
   void fileCommand(const char* button, FormId dialog, const char* name) {
+    ASSERT_NO_FATAL_FAILURE(confirmFileDialog(button, dialog, name));
+    poll();
+  }
+  void confirmFileDialog(const char* button, FormId dialog, const char* name) {
     press(button);
     auto* d = loaded<FileDialogForm>(dialog);
     ASSERT_NE(d, nullptr);
@@ -360,6 +364,9 @@ class FmFileWindowTest : public FmWindowTest {
     d->nameBox()->setText(name);
     d->confirm();
     brel::test::FlushDeletes();
+  }
+  // The window takes up a confirmed file request.
+  void poll() {
     clock.advance(600 * kMs);
     QCoreApplication::processEvents();
   }
@@ -388,6 +395,22 @@ TEST_F(FmFileWindowTest, SaveWritesTheStagingRowsAndOpenShowsThem) {
   EXPECT_EQ(text(16, kColName), "CCTV9");
   EXPECT_EQ(stageRow(2), (std::vector<int>{0, 9, 9, 5, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255}));
   EXPECT_TRUE(state.MemImage == image);
+}
+
+TEST_F(FmFileWindowTest, OpenReplacesACellStillBeingTyped) {
+  load();
+  fileCommand("Command_save", FormId::Form_save_fm, "fm.dat");
+  ASSERT_EQ(text(5, kColFrequency), "");
+  const std::vector<int> saved = stageRow(4);
+  // Typed after the dialog was confirmed, before the window took up the file.
+  ASSERT_NO_FATAL_FAILURE(confirmFileDialog("Command_open", FormId::Form_open_fm, "fm.dat"));
+  click(5, kColFrequency);
+  type("103.5");
+  poll();
+  EXPECT_EQ(messages.lastText(), "Succeed fold the channel parameter from file.");
+  EXPECT_EQ(cellEditor(), nullptr);
+  EXPECT_EQ(text(5, kColFrequency), "");
+  EXPECT_EQ(stageRow(4), saved);
 }
 
 TEST_F(FmFileWindowTest, AFileThatIsNotAnFmFileIsRefusedAndChangesNothing) {

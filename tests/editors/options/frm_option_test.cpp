@@ -101,29 +101,6 @@ TEST_F(OptionWindow, OpeningFromTheMenuShowsFourFramesAndChangesOnlyVfoBTones) {
   EXPECT_EQ(frame->height(), static_cast<int>(window().height() / 1.7));
 }
 
-TEST_F(OptionWindow, EveryShownCaptionAndListEntryFitsItsControlInEitherLanguage) {
-  start();
-  for (int language : {0, -1}) {
-    SCOPED_TRACE(language ? "Chinese" : "English");
-    state().LanguageFlag = static_cast<std::int16_t>(language);
-    openOptions();
-    for (QWidget* c : options()->findChildren<QWidget*>()) {
-      if (!c->isVisible()) continue;
-      const std::string name = c->objectName().toStdString();
-      if (qobject_cast<QLabel*>(c) || qobject_cast<QCheckBox*>(c)) {
-        EXPECT_LE(c->sizeHint().width(), c->width()) << name;
-      }
-      if (auto* combo = qobject_cast<QComboBox*>(c)) {
-        // A list as wide as its longest entry needs, in the same font.
-        QComboBox probe;
-        probe.setFont(combo->font());
-        for (int i = 0; i < combo->count(); ++i) probe.addItem(combo->itemText(i));
-        EXPECT_LE(probe.sizeHint().width(), combo->width()) << name;
-      }
-    }
-  }
-}
-
 TEST_F(OptionWindow, InChineseTheWorkBandFrameHasNoCaption) {
   start();
   state().LanguageFlag = -1;
