@@ -37,8 +37,17 @@
 //   ChoiceText(block, FindField(kSettings, "Combo_txp_a"));   // "HIGH" or "LOW"
 // Encode refuses (returns false, stores nothing) a list position without an
 // entry; a number or box value is cut to the field's width.
+//
+// Editors that show the same record declare the fields they share once and
+// join their own to them; a shared layout an editor names or sizes its own
+// way is taken with Renamed or WithEntries:
+//   inline constexpr Field kOwn[] = {Renamed(kSquelchLevel, "Combo_sql_le"),
+//                                    WithEntries(kStepNibble, 5)};
+//   inline constexpr auto kTable = JoinFields(kShared, kOwn);   // a std::array
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -69,6 +78,25 @@ struct Field {
   Beyond beyond = Beyond::LastEntry;
   int storeWidth = 0;
 };
+
+// The field under another name, or with a list of another length.
+constexpr Field Renamed(Field field, const char* name) {
+  field.name = name;
+  return field;
+}
+constexpr Field WithEntries(Field field, int entries) {
+  field.entries = entries;
+  return field;
+}
+
+// One table of two, in order: shared fields, then an editor's own.
+template <std::size_t N, std::size_t M>
+constexpr std::array<Field, N + M> JoinFields(const Field (&first)[N], const Field (&second)[M]) {
+  std::array<Field, N + M> table{};
+  for (std::size_t i = 0; i < N; ++i) table[i] = first[i];
+  for (std::size_t i = 0; i < M; ++i) table[N + i] = second[i];
+  return table;
+}
 
 class RecordBytes {
  public:

@@ -57,6 +57,17 @@ int FindOutOfBandChannel(const ProgramState& state) {
   return 255;
 }
 
+int FindNonByteCellInRow(const MemoryImage& image, int row, int cells, int& value) {
+  for (int c = 0; c < cells; ++c) {
+    const int v = image.at(row, c);
+    if (v < 0 || v > 255) {
+      value = v;
+      return row * MemoryImage::kBytesPerRow + c;
+    }
+  }
+  return -1;
+}
+
 void FixCurrentChannels(MemoryImage& image) {
   int a = CurrentChannelIndex(image.byte(addr::kCurrentChannelAAddress));
   int b = CurrentChannelIndex(image.byte(addr::kCurrentChannelBAddress));

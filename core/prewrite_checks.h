@@ -10,6 +10,11 @@ namespace brel {
 // The two bands are taken in ascending order, whichever of them is band A.
 int FindOutOfBandChannel(const ProgramState& state);
 
+// The radio address of the first of the first `cells` cells of image row
+// `row` that does not hold a byte value (a write would send it cut to its
+// low eight bits), with its value in `value`; -1 when all do.
+int FindNonByteCellInRow(const MemoryImage& image, int row, int cells, int& value);
+
 // Points both current-channel bytes at programmed channels (or 0), and sets
 // frequency mode when no channel is programmed.
 void FixCurrentChannels(MemoryImage& image);

@@ -15,13 +15,6 @@ constexpr std::uint8_t kLegacyFrameEnd = 0xBB;
 constexpr int kFirstReplyRow = 2;             // a read's block counter starts here
 }  // namespace
 
-FrameData FrameData::Row(std::uint16_t address, const MemoryImage& image, int row) {
-  FrameData d;
-  d.address = address;
-  for (int c = 0; c < 16; ++c) d.bytes[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(image.at(row, c) & 0xFF);
-  return d;
-}
-
 FrameData FrameData::Erased(std::uint16_t address) {
   FrameData d;
   d.address = address;

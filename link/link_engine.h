@@ -139,9 +139,23 @@ struct FrameData {
   std::array<std::uint8_t, 16> bytes{};
   std::uint8_t length = 16;
 
-  static FrameData Row(std::uint16_t address, const MemoryImage& image, int row);
+  // Cells 0..15 of `row` of any cell table a window sends from: MemImage or
+  // one of the staging tables.  A cell that does not hold a byte goes as its
+  // low eight bits; a window that must not send such a cell refuses the
+  // write first (Transfer::refuseNonByteCells).
+  template <class Table>
+  static FrameData Row(std::uint16_t address, const Table& table, int row);
   static FrameData Erased(std::uint16_t address);
 };
+
+template <class Table>
+FrameData FrameData::Row(std::uint16_t address, const Table& table, int row) {
+  static_assert(Table::kCols >= 16, "a frame sends sixteen cells of the row");
+  FrameData d;
+  d.address = address;
+  for (int c = 0; c < 16; ++c) d.bytes[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(table.at(row, c) & 0xFF);
+  return d;
+}
 
 inline constexpr std::size_t kMaxWriteFrame = 21;
 // Every write frame on the line: [0x06] 0x58 hi lo length data.  Returns the

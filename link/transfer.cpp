@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "address_map.h"
-#include "whole_memory.h"  // FindNonByteCellInRow
+#include "prewrite_checks.h"
 
 namespace brel::link {
 
@@ -29,19 +29,15 @@ void StagedReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
               staged_.begin() + static_cast<std::ptrdiff_t>(index) * kBlockBytes);
 }
 
+LineRows ConsecutiveRows(int firstRow, int lines) {
+  LineRows rows;
+  for (int i = 0; i < lines; ++i) rows.push_back(firstRow + i);
+  return rows;
+}
+
 ImageAreaReadPlan::ImageAreaReadPlan(MemoryImage& image, int base, int blocks)
-    : StagedReadPlan(blocks), image_(image), base_(base) {}
-
-Block ImageAreaReadPlan::block(int index) const {
-  return {static_cast<std::uint16_t>(base_ + kBlockBytes * index), kBlockBytes};
-}
-
-void ImageAreaReadPlan::complete() {
-  const int firstRow = addr::RowOf(base_);
-  const std::vector<std::uint8_t>& bytes = staged();
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    image_.at(firstRow + static_cast<int>(i) / MemoryImage::kBytesPerRow, static_cast<int>(i) % MemoryImage::kBytesPerRow) = bytes[i];
-}
+    : TableAreaReadPlan(image, base, blocks,
+                        ConsecutiveRows(addr::RowOf(base), blocks * kBlockBytes / MemoryImage::kBytesPerRow)) {}
 
 bool Transfer::refuseNonByteCells(const std::vector<int>& rows) {
   for (int row : rows) {

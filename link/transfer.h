@@ -36,6 +36,7 @@
 // handshake completes) the window sets a listener.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -66,19 +67,53 @@ class StagedReadPlan : public ReadPlan {
   std::vector<std::uint8_t> staged_;
 };
 
-// `blocks` 64-byte blocks read from `base` on (a row's first address) into
-// the image rows from base's on.
-class ImageAreaReadPlan : public StagedReadPlan {
+// Where the 16-byte lines of a staged read go in a table: line i (bytes
+// 16i..16i+15 of the blocks in request order) into row rows[i].  A line
+// mapped to kDroppedLine, or past the end of the map, is asked for but not
+// kept.
+using LineRows = std::vector<int>;
+inline constexpr int kDroppedLine = -1;
+// Lines 0..lines-1 into rows firstRow, firstRow + 1, ...
+LineRows ConsecutiveRows(int firstRow, int lines);
+
+// `blocks` 64-byte blocks read from `base` on into a cell table the window
+// keeps its area in (MemImage or a staging table), line by line as `rows`
+// says.  Completing replaces cells 0..15 of the mapped rows; nothing else of
+// the table changes, and nothing at all before every block is in.
+template <class Table>
+class TableAreaReadPlan : public StagedReadPlan {
  public:
-  ImageAreaReadPlan(MemoryImage& image, int base, int blocks);
-  Block block(int index) const override;
-  void complete() override;
+  static constexpr int kLineBytes = 16;
+  static_assert(Table::kCols >= kLineBytes, "a line fills sixteen cells of its row");
+
+  TableAreaReadPlan(Table& table, int base, int blocks, LineRows rows)
+      : StagedReadPlan(blocks), image_(table), base_(base), rows_(std::move(rows)) {}
+  Block block(int index) const override {
+    return {static_cast<std::uint16_t>(base_ + kBlockBytes * index), kBlockBytes};
+  }
+  void complete() override {
+    const std::vector<std::uint8_t>& bytes = staged();
+    const std::size_t lines = std::min(rows_.size(), bytes.size() / kLineBytes);
+    for (std::size_t line = 0; line < lines; ++line) {
+      const int row = rows_[line];
+      if (row == kDroppedLine) continue;
+      for (int c = 0; c < kLineBytes; ++c) image_.at(row, c) = bytes[line * kLineBytes + static_cast<std::size_t>(c)];
+    }
+  }
 
  protected:
-  MemoryImage& image_;
+  Table& image_;
 
  private:
   int base_;
+  LineRows rows_;
+};
+
+// An area of the radio from `base` on (a row's first address) into the
+// MemImage rows of its addresses.
+class ImageAreaReadPlan : public TableAreaReadPlan<MemoryImage> {
+ public:
+  ImageAreaReadPlan(MemoryImage& image, int base, int blocks);
 };
 
 // What a window shows of an exchange.

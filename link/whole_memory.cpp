@@ -53,17 +53,6 @@ FrameData WholeMemoryWritePlan::frame(int index) const {
   return SendsShortFrame(row, image_) ? FrameData::Erased(address) : FrameData::Row(address, image_, row);
 }
 
-int FindNonByteCellInRow(const MemoryImage& image, int row, int cells, int& value) {
-  for (int c = 0; c < cells; ++c) {
-    const int v = image.at(row, c);
-    if (v < 0 || v > 255) {
-      value = v;
-      return row * kRowBytes + c;
-    }
-  }
-  return -1;
-}
-
 int FindNonByteCell(const MemoryImage& image, int& value) {
   const WholeMemoryWritePlan plan(image);
   for (int i = 0; i < plan.frameCount(); ++i) {

@@ -39,8 +39,6 @@ class WholeMemoryWritePlan : public WritePlan {
 // The first cell the whole-memory write would send that does not hold a
 // byte value: its radio address, and its value in `value`; -1 when all do.
 int FindNonByteCell(const MemoryImage& image, int& value);
-// The same for the first `cells` cells of one image row.
-int FindNonByteCellInRow(const MemoryImage& image, int row, int cells, int& value);
 
 class WholeMemoryRead {
  public:

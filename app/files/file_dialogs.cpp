@@ -139,7 +139,10 @@ void Form_save_chann::accepted(const std::string& path) {
   state().ParamFileName = path;
   // The value still being typed in an editor belongs in the file.
   host().commitAllPendingEdits();
-  if (!SaveImageRowsTo(context(), path, addr::kImageFileLastRow)) return;
+  const auto write = [this](const std::string& to) {
+    return SaveTableRows(state().MemImage, addr::kImageFileFirstRow, addr::kImageFileLastRow, to);
+  };
+  if (!SaveFileAndTell(context(), path, write)) return;
   host().unloadForm(formId());
 }
 
@@ -160,7 +163,12 @@ void Form_open_chann::accepted(const std::string& path) {
   state().ParamFileName = path;
   // An edit still open in an editor is committed into the image the file
   // replaces, so the reloads below cannot write it over the file.
-  if (!LoadImageFileInto(context(), path, [this] { host().commitAllPendingEdits(); })) return;
+  const auto read = [this](const std::string& from) { return ReadImageFileInto(state().MemImage, from); };
+  const auto commit = [this] {
+    host().commitAllPendingEdits();
+    return true;
+  };
+  if (!OpenFileAndTell(context(), path, read, commit)) return;
   // The editors that show the image load it afresh; the channel editor opens
   // even when it was closed.
   host().reloadForm(FormId::frm_chann);

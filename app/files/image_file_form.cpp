@@ -1,39 +1,46 @@
 #include "image_file_form.h"
 
-#include "image_file.h"
-
 namespace brel {
 
 namespace {
-void Tell(AppContext& context, const std::string& text) {
-  context.messages.show(Message{Pick(context.state.LanguageFlag, kTitlePromptLower), text, MessageIcon::Warning});
+void Tell(AppContext& context, const Bilingual& title, const std::string& text) {
+  context.messages.show(Message{Pick(context.state.LanguageFlag, title), text, MessageIcon::Warning});
 }
 }  // namespace
 
-bool LoadImageFileInto(AppContext& context, const std::string& path, const std::function<void()>& commitEdits,
-                       const std::function<void()>& applied) {
-  ProgramState& state = context.state;
-  const ParamReadResult read = ReadImageFileValues(path);
-  if (!read.ok()) {
-    Tell(context, ParamFileNotLoadedText(state.LanguageFlag, path, read.error));
+bool OpenFileAndTell(AppContext& context, const std::string& path, const FileReader& read,
+                     const std::function<bool()>& commitEdits, const std::function<void()>& shown,
+                     const FileTexts& texts) {
+  const std::int16_t language = context.state.LanguageFlag;
+  const FileRead file = read(path);
+  if (file.refused) {
+    Tell(context, texts.refusedTitle, ParamFileNotLoadedText(language, path, *file.refused));
     return false;
   }
-  if (commitEdits) commitEdits();
-  ApplyImageFileValues(read.values, state.MemImage);
-  if (applied) applied();
-  Tell(context, Pick(state.LanguageFlag, kParamFileReadText));
+  if (commitEdits && !commitEdits()) return false;
+  if (file.apply) file.apply();
+  if (shown) shown();
+  Tell(context, texts.doneTitle, Pick(language, texts.loaded));
   return true;
 }
 
-bool SaveImageRowsTo(AppContext& context, const std::string& path, int lastRow, const std::function<void()>& saved) {
-  ProgramState& state = context.state;
-  if (auto error = SaveTableRows(state.MemImage, addr::kImageFileFirstRow, lastRow, path)) {
-    Tell(context, ParamFileNotSavedText(state.LanguageFlag, path, *error));
+bool SaveFileAndTell(AppContext& context, const std::string& path, const FileWriter& write, const FileTexts& texts,
+                     const std::function<void(bool saved)>& done) {
+  const std::int16_t language = context.state.LanguageFlag;
+  if (const std::optional<std::string> error = write(path)) {
+    if (done) done(false);
+    Tell(context, texts.refusedTitle, ParamFileNotSavedText(language, path, *error));
     return false;
   }
-  if (saved) saved();
-  Tell(context, Pick(state.LanguageFlag, kParamFileSavedText));
+  if (done) done(true);
+  Tell(context, texts.doneTitle, Pick(language, texts.saved));
   return true;
+}
+
+FileRead ReadImageFileInto(MemoryImage& image, const std::string& path) {
+  ParamReadResult read = ReadImageFileValues(path);
+  if (!read.ok()) return FileRead::Refused(std::move(read.error));
+  return FileRead::Ready([&image, values = std::move(read.values)] { ApplyImageFileValues(values, image); });
 }
 
 }  // namespace brel

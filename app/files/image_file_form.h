@@ -1,26 +1,72 @@
-// What every window does when it opens or saves the memory image file:
-// read all or nothing, commit open edits, apply, and tell the user.
+// What every window does when it opens or saves a file: read all or
+// nothing, commit open edits, apply, and tell the user.  The editor windows
+// reach it through EditorWindow (editor_window.h); the image dialogs call it
+// directly.
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "form.h"
+#include "image_file.h"
+#include "mem_image.h"
 
 namespace brel {
 
-// Reads MemImage rows 0..480 from `path`.  A file that cannot be read, or is
-// short or damaged, is refused with its reason and nothing changes.  A good
-// file: `commitEdits` (edits still open go into the image the file
-// replaces, not over it), the values into MemImage, `applied` (redisplay),
-// then "the parameters were loaded".  True when the image changed.
-bool LoadImageFileInto(AppContext& context, const std::string& path, const std::function<void()>& commitEdits,
-                       const std::function<void()>& applied = {});
+// A file read whole and checked but not yet applied, or the reason it was
+// refused.
+struct FileRead {
+  std::optional<std::string> refused;
+  std::function<void()> apply;  // puts what was read in place
 
-// Writes MemImage rows 0..lastRow to `path` (replacing a file there only
-// once the new one is whole).  On failure says why; on success runs `saved`,
-// then says "the parameters were saved".  True when the file was written.
-bool SaveImageRowsTo(AppContext& context, const std::string& path, int lastRow,
-                     const std::function<void()>& saved = {});
+  static FileRead Refused(std::string reason) { return {std::move(reason), {}}; }
+  static FileRead Ready(std::function<void()> apply) { return {std::nullopt, std::move(apply)}; }
+};
+
+using FileReader = std::function<FileRead(const std::string& path)>;
+// Writes the file (replacing one there only once the new one is whole);
+// the reason on failure.
+using FileWriter = std::function<std::optional<std::string>(const std::string& path)>;
+
+// What a window says about its files.
+struct FileTexts {
+  Bilingual loaded = kParamFileReadText;
+  Bilingual saved = kParamFileSavedText;
+  Bilingual refusedTitle = kTitlePromptLower;  // a file not loaded, or not saved
+  Bilingual doneTitle = kTitlePromptLower;     // loaded, saved
+};
+
+// Opening: `read` the file.  A file that cannot be read, or is short or
+// damaged, is refused with its reason and nothing changes.  A good file:
+// `commitEdits` (edits still open go into what the file replaces, not over
+// it; false when an editor refused, and nothing changes), the file applied,
+// `shown` (redisplay), then texts.loaded.  True when the file was applied.
+bool OpenFileAndTell(AppContext& context, const std::string& path, const FileReader& read,
+                     const std::function<bool()>& commitEdits, const std::function<void()>& shown = {},
+                     const FileTexts& texts = {});
+
+// Saving: `write` the file.  On failure, `done(false)`, then the reason; on
+// success, `done(true)`, then texts.saved.  True when the file was written.
+bool SaveFileAndTell(AppContext& context, const std::string& path, const FileWriter& write,
+                     const FileTexts& texts = {}, const std::function<void(bool saved)>& done = {});
+
+// The image file of the Open dialogs into MemImage rows 0..480.
+FileRead ReadImageFileInto(MemoryImage& image, const std::string& path);
+
+// A file whose `load` fills rows firstRow..lastRow of `table` (every column)
+// and changes nothing when it refuses: it is loaded into a copy, and
+// applying puts those rows of the copy in place, so what was committed
+// meanwhile in the other rows stays.
+template <class Table, class Load>
+FileRead ReadRowsInto(Table& table, int firstRow, int lastRow, const std::string& path, Load load) {
+  auto copy = std::make_shared<Table>(table);
+  if (std::optional<std::string> error = load(*copy, path)) return FileRead::Refused(std::move(*error));
+  return FileRead::Ready([&table, copy, firstRow, lastRow] {
+    for (int r = firstRow; r <= lastRow; ++r)
+      for (int c = 0; c < Table::kCols; ++c) table.at(r, c) = copy->at(r, c);
+  });
+}
 
 }  // namespace brel

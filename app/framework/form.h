@@ -5,6 +5,10 @@
 // main window, its data from the memory image, its form-open flag); unloading
 // runs its unload handling and destroys it, so reloading always gives a
 // fresh window built from the shared data.
+//
+// An editor window is an EditorWindow (editor_window.h): the base holds its
+// progress display, exchange refusals, file requests and file sequence, and
+// its header shows a new editor window in one short example.
 #pragma once
 
 #include <QPointer>

@@ -1,6 +1,7 @@
 #include "adj_plans.h"
 
 #include "address_map.h"
+#include "link_engine.h"
 #include "radio_model.h"
 
 namespace brel::adj {
@@ -22,7 +23,7 @@ AdjLine AdjWriteLine(int index, const AdjTable& image) {
   }
   const int row = index - 1;
   line.address = addr::AdjLineAddress(row);
-  for (int c = 0; c < 16; ++c) line.data[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(image.at(row, c) & 0xFF);
+  line.data = link::FrameData::Row(static_cast<std::uint16_t>(line.address), image, row).bytes;
   return line;
 }
 

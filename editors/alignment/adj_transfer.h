@@ -53,6 +53,7 @@ class AdjTransfer {
   bool running() const { return transfer_.running(); }
   void stop() { transfer_.stop(); }
   const link::LinkEngine& engine() const { return transfer_.engine(); }
+  link::Transfer& transfer() { return transfer_; }
 
  private:
   ProgramState& state_;

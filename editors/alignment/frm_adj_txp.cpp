@@ -64,9 +64,18 @@ const char* ListCaption(ListSet set, int k) {
   return kBattery[k];
 }
 
+EditorParts AdjParts() {
+  EditorParts parts;
+  parts.fileRequests = RequestPair::Adj;
+  parts.fileTexts = {kFileLoadedText, kFileSavedText, kTitlePromptUpper, kTitlePromptUpper};
+  return parts;
+}
+
 }  // namespace
 
-frm_Adj_Txp::frm_Adj_Txp(AppContext& context) : Form(context, FormId::frm_Adj_Txp), editor_(context.state, context.messages) {
+frm_Adj_Txp::frm_Adj_Txp(AppContext& context)
+    : EditorWindow(context, FormId::frm_Adj_Txp, AdjParts()),
+      editor_(context.state, context.messages) {
   tabs_ = new QTabBar(this);
   tabs_->setObjectName("TabStrip1");
   for (const AdjPageInfo& page : AdjPages) {
@@ -102,18 +111,10 @@ frm_Adj_Txp::frm_Adj_Txp(AppContext& context) : Form(context, FormId::frm_Adj_Tx
   connect(button("Command_save"), &QPushButton::clicked, this, [this] { Command_save_Click(); });
   connect(button("Command_close"), &QPushButton::clicked, this, [this] { Command_close_Click(); });
 
-  progressBar_ = new QProgressBar(this);
-  progressBar_->setObjectName("ProgressBar1");
-  progressBar_->setRange(0, 100);
-  progressBar_->hide();
-  statusLabel_ = new QLabel(this);
-  statusLabel_->setObjectName("Label_tr_count");
-
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { selectPage(index); });
 }
 
 frm_Adj_Txp::~frm_Adj_Txp() {
-  if (transfer_) transfer_->stop();
   // The controls outlive these members by a moment; they are not watched then.
   for (auto& [control, limit] : keyLimits_) control->removeEventFilter(this);
 }
@@ -356,20 +357,7 @@ void frm_Adj_Txp::loadHandling() {
   selectPage(0);
   // The window's frame and title bar come on top of what the pages need.
   placeCentred(size_.expandedTo(neededSize() + QSize(16, 40)));
-
-  if (context().link != nullptr) {
-    poller_ = std::make_unique<FileRequestPoller>(
-        state(), RequestPair::Adj, windowToken(),
-        FileRequestHandlers{[this](const std::string& path) { LoadAdjFile(path); },
-                            [this](const std::string& path) { SaveAdjFile(path); }, [this] { return running(); }});
-    poller_->start(context().link->timers);
-  }
-}
-
-void frm_Adj_Txp::resetProgress() {
-  progressBar_->setValue(0);
-  progressBar_->hide();
-  statusLabel_->clear();
+  startFilePolling();
 }
 
 void frm_Adj_Txp::LayoutAdjForVariant() {
@@ -452,8 +440,8 @@ void frm_Adj_Txp::fitFrames() {
   int bottom = 0;
   for (QGroupBox* f : {frameFrame_, frameSql_, frameDev_, frameOther_}) bottom = std::max(bottom, f->geometry().bottom());
   const int progressTop = bottom + twipsY(200);
-  progressBar_->setGeometry(twipsX(300), progressTop, static_cast<int>(w / 2), twipsY(300));
-  statusLabel_->setGeometry(static_cast<int>(w / 2) + twipsX(600), progressTop, static_cast<int>(w / 3), twipsY(300));
+  progressBar()->setGeometry(twipsX(300), progressTop, static_cast<int>(w / 2), twipsY(300));
+  statusLabel()->setGeometry(static_cast<int>(w / 2) + twipsX(600), progressTop, static_cast<int>(w / 3), twipsY(300));
   const int buttonTop = progressTop + twipsY(500);
   for (QPushButton* b : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
     b->setGeometry(twipsX(b->property("twipsLeft").toInt()), buttonTop, twipsX(1000), twipsY(400));
@@ -579,14 +567,10 @@ void frm_Adj_Txp::leaveRule(QWidget* box, std::function<void()> left) {
 
 // --- commands -------------------------------------------------------------------------------------
 
-link::LinkContext frm_Adj_Txp::linkContext() {
-  return link::LinkContext{state(), context().messages, context().panels, *context().link};
-}
-
 AdjTransfer* frm_Adj_Txp::ensureTransfer() {
   if (!transfer_ && context().link != nullptr)
-    transfer_ = std::make_unique<AdjTransfer>(linkContext(), static_cast<link::TransferView&>(*this));
-  return transfer_.get();
+    transfer_ = adoptTransfer(std::make_unique<AdjTransfer>(linkContext(), transferView()));
+  return transfer_;
 }
 
 void frm_Adj_Txp::Command_read_Click() {
@@ -598,7 +582,7 @@ void frm_Adj_Txp::Command_Write_Click() {
 }
 
 void frm_Adj_Txp::Command_def_Click() {
-  if (refuseWhileBusy(running())) return;
+  if (refuseWhileRunning()) return;
   resetProgress();
   BuildAdjDefaults(state(), SystemClock());
   editor_.loadDefaults();
@@ -606,43 +590,31 @@ void frm_Adj_Txp::Command_def_Click() {
 }
 
 void frm_Adj_Txp::LoadAdjDefaults2() {
-  if (refuseWhileBusy(running())) return;
+  if (refuseWhileRunning()) return;
   resetProgress();
   BuildAdjDefaults2(state());
   editor_.loadDefaults();
   ShowAdjPage();
 }
 
-void frm_Adj_Txp::Command_open_Click() { ShowFileDialog(*this, FormId::Form_open_adj, running()); }
-void frm_Adj_Txp::Command_save_Click() { ShowFileDialog(*this, FormId::Form_save_adj, running()); }
+void frm_Adj_Txp::Command_open_Click() { showFileDialog(FormId::Form_open_adj); }
+void frm_Adj_Txp::Command_save_Click() { showFileDialog(FormId::Form_save_adj); }
 
 void frm_Adj_Txp::Command_close_Click() { host().unloadForm(formId()); }
 
-bool frm_Adj_Txp::queryUnload() { return !refuseCloseWhileBusy(running()); }
-
 void frm_Adj_Txp::unloadHandling() {
-  if (poller_) poller_->stop();
-  if (transfer_) transfer_->stop();
+  EditorWindow::unloadHandling();
   host().unloadForm(FormId::Form_open_adj);
   host().unloadForm(FormId::Form_save_adj);
 }
 
-void frm_Adj_Txp::LoadAdjFile(const std::string& path) {
-  if (auto error = LoadTableRows(state().AdjImage, 0, kEditedRows - 1, path)) {
-    warnText(ParamFileNotLoadedText(language(), path, *error), kTitlePromptUpper);
-    return;
-  }
-  ShowAdjPage();
-  warn(kFileLoadedText, kTitlePromptUpper);
-  resetProgress();
+FileRead frm_Adj_Txp::readFile(const std::string& path) {
+  const auto load = [](AdjTable& rows, const std::string& from) { return LoadTableRows(rows, 0, kEditedRows - 1, from); };
+  return ReadRowsInto(state().AdjImage, 0, kEditedRows - 1, path, load);
 }
 
-void frm_Adj_Txp::SaveAdjFile(const std::string& path) {
-  if (auto error = SaveTableRows(state().AdjImage, 0, kEditedRows - 1, path)) {
-    warnText(ParamFileNotSavedText(language(), path, *error), kTitlePromptUpper);
-    return;
-  }
-  warn(kFileSavedText, kTitlePromptUpper);
+std::optional<std::string> frm_Adj_Txp::writeFile(const std::string& path) {
+  return SaveTableRows(state().AdjImage, 0, kEditedRows - 1, path);
 }
 
 }  // namespace brel::adj

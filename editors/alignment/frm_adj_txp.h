@@ -14,30 +14,28 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <functional>
 #include <map>
-#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "adj_fields.h"
 #include "adj_transfer.h"
-#include "file_request.h"
-#include "form.h"
+#include "editor_window.h"
 
 namespace brel::adj {
 
-class frm_Adj_Txp : public Form, private link::TransferView {
+class frm_Adj_Txp : public EditorWindow {
   Q_OBJECT
  public:
   explicit frm_Adj_Txp(AppContext& context);
   ~frm_Adj_Txp() override;
 
   void loadHandling() override;
-  bool queryUnload() override;
   void unloadHandling() override;
 
   void Command_read_Click();
@@ -48,15 +46,12 @@ class frm_Adj_Txp : public Form, private link::TransferView {
   void Command_close_Click();
   // The Default command with the older model's defaults (no button calls it).
   void LoadAdjDefaults2();
-  void LoadAdjFile(const std::string& path);
-  void SaveAdjFile(const std::string& path);
+  void LoadAdjFile(const std::string& path) { openFileAndTell(path); }
+  void SaveAdjFile(const std::string& path) { saveFileAndTell(path); }
 
   // Shows the image on the current page; stores nothing.
   void ShowAdjPage();
   void LayoutAdjForVariant();
-
-  // The exchange runs or a retry of it is pending.
-  bool running() const { return transfer_ && transfer_->running(); }
 
   AdjEditor& editor() { return editor_; }
   QTabBar* tabs() const { return tabs_; }
@@ -68,8 +63,6 @@ class frm_Adj_Txp : public Form, private link::TransferView {
   QCheckBox* checkTx(int band) const { return checkTx_[band]; }
   QRadioButton* option(int variant) const { return options_[variant]; }
   QPushButton* button(const char* name) const { return findChild<QPushButton*>(name); }
-  QProgressBar* progressBar() const { return progressBar_; }
-  QLabel* statusLabel() const { return statusLabel_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,14 +89,12 @@ class frm_Adj_Txp : public Form, private link::TransferView {
   // `left` runs each time the box loses the focus.
   void leaveRule(QWidget* box, std::function<void()> left);
   void showList(ListSet set, int k);
-  void resetProgress();
-  link::LinkContext linkContext();
   AdjTransfer* ensureTransfer();
 
-  // TransferView
-  void setProgressValue(int value) override { progressBar_->setValue(value); }
-  void setProgressVisible(bool visible) override { progressBar_->setVisible(visible); }
-  void setStatusText(const std::string& text) override { statusLabel_->setText(Q(text)); }
+  // The alignment file: image rows 0..15.
+  FileRead readFile(const std::string& path) override;
+  void showLoadedFile() override { ShowAdjPage(); }
+  std::optional<std::string> writeFile(const std::string& path) override;
   void imageReplaced() override { ShowAdjPage(); }
 
   AdjEditor editor_;
@@ -128,13 +119,10 @@ class frm_Adj_Txp : public Form, private link::TransferView {
   QCheckBox* checkTx_[2] = {};
   QCheckBox* check480_ = nullptr;
   QRadioButton* options_[kVariantCount] = {};
-  QProgressBar* progressBar_ = nullptr;
-  QLabel* statusLabel_ = nullptr;
   // Per watched control: its key limit (true: the key is taken).
   std::map<QObject*, std::function<bool(char32_t)>> keyLimits_;
   bool leaving_ = false;
-  std::unique_ptr<AdjTransfer> transfer_;
-  std::unique_ptr<FileRequestPoller> poller_;
+  AdjTransfer* transfer_ = nullptr;
 };
 
 }  // namespace brel::adj

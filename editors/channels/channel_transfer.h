@@ -58,6 +58,7 @@ class ChannelTransfer : private link::LinkObserver {
   // Stops every timer and closes the port (the window is going).
   void stop() { transfer_.stop(); }
   const link::LinkEngine& engine() const { return transfer_.engine(); }
+  link::Transfer& transfer() { return transfer_; }
 
  private:
   void connected() override { state_.AreaToggle = 0; }

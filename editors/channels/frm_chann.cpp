@@ -8,7 +8,6 @@
 #include "channel_texts.h"
 #include "factory_sets.h"
 #include "address_map.h"
-#include "image_file_form.h"
 #include "link_texts.h"
 
 namespace brel::chann {
@@ -19,18 +18,21 @@ namespace {
 const char* const kWidestText[kGridColumns] = {"128",  "VHF/UHF ", "000.00000", "000.00000", "  D023N   ",
                                                "  D023N   ", "HIGH", "W",  "BOTH", "OFF", "OFF", "15", "WWWWWW"};
 
+EditorParts ChannelParts() {
+  EditorParts parts;
+  parts.fileRequests = RequestPair::Adj;
+  parts.savingLabel = kFileSavingLabel;
+  parts.savedLabel = kFileSavedLabel;
+  return parts;
+}
+
 }  // namespace
 
 frm_chann::frm_chann(AppContext& context)
-    : Form(context, FormId::frm_chann),
+    : EditorWindow(context, FormId::frm_chann, ChannelParts()),
       ctx_{context.state, cells_, context.messages},
       rules_(ctx_),
-      model_(cells_, rules_),
-      poller_(context.state, RequestPair::Adj, windowToken(),
-              {[this](const std::string& path) { LoadChannImageFile(path); },
-               [this](const std::string& path) { SaveChannImageFile(path); },
-               // A file waits for the exchange, and for its retry.
-               [this] { return transfer_ && transfer_->running(); }}) {
+      model_(cells_, rules_) {
   grid_ = new grid::GridView(this);
   grid_->setObjectName("MSF_Chann");
   grid_->setGridModel(&model_);
@@ -53,18 +55,11 @@ frm_chann::frm_chann(AppContext& context)
   readButton_->hide();
   writeButton_->hide();
 
-  statusLabel_ = new QLabel(this);
-  statusLabel_->setObjectName("Label_tr_count");
-  statusLabel_->setGeometry(twipsRect(4560, 8160, 2415, 255));
-  QFont labelFont = statusLabel_->font();
+  statusLabel()->setGeometry(twipsRect(4560, 8160, 2415, 255));
+  QFont labelFont = statusLabel()->font();
   labelFont.setPointSizeF(10.5);
-  statusLabel_->setFont(labelFont);
-
-  progressBar_ = new QProgressBar(this);
-  progressBar_->setObjectName("ProgressBar1");
-  progressBar_->setRange(0, 100);
-  progressBar_->setGeometry(twipsRect(-1800, 8280, 9855, 495));
-  progressBar_->hide();
+  statusLabel()->setFont(labelFont);
+  progressBar()->setGeometry(twipsRect(-1800, 8280, 9855, 495));
 
   channelLabel_ = new QLabel(this);
   channelLabel_->setObjectName("Label_chann");
@@ -78,9 +73,7 @@ frm_chann::frm_chann(AppContext& context)
   connect(writeButton_, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
 }
 
-frm_chann::~frm_chann() {
-  if (transfer_) transfer_->stop();
-}
+frm_chann::~frm_chann() = default;
 
 void frm_chann::loadHandling() {
   state().FormOpenFlags.ChannFormOpen = -1;
@@ -124,8 +117,7 @@ bool frm_chann::queryUnload() { return !refuseCloseWhileBusy(busy()); }
 void frm_chann::unloadHandling() {
   stopWatchingActivation();
   commitPendingEdit();
-  if (transfer_) transfer_->stop();
-  poller_.stop();
+  EditorWindow::unloadHandling();
   state().FormOpenFlags.ChannFormOpen = 0;
 }
 
@@ -167,9 +159,9 @@ void frm_chann::Command_close_Click() {
 
 ChannelTransfer* frm_chann::ensureTransfer() {
   if (!transfer_ && context().link != nullptr)
-    transfer_ = std::make_unique<ChannelTransfer>(state(), context().messages, context().panels, *context().link,
-                                                  static_cast<link::TransferView&>(*this));
-  return transfer_.get();
+    transfer_ = adoptTransfer(std::make_unique<ChannelTransfer>(state(), context().messages, context().panels,
+                                                                *context().link, transferView()));
+  return transfer_;
 }
 
 void frm_chann::Command_read_Click() {
@@ -191,41 +183,15 @@ void frm_chann::Command_Write_Click() {
   warn(link::texts::kPortError);
 }
 
-bool frm_chann::busy() const { return transfer_ && transfer_->busy(); }
-
 void frm_chann::ShowOpenChannDialog() { ShowFileDialog(*this, FormId::Form_open_chann, busy()); }
 
 void frm_chann::ShowSaveChannDialog() { ShowFileDialog(*this, FormId::Form_save_chann, busy()); }
 
-void frm_chann::PollChannFileRequests() { poller_.tick(); }
+FileRead frm_chann::readFile(const std::string& path) { return ReadImageFileInto(state().MemImage, path); }
 
-void frm_chann::LoadChannImageFile(const std::string& path) {
-  if (LoadImageFileInto(context(), path, [this] { commitPendingEdit(); }, [this] { Form_Activate(); }))
-    resetProgress();
+std::optional<std::string> frm_chann::writeFile(const std::string& path) {
+  return SaveTableRows(state().MemImage, addr::kImageFileFirstRow, addr::kLastImageRowInUse, path);
 }
-
-void frm_chann::SaveChannImageFile(const std::string& path) {
-  commitPendingEdit();
-  setStatusText(text(kFileSavingLabel));
-  SaveImageRowsTo(context(), path, addr::kLastImageRowInUse, [this] { setStatusText(text(kFileSavedLabel)); });
-  resetProgress();
-}
-
-void frm_chann::resetProgress() {
-  progressBar_->setValue(0);
-  statusLabel_->setText(QString());
-  progressBar_->hide();
-}
-
-void frm_chann::setProgressValue(int value) { progressBar_->setValue(std::clamp(value, 0, 100)); }
-
-void frm_chann::setProgressVisible(bool visible) { progressBar_->setVisible(visible); }
-
-void frm_chann::setStatusText(const std::string& text) { statusLabel_->setText(QString::fromStdString(text)); }
-
-void frm_chann::beforeImageReplaced() { commitPendingEdit(); }
-
-void frm_chann::imageReplaced() { redisplay(); }
 
 }  // namespace brel::chann
 

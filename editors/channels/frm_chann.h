@@ -5,27 +5,27 @@
 #pragma once
 
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
-#include <memory>
+#include <optional>
 #include <string>
 
 #include "bilingual.h"
 #include "channel_grid_rules.h"
 #include "channel_transfer.h"
-#include "file_request.h"
-#include "form.h"
+#include "editor_window.h"
 #include "grid_kit.h"
 
 namespace brel::chann {
 
-class frm_chann : public Form, private link::TransferView {
+class frm_chann : public EditorWindow {
   Q_OBJECT
  public:
   explicit frm_chann(AppContext& context);
   ~frm_chann() override;
 
   void loadHandling() override;
+  // While the window's own transfer runs (busy(), a pending retry aside) it
+  // refuses Clear and Close, and the close box and Exit.
   bool queryUnload() override;
   void unloadHandling() override;
   void commitPendingEdit() override;
@@ -44,12 +44,9 @@ class frm_chann : public Form, private link::TransferView {
   // its poller has no timer: PollChannFileRequests is one tick of it).
   void ShowOpenChannDialog();
   void ShowSaveChannDialog();
-  void PollChannFileRequests();
-  void LoadChannImageFile(const std::string& path);
-  void SaveChannImageFile(const std::string& path);
-
-  // While the window's own transfer runs it refuses Clear and Close.
-  bool busy() const;
+  void PollChannFileRequests() { pollFileRequests(); }
+  void LoadChannImageFile(const std::string& path) { openFileAndTell(path); }
+  void SaveChannImageFile(const std::string& path) { saveFileAndTell(path); }
 
   grid::GridView* grid() const { return grid_; }
   grid::GridModel* model() { return &model_; }
@@ -58,9 +55,7 @@ class frm_chann : public Form, private link::TransferView {
   QPushButton* closeButton() const { return closeButton_; }
   QPushButton* readButton() const { return readButton_; }
   QPushButton* writeButton() const { return writeButton_; }
-  QLabel* statusLabel() const { return statusLabel_; }
-  QProgressBar* progressBar() const { return progressBar_; }
-  const ChannelTransfer* transfer() const { return transfer_.get(); }
+  const ChannelTransfer* transfer() const { return transfer_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -69,15 +64,13 @@ class frm_chann : public Form, private link::TransferView {
   void setCaptions();
   // Channels 1..ChannelTotal shown afresh from the image.
   void redisplay();
-  void resetProgress();
   ChannelTransfer* ensureTransfer();
 
-  // TransferView
-  void setProgressValue(int value) override;
-  void setProgressVisible(bool visible) override;
-  void setStatusText(const std::string& text) override;
-  void beforeImageReplaced() override;
-  void imageReplaced() override;
+  // The image file, rows 0..480 in and rows 0..495 out.
+  FileRead readFile(const std::string& path) override;
+  void showLoadedFile() override { Form_Activate(); }
+  std::optional<std::string> writeFile(const std::string& path) override;
+  void imageReplaced() override { redisplay(); }
 
   // The grid's texts and rules, and the kit's model and view over them.
   ChannelGrid cells_;
@@ -90,11 +83,8 @@ class frm_chann : public Form, private link::TransferView {
   QPushButton* closeButton_;
   QPushButton* readButton_;
   QPushButton* writeButton_;
-  QLabel* statusLabel_;
-  QProgressBar* progressBar_;
   QLabel* channelLabel_;
-  std::unique_ptr<ChannelTransfer> transfer_;
-  FileRequestPoller poller_;
+  ChannelTransfer* transfer_ = nullptr;
   bool gridSized_ = false;
 };
 

@@ -45,6 +45,7 @@ class DtmfTransfer {
   // Stops every timer and closes the port (the window is going).
   void stop() { transfer_.stop(); }
   const link::Transfer& transfer() const { return transfer_; }
+  link::Transfer& transfer() { return transfer_; }
 
  private:
   ProgramState& state_;

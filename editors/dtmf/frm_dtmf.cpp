@@ -32,7 +32,7 @@ constexpr int kRightColumn = 280;
 
 }  // namespace
 
-frm_dtmf::frm_dtmf(AppContext& context) : Form(context, FormId::frm_dtmf), form_(context.state, context.messages) {
+frm_dtmf::frm_dtmf(AppContext& context) : EditorWindow(context, FormId::frm_dtmf), form_(context.state, context.messages) {
   buildEncodeFrame();
   buildHiddenFrames();
 
@@ -50,23 +50,15 @@ frm_dtmf::frm_dtmf(AppContext& context) : Form(context, FormId::frm_dtmf), form_
   readButton_->hide();
   writeButton_->hide();
 
-  progressBar_ = new QProgressBar(this);
-  progressBar_->setObjectName("ProgressBar1");
-  progressBar_->setRange(0, 100);
-  progressBar_->setGeometry(8, 8 + kEncodeFrameHeight + 36, 250, 24);
-  progressBar_->hide();
-  statusLabel_ = new QLabel(this);
-  statusLabel_->setObjectName("Label_tr_count");
-  statusLabel_->setGeometry(8, 8 + kEncodeFrameHeight + 8, 250, 20);
+  progressBar()->setGeometry(8, 8 + kEncodeFrameHeight + 36, 250, 24);
+  statusLabel()->setGeometry(8, 8 + kEncodeFrameHeight + 8, 250, 20);
 
   connect(defaultButton_, &QPushButton::clicked, this, [this] { Command_def_Click(); });
   connect(closeButton_, &QPushButton::clicked, this, [this] { Command_close_Click(); });
   connect(readButton_, &QPushButton::clicked, this, [this] { Command_read_Click(); });
   connect(writeButton_, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
   if (context.link != nullptr)
-    transfer_ = std::make_unique<DtmfTransfer>(
-        link::LinkContext{context.state, context.messages, context.panels, *context.link},
-        static_cast<link::TransferView&>(*this));
+    transfer_ = adoptTransfer(std::make_unique<DtmfTransfer>(linkContext(), transferView()));
   bindControls();
 }
 
@@ -299,7 +291,7 @@ bool frm_dtmf::queryUnload() { return !refuseCloseWhileBusy(busy()); }
 void frm_dtmf::unloadHandling() {
   stopWatchingActivation();
   commitPendingEdit();
-  if (transfer_) transfer_->stop();
+  EditorWindow::unloadHandling();
   state().FormOpenFlags.DtmfFormOpen = 0;
 }
 
@@ -344,14 +336,6 @@ void frm_dtmf::Command_Write_Click() {
   state().PortErrorFlag = -1;
   warn(link::texts::kPortErrorShort, kTitlePromptUpper);
 }
-
-bool frm_dtmf::busy() const { return transfer_ && transfer_->busy(); }
-
-void frm_dtmf::setProgressValue(int value) { progressBar_->setValue(std::clamp(value, 0, 100)); }
-
-void frm_dtmf::setProgressVisible(bool visible) { progressBar_->setVisible(visible); }
-
-void frm_dtmf::setStatusText(const std::string& text) { statusLabel_->setText(Q(text)); }
 
 int frm_dtmf::groupIndex(QObject* widget) const {
   auto it = std::find(groups_.begin(), groups_.end(), widget);

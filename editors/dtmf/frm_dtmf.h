@@ -13,18 +13,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
-#include <QProgressBar>
 #include <QPushButton>
 #include <array>
-#include <memory>
 
 #include "dtmf_form.h"
 #include "dtmf_transfer.h"
-#include "form.h"
+#include "editor_window.h"
 
 namespace brel::dtmf {
 
-class frm_dtmf : public Form, private link::TransferView {
+class frm_dtmf : public EditorWindow {
   Q_OBJECT
  public:
   explicit frm_dtmf(AppContext& context);
@@ -37,14 +35,12 @@ class frm_dtmf : public Form, private link::TransferView {
   void commitPendingEdit() override;
 
   void Form_Activate();
+  // While the window's own exchange runs (busy()), Default and Close refuse.
   void Command_def_Click();
   void Command_close_Click();
   // The window's own Read and Write (their buttons are stored hidden).
   void Command_read_Click();
   void Command_Write_Click();
-
-  // The window's own exchange runs: Default and Close refuse.
-  bool busy() const;
 
   DtmfForm& form() { return form_; }
   QLineEdit* group(int i) const { return groups_[static_cast<std::size_t>(i)]; }
@@ -54,9 +50,7 @@ class frm_dtmf : public Form, private link::TransferView {
   QComboBox* onTime() const { return onTime_; }
   QComboBox* offTime() const { return offTime_; }
   QComboBox* groupCall() const { return groupCall_; }
-  QProgressBar* progressBar() const { return progressBar_; }
-  QLabel* statusLabel() const { return statusLabel_; }
-  const DtmfTransfer* transfer() const { return transfer_.get(); }
+  const DtmfTransfer* transfer() const { return transfer_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,11 +68,6 @@ class frm_dtmf : public Form, private link::TransferView {
   // of this window: a group's leave.
   bool userMovedFocusWithin(Qt::FocusReason reason) const;
 
-  // TransferView
-  void setProgressValue(int value) override;
-  void setProgressVisible(bool visible) override;
-  void setStatusText(const std::string& text) override;
-  void beforeImageReplaced() override { commitPendingEdit(); }
   void imageReplaced() override { Form_Activate(); }
 
   DtmfForm form_;
@@ -98,10 +87,8 @@ class frm_dtmf : public Form, private link::TransferView {
   QPushButton* closeButton_ = nullptr;
   QPushButton* readButton_ = nullptr;
   QPushButton* writeButton_ = nullptr;
-  QProgressBar* progressBar_ = nullptr;
-  QLabel* statusLabel_ = nullptr;
   bool syncing_ = false;
-  std::unique_ptr<DtmfTransfer> transfer_;
+  DtmfTransfer* transfer_ = nullptr;
 };
 
 }  // namespace brel::dtmf

@@ -19,26 +19,16 @@ std::uint16_t FmAddress(int offset) {
 
 link::Block FmReadPlan::block(int index) const { return {FmAddress(64 * index), 64}; }
 
-void FmReadPlan::begin() {
-  for (auto& b : staged_) b.fill(0);
-}
-
-void FmReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
-  auto& into = staged_.at(static_cast<std::size_t>(index));
-  std::copy_n(payload.begin(), std::min(payload.size(), into.size()), into.begin());
-}
-
 void FmReadPlan::complete() {
+  // The editor takes the blocks one by one, with the address each came from.
   std::vector<int> addresses;
-  for (int i = 0; i < kReadBlocks; ++i) addresses.push_back(block(i).address);
-  commit_(addresses, staged_);
-}
-
-link::FrameData FmWritePlan::frame(int index) const {
-  link::FrameData data;
-  data.address = FmAddress(16 * index);
-  for (int k = 0; k < 16; ++k) data.bytes[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(rows_.at(index, k));
-  return data;
+  std::vector<std::array<std::uint8_t, kBlockBytes>> blocks(kReadBlocks);
+  for (int i = 0; i < kReadBlocks; ++i) {
+    addresses.push_back(block(i).address);
+    std::copy_n(staged().begin() + static_cast<std::ptrdiff_t>(i) * kBlockBytes, kBlockBytes,
+                blocks[static_cast<std::size_t>(i)].begin());
+  }
+  commit_(addresses, blocks);
 }
 
 link::TransferTexts FmTransferTexts() {

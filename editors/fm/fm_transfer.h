@@ -27,20 +27,18 @@ inline constexpr int kRetries = 3;
 // the presets (0x3100) stands for the band-limit block.
 std::uint16_t FmAddress(int offset);
 
-class FmReadPlan : public link::ReadPlan {
+// The five blocks, staged by the link's plan; the grid and boxes get them
+// only once all five are in.
+class FmReadPlan : public link::StagedReadPlan {
  public:
   using Commit = std::function<void(const std::vector<int>& addresses,
                                     const std::vector<std::array<std::uint8_t, 64>>& blocks)>;
-  explicit FmReadPlan(Commit commit) : commit_(std::move(commit)) {}
-  int blockCount() const override { return kReadBlocks; }
+  explicit FmReadPlan(Commit commit) : StagedReadPlan(kReadBlocks), commit_(std::move(commit)) {}
   link::Block block(int index) const override;
-  void begin() override;
-  void onBlock(int index, std::span<const std::uint8_t> payload) override;
   void complete() override;
 
  private:
   Commit commit_;
-  std::vector<std::array<std::uint8_t, 64>> staged_ = std::vector<std::array<std::uint8_t, 64>>(kReadBlocks);
 };
 
 // Sends the staging rows as they are when each frame goes out.
@@ -48,7 +46,9 @@ class FmWritePlan : public link::WritePlan {
  public:
   explicit FmWritePlan(const FmStageTable& rows) : rows_(rows) {}
   int frameCount() const override { return kWriteFrames; }
-  link::FrameData frame(int index) const override;
+  link::FrameData frame(int index) const override {
+    return link::FrameData::Row(FmAddress(16 * index), rows_, index);
+  }
 
  private:
   const FmStageTable& rows_;

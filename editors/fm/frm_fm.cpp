@@ -3,13 +3,10 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QMdiSubWindow>
 
 #include "file_dialogs.h"
 #include "fm_file.h"
 #include "fm_texts.h"
-#include "image_file.h"
-#include "link_services.h"
 
 namespace brel::fm {
 namespace {
@@ -19,14 +16,21 @@ constexpr std::array<const char*, 6> kButtonNames{"Command_read", "Command_Write
 constexpr std::array<const char*, kBandBoxCount> kBoxNames{"Text_pvfo1_A", "Text_pvfo2_A", "Text_pvfo1_B",
                                                            "Text_pvfo2_B"};
 
+EditorParts FmParts() {
+  EditorParts parts;
+  parts.fileRequests = RequestPair::Adj;
+  parts.fileTexts.loaded = texts::kFileLoaded;
+  parts.fileTexts.saved = texts::kStoredMessage;
+  parts.savingLabel = texts::kStoring;
+  parts.savedLabel = texts::kStored;
+  return parts;
+}
+
 }  // namespace
 
 frm_FM::frm_FM(AppContext& context)
-    : Form(context, FormId::frm_FM),
-      editor_(context.state, context.messages, sheet_),
-      poller_(context.state, RequestPair::Adj, windowToken(),
-              {[this](const std::string& path) { OpenFmFile(path); },
-               [this](const std::string& path) { SaveFmFile(path); }, [this] { return running(); }}) {
+    : EditorWindow(context, FormId::frm_FM, FmParts()),
+      editor_(context.state, context.messages, sheet_) {
   model_ = new grid::GridModel(sheet_.grid, editor_, this);
   grid_ = new grid::GridView(this);
   grid_->setObjectName("MSF_Chann");
@@ -77,13 +81,7 @@ frm_FM::frm_FM(AppContext& context)
   labelB_ = label("Label_B");
   toLabels_ = {label("Lb_TO_FM"), label("LB_TO_A"), label("LB_TO_B")};
   mhzLabels_ = {label("Label1"), label("Label2"), label("Label3")};
-  statusLabel_ = label("Label_tr_count");
   readoutLabel_ = label("Label_chann");
-
-  progressBar_ = new QProgressBar(this);
-  progressBar_->setObjectName("ProgressBar1");
-  progressBar_->setRange(0, 100);
-  progressBar_->hide();
 
   for (std::size_t i = 0; i < kButtonNames.size(); ++i) {
     buttons_[i] = new QPushButton(this);
@@ -97,15 +95,13 @@ frm_FM::frm_FM(AppContext& context)
   connect(buttons_[5], &QPushButton::clicked, this, [this] { Command_close_Click(); });
 
   if (context.link != nullptr)
-    transfer_ = std::make_unique<FmTransfer>(
-        link::LinkContext{context.state, context.messages, context.panels, *context.link},
-        static_cast<link::TransferView&>(*this), [this](const auto& addresses, const auto& blocks) {
+    transfer_ = adoptTransfer(
+        std::make_unique<FmTransfer>(linkContext(), transferView(), [this](const auto& addresses, const auto& blocks) {
           change([&] { editor_.showReadBlocks(addresses, blocks); });
-        });
+        }));
 }
 
 frm_FM::~frm_FM() {
-  if (transfer_) transfer_->transfer().stop();
   // The widgets go after this object's members: none may call back into them.
   stopLeaveRules();
   if (QItemSelectionModel* selection = grid_->selectionModel()) QObject::disconnect(selection, nullptr, this, nullptr);
@@ -175,8 +171,8 @@ void frm_FM::layOut() {
                              twipsY(420));
   const int belowButtons = buttonsTop + twipsY(480);
   readoutLabel_->setGeometry(margin, belowButtons, inner.width() - 2 * margin, rowHeight);
-  statusLabel_->setGeometry(left, buttonsTop, twipsX(3000), rowHeight);
-  progressBar_->setGeometry(left, buttonsTop + rowHeight, twipsX(3000), twipsY(240));
+  statusLabel()->setGeometry(left, buttonsTop, twipsX(3000), rowHeight);
+  progressBar()->setGeometry(left, buttonsTop + rowHeight, twipsX(3000), twipsY(240));
 }
 
 void frm_FM::loadHandling() {
@@ -188,25 +184,8 @@ void frm_FM::loadHandling() {
   fmLower_->setText(QString::fromStdString(sheet_.fmLower));
   fmUpper_->setText(QString::fromStdString(sheet_.fmUpper));
   Form_Activate();
-  if (context().link != nullptr) poller_.start(context().link->timers);
-
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    activation_ = connect(sub, &QMdiSubWindow::windowStateChanged, this,
-                          [this](Qt::WindowStates before, Qt::WindowStates now) {
-                            if (!before.testFlag(Qt::WindowActive) && now.testFlag(Qt::WindowActive)) Form_Activate();
-                          });
-  }
-}
-
-bool frm_FM::queryUnload() {
-  // The close box and Exit: never while the exchange runs or waits to retry.
-  return !refuseWhileBusy(running(), kCloseRefusedEditorText);
-}
-
-void frm_FM::unloadHandling() {
-  QObject::disconnect(activation_);
-  poller_.stop();
-  if (transfer_) transfer_->transfer().stop();
+  startFilePolling();
+  watchActivation([this] { Form_Activate(); });
 }
 
 void frm_FM::commitPendingEdit() {
@@ -231,12 +210,6 @@ void frm_FM::showBoxes() {
 }
 
 void frm_FM::showReadout() { readoutLabel_->setText(QString::fromStdString(sheet_.readout)); }
-
-void frm_FM::resetProgress() {
-  progressBar_->setValue(0);
-  statusLabel_->setText("");
-  progressBar_->hide();
-}
 
 void frm_FM::bandBoxEdited(int box, const QString& text) {
   sheet_.boxes[static_cast<std::size_t>(box)] = text.toStdString();
@@ -268,7 +241,7 @@ void frm_FM::Command_Write_Click() {
 }
 
 void frm_FM::Command_Clear_Click() {
-  if (refuseWhileBusy(transfer_ && transfer_->busy(), texts::kClearRefused)) return;
+  if (refuseWhileBusy(busy(), texts::kClearRefused)) return;
   resetProgress();
   // The open editor is emptied: its cell, like every other, ends empty.
   if (auto* open = qobject_cast<QLineEdit*>(grid_->openEditor())) open->clear();
@@ -277,53 +250,31 @@ void frm_FM::Command_Clear_Click() {
   showBoxes();
 }
 
-void frm_FM::Command_save_Click() { ShowFileDialog(*this, FormId::Form_save_fm, running()); }
+void frm_FM::Command_save_Click() { showFileDialog(FormId::Form_save_fm); }
 
-void frm_FM::Command_open_Click() { ShowFileDialog(*this, FormId::Form_open_fm, running()); }
+void frm_FM::Command_open_Click() { showFileDialog(FormId::Form_open_fm); }
 
 void frm_FM::Command_close_Click() {
-  if (refuseWhileBusy(running(), kCloseRefusedText)) return;
+  if (refuseWhileRunning(kCloseRefusedText)) return;
   FormHost& forms = host();
   if (!forms.unloadForm(FormId::frm_FM)) return;
   forms.unloadForm(FormId::Form_open_fm);
   forms.unloadForm(FormId::Form_save_fm);
 }
 
-void frm_FM::OpenFmFile(const std::string& path) {
-  const FmFileValues read = ReadFmParamFile(path);
-  if (read.error) {
-    warnText(ParamFileNotLoadedText(language(), path, *read.error));
-    return;
-  }
-  // An edit still open is committed first, so the file's rows replace it
-  // rather than it landing on top of them.
-  commitPendingEdit();
-  ApplyFmFileValues(read, state().FmStageRows);
-  change([&] { editor_.showRowsFromStage(); });
-  warn(texts::kFileLoaded);
-  resetProgress();
+FileRead frm_FM::readFile(const std::string& path) {
+  return ReadRowsInto(state().FmStageRows, 0, kFmFileRows - 1, path, LoadFmParamFile);
 }
 
-void frm_FM::SaveFmFile(const std::string& path) {
-  statusLabel_->setText(qtext(texts::kStoring));
-  commitPendingEdit();
+void frm_FM::showLoadedFile() {
+  change([&] { editor_.showRowsFromStage(); });
+}
+
+std::optional<std::string> frm_FM::writeFile(const std::string& path) {
   editor_.encodeAll();
   showReadout();
-  if (const auto error = SaveFmParamFile(state().FmStageRows, path)) {
-    resetProgress();
-    warnText(ParamFileNotSavedText(language(), path, *error));
-    return;
-  }
-  statusLabel_->setText(qtext(texts::kStored));
-  warn(texts::kStoredMessage);
-  resetProgress();
+  return SaveFmParamFile(state().FmStageRows, path);
 }
-
-void frm_FM::setProgressValue(int value) { progressBar_->setValue(value); }
-void frm_FM::setProgressVisible(bool visible) { progressBar_->setVisible(visible); }
-void frm_FM::setStatusText(const std::string& text) { statusLabel_->setText(QString::fromStdString(text)); }
-void frm_FM::beforeImageReplaced() { commitPendingEdit(); }
-void frm_FM::imageReplaced() { showBoxes(); }
 
 }  // namespace brel::fm
 

@@ -6,30 +6,25 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaObject>
-#include <QProgressBar>
 #include <QPushButton>
 #include <array>
-#include <memory>
+#include <optional>
 #include <string>
 
-#include "file_request.h"
+#include "editor_window.h"
 #include "fm_editor.h"
 #include "fm_transfer.h"
-#include "form.h"
 #include "grid_kit.h"
 
 namespace brel::fm {
 
-class frm_FM : public Form, private link::TransferView {
+class frm_FM : public EditorWindow {
   Q_OBJECT
  public:
   explicit frm_FM(AppContext& context);
   ~frm_FM() override;
 
   void loadHandling() override;
-  bool queryUnload() override;
-  void unloadHandling() override;
   void commitPendingEdit() override;
 
   // Each activation: the preset numbers, the current cell on the last row.
@@ -42,11 +37,8 @@ class frm_FM : public Form, private link::TransferView {
   void Command_close_Click();
 
   // The file requests addressed to this window.
-  void OpenFmFile(const std::string& path);
-  void SaveFmFile(const std::string& path);
-
-  // The exchange runs or a retry of it is pending.
-  bool running() const { return transfer_ && transfer_->running(); }
+  void OpenFmFile(const std::string& path) { openFileAndTell(path); }
+  void SaveFmFile(const std::string& path) { saveFileAndTell(path); }
 
   grid::GridView* grid() const { return grid_; }
   grid::GridModel* model() const { return model_; }
@@ -54,30 +46,26 @@ class frm_FM : public Form, private link::TransferView {
   QLineEdit* fmLowerBox() const { return fmLower_; }
   QLineEdit* fmUpperBox() const { return fmUpper_; }
   QPushButton* button(const char* name) const;
-  QLabel* statusLabel() const { return statusLabel_; }
   QLabel* readoutLabel() const { return readoutLabel_; }
-  QProgressBar* progressBar() const { return progressBar_; }
   FmEditor& editor() { return editor_; }
   const FmSheet& sheet() const { return sheet_; }
-  FmTransfer* transfer() { return transfer_.get(); }
+  FmTransfer* transfer() { return transfer_; }
 
  private:
   void setCaptions();
   void layOut();
   void showBoxes();
   void showReadout();
-  void resetProgress();
   // Runs a change of the grid's texts so the view follows.
   void change(const std::function<void()>& f);
   void bandBoxEdited(int box, const QString& text);
   void bandBoxLeft(int box);
 
-  // TransferView
-  void setProgressValue(int value) override;
-  void setProgressVisible(bool visible) override;
-  void setStatusText(const std::string& text) override;
-  void beforeImageReplaced() override;
-  void imageReplaced() override;
+  // The FM file: staging rows 0..15 in and out.
+  FileRead readFile(const std::string& path) override;
+  void showLoadedFile() override;
+  std::optional<std::string> writeFile(const std::string& path) override;
+  void imageReplaced() override { showBoxes(); }
 
   FmSheet sheet_;
   FmEditor editor_;
@@ -92,13 +80,9 @@ class frm_FM : public Form, private link::TransferView {
   QLabel* labelB_;
   std::array<QLabel*, 3> toLabels_{};
   std::array<QLabel*, 3> mhzLabels_{};
-  QLabel* statusLabel_;
   QLabel* readoutLabel_;
-  QProgressBar* progressBar_;
   std::array<QPushButton*, 6> buttons_{};
-  std::unique_ptr<FmTransfer> transfer_;
-  FileRequestPoller poller_;
-  QMetaObject::Connection activation_;
+  FmTransfer* transfer_ = nullptr;
   bool boxBusy_ = false;  // a box rule is running (its message box takes the focus)
 };
 

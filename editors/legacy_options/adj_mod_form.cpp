@@ -14,76 +14,49 @@
 #include "image_file.h"
 #include "link_texts.h"
 #include "numtext.h"
+#include "option_settings.h"
 #include "tone_code.h"
+#include "vfo_record.h"
 
 namespace brel::legacy_options {
 namespace {
 
-// The settings block as this window sees it.  Offsets without a field, 43
-// and bit 2 of 42 are always stored as 0.
-inline constexpr Field kSettings[] = {
-    {.name = "Combo_sql_le", .offset = 0, .kind = FieldKind::List, .entries = 10},
-    {.name = "Combo_save", .offset = 3, .kind = FieldKind::List, .entries = 5},
-    {.name = "Combo_vox", .offset = 4, .kind = FieldKind::List, .entries = 11},
-    {.name = "Combo_abr", .offset = 6, .kind = FieldKind::List, .entries = 6},
-    {.name = "Check_tdr", .offset = 7, .kind = FieldKind::Box},
-    {.name = "Check_Beep", .offset = 8, .kind = FieldKind::Box},
-    {.name = "Combo_tot", .offset = 9, .kind = FieldKind::List, .entries = 40},
-    {.name = "Combo_voice", .offset = 14, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_dtmfst", .offset = 16, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_sc_rev", .offset = 18, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_ptt_id", .offset = 19, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_ptt_lt", .offset = 20, .kind = FieldKind::List, .entries = 31},
-    {.name = "Combo_MDF_A", .offset = 21, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_MDF_B", .offset = 22, .kind = FieldKind::List, .entries = 3},
-    {.name = "Check_bcl", .offset = 23, .kind = FieldKind::Box},
-    {.name = "Check_Autolk", .offset = 24, .kind = FieldKind::Box},
-    {.name = "Combo_wt_led", .offset = 29, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_rx_led", .offset = 30, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_tx_led", .offset = 31, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_Tdr_ab", .offset = 34, .kind = FieldKind::List, .entries = 2},
+// The settings block as this window sees it: the fields both option
+// editors show, then this window's own.  Offsets without a field, 43 and
+// bit 2 of 42 are always stored as 0.
+constexpr Field kOwnSettings[] = {
+    Renamed(settings::kSquelch, "Combo_sql_le"),
     {.name = "Check_comp", .offset = 39, .kind = FieldKind::Box},
-    {.name = "Check_chann_menu", .offset = 42, .shift = 0, .width = 1, .kind = FieldKind::Box},
-    {.name = "Check_chann_init", .offset = 42, .shift = 1, .width = 1, .kind = FieldKind::Box},
-    {.name = "Check_Alarm_Sound", .offset = 42, .shift = 3, .width = 1, .kind = FieldKind::Box},
-    {.name = "Check_radio", .offset = 42, .shift = 4, .width = 1, .kind = FieldKind::Box},
-    {.name = "Check_chann_syn", .offset = 42, .shift = 5, .width = 1, .kind = FieldKind::Box},
-    {.name = "Check_alarm_Veskold", .offset = 42, .shift = 6, .width = 1, .kind = FieldKind::Box},
-    {.name = "Option_band_b", .offset = 42, .shift = 7, .width = 1, .kind = FieldKind::Box},
-    {.name = "Option_chann", .offset = 44, .kind = FieldKind::Box},
-    {.name = "Check_Lock", .offset = 45, .kind = FieldKind::Box},
+    {.name = "Check_chann_syn", .offset = settings::kFlags, .shift = 5, .width = 1, .kind = FieldKind::Box},
+    {.name = "Check_alarm_Veskold", .offset = settings::kFlags, .shift = 6, .width = 1, .kind = FieldKind::Box},
+    {.name = "Option_band_b", .offset = settings::kFlags, .shift = 7, .width = 1, .kind = FieldKind::Box},
 };
-constexpr int kChanTotal = 46;
+constexpr auto kSettings = JoinFields(settings::kSharedFields, kOwnSettings);
 constexpr int kPassword = 47;  // six digits, 47..52
 constexpr int kPasswordDigits = 6;
 constexpr int kLimits[4] = {53, 55, 57, 59};  // d0, d1, t0, t1
 
-// The packed fields of a VFO record, with the list each one shows.
-struct VfoList {
-  Field field;
-  const char* controls[2];
+// The packed fields of a VFO record, each shown by one list (VFO A's name):
+// this window's step list starts at 5 kHz, and it shows the scrambler.
+constexpr Field kScramblerField{
+    .name = "Combo_scr_a", .offset = 30, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 9};
+constexpr Field kVfoPacked[] = {
+    vfo::kShift,
+    vfo::kSignalCode,
+    vfo::kSpeakerMute,
+    vfo::kOptionalSignal,
+    WithEntries(vfo::kStep, 5),
+    kScramblerField,
+    vfo::kPower,
+    vfo::kWidth,
 };
-inline constexpr VfoList kVfoPacked[] = {
-    {{.offset = 28, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 3}, {"Combo_sft_d_a", "Combo_sft_d_b"}},
-    {{.offset = 28, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 15}, {"Combo_S_info_a", "Combo_S_info_b"}},
-    {{.offset = 29, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 3}, {"Combo_Spmute_a", "Combo_Spmute_b"}},
-    {{.offset = 29, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 2}, {"Combo_Optsig_a", "Combo_OptSig_b"}},
-    {{.offset = 30, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 5}, {"Combo_step_a", "Combo_step_b"}},
-    {{.offset = 30, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 9}, {"Combo_scr_a", "Combo_scr_b"}},
-    {{.offset = 31, .shift = 7, .width = 1, .kind = FieldKind::List, .entries = 2}, {"Combo_txp_a", "Combo_txp_b"}},
-    {{.offset = 31, .shift = 6, .width = 1, .kind = FieldKind::List, .entries = 2}, {"Combo_wn_a", "Combo_wn_b"}},
-};
-constexpr int kVfoFreq = 8;     // +8..+15, one digit a byte
-constexpr int kVfoOffset = 16;  // +16..+21, kHz as six digits
-constexpr int kVfoRxTone = 22;
-constexpr int kVfoTxTone = 24;
-constexpr int kLastOffsetEntry = kOffsetEntries - 1;
 
-const char* const kFreq[2] = {"Text_Freq_a", "Text_Freq_b"};
-const char* const kOffsetList[2] = {"Combo_Offset_A", "Combo_offset_b"};
-const char* const kRxTone[2] = {"Combo_r_ctdcs_a", "Combo_r_ctdcs_b"};
-const char* const kTxTone[2] = {"Combo_t_ctdcs_a", "Combo_t_ctdcs_b"};
-const char* const kScrambler[2] = {"Combo_scr_a", "Combo_scr_b"};
+// VFO A's controls; vfo::Control gives VFO B's.
+constexpr const char* kFreq = "Text_Freq_a";
+constexpr const char* kOffsetList = "Combo_Offset_A";
+constexpr const char* kRxTone = "Combo_r_ctdcs_a";
+constexpr const char* kTxTone = "Combo_t_ctdcs_a";
+constexpr const char* kScrambler = kScramblerField.name;
 
 // Lists whose change handler puts a list without selection back on its
 // first entry.  The display lists, scan resume and ring time have none.
@@ -117,13 +90,6 @@ int DigitAt(const std::u32string& t, std::size_t position) {
 }
 
 std::string WholeText(double v) { return std::to_string(static_cast<long long>(std::floor(v))); }
-
-std::string WithoutBlanks(const std::string& text) {
-  std::string out;
-  for (char c : text)
-    if (c != ' ' && c != '\t') out.push_back(c);
-  return out;
-}
 
 // Two bytes of a programmable VFO limit from its text: the number's whole
 // part as the hundreds and packed tens and units.  A text that names no
@@ -177,8 +143,8 @@ void AdjModForm::buildControls() {
   std::vector<std::string> listNames;
   for (const ListSpec& l : kSettingLists) listNames.emplace_back(l.control);
   for (const VfoListSpec& l : kVfoLists) {
-    listNames.emplace_back(l.controlA);
-    listNames.emplace_back(l.controlB);
+    listNames.emplace_back(vfo::Control(l.control, 0));
+    listNames.emplace_back(vfo::Control(l.control, 1));
   }
   for (const std::string& name : listNames) {
     PlainList& list = lists_[name];
@@ -219,11 +185,11 @@ void AdjModForm::buildControls() {
   tdr.onClick = [this, &tdr] { lists_["Combo_Tdr_ab"].setEnabled(tdr.checked()); };
   comp.onClick = [this, &comp] {
     if (!comp.checked()) return;
-    lists_["Combo_scr_a"].select(0);
-    lists_["Combo_scr_b"].select(0);
+    lists_[vfo::Control(kScrambler, 0)].select(0);
+    lists_[vfo::Control(kScrambler, 1)].select(0);
   };
-  for (const char* name : kScrambler) {
-    PlainList& scrambler = lists_[name];
+  for (const int which : {0, 1}) {
+    PlainList& scrambler = lists_[vfo::Control(kScrambler, which)];
     scrambler.onClick = [&scrambler, &comp] {
       if (scrambler.selectedIndex() > 0) comp.setChecked(false);
     };
@@ -346,7 +312,7 @@ void AdjModForm::fillVfo(int which) {
   field(which == 0 ? TypedField::FreqA : TypedField::FreqB)
       .setText(which == 0 ? WholeText(s_.VhfLower) + ".02500"
                           : std::to_string(static_cast<long long>(std::floor(s_.VhfUpper)) - 1) + ".62500");
-  for (const VfoListSpec& l : kVfoLists) fillList(which == 0 ? l.controlA : l.controlB, l.defaultPosition);
+  for (const VfoListSpec& l : kVfoLists) fillList(vfo::Control(l.control, which), l.defaultPosition);
 }
 
 void AdjModForm::FillAdjModLists() {
@@ -412,7 +378,7 @@ void AdjModForm::showSettings() {
   } else {
     option("Option_freq").setSelected(true);
   }
-  field(TypedField::ChannelTotal).setText(ChannelTotalText(block.get(kChanTotal)));
+  field(TypedField::ChannelTotal).setText(ChannelTotalText(Decode(block, FindField(kSettings, "Text_chann_total"))));
   option(ticked("Option_band_b") ? "Option_band_b" : "Option_band_a").setSelected(true);
   showBox("Check_tdr");
   for (const char* name : {"Check_chann_menu", "Check_chann_init", "Check_chann_syn"}) check(name).setChecked(false);
@@ -443,10 +409,14 @@ void AdjModForm::showSettings() {
 
 void AdjModForm::collectSettings() {
   const RecordBytes block(image(), 0);
+  const ExactDecimal total = ReadExactDecimal(field(TypedField::ChannelTotal).text());
+  const long long count = total.negative ? 0 : total.Units(0, Rounding::HalfEven).value_or(255);
   for (const Field& f : kSettings) {
     int value = 0;
     if (f.kind == FieldKind::List) {
       value = std::max(list(f.name).selectedIndex(), 0);  // no selection stores the first entry
+    } else if (f.kind == FieldKind::Number) {
+      value = static_cast<int>(std::min<long long>(count, 255));  // the channel total
     } else if (std::string(f.name).starts_with("Option_")) {
       value = option(f.name).selected() ? 1 : 0;
     } else {
@@ -454,9 +424,6 @@ void AdjModForm::collectSettings() {
     }
     Encode(block, f, value);
   }
-  const ExactDecimal total = ReadExactDecimal(field(TypedField::ChannelTotal).text());
-  const long long count = total.negative ? 0 : total.Units(0, Rounding::HalfEven).value_or(255);
-  block.set(kChanTotal, static_cast<int>(std::min<long long>(count, 255)));
 
   const std::u32string password = Characters(TrimBlanks(field(TypedField::Password).text()));
   for (int i = 0; i < kPasswordDigits; ++i)
@@ -488,70 +455,37 @@ void AdjModForm::ShowVfoRecords(int firstRowA, int firstRowB) {
   showVfo(1, firstRowB);
 }
 
-void AdjModForm::showTone(PlainList& l, int lo, int hi) {
-  const ToneCode tone = DecodeTone(lo, hi, ToneOffRule::Vfo);
-  if (tone.kind == ToneCode::Kind::Ctcss) {
-    // Shown as text: a tone the list holds is selected by it, any other
-    // stands in the field without a selection.
-    l.setEditTextMatching(CtcssText(tone.value));
+void AdjModForm::showTone(PlainList& l, const ToneCode& tone) {
+  if (const std::optional<int> entry = vfo::ToneEntry(tone, kFirstDcsEntry)) {
+    // A DCS number no list holds (211..254) shows as off.
+    l.select(*entry);
     return;
   }
-  // A DCS number no list holds (211..254) shows as off.
-  l.select(tone.IsListedDcs() ? tone.value + kFirstDcsEntry - 1 : 0);
+  // Shown as text: a tone the list holds is selected by it, any other
+  // stands in the field without a selection.
+  l.setEditTextMatching(CtcssText(tone.value));
 }
 
 void AdjModForm::showVfo(int which, int f) {
   const RecordBytes rec(std::as_const(image()), f);
-  std::string freq;
-  for (int k = 0; k < 8; ++k) {
-    const int d = rec.get(kVfoFreq + k);
-    if (k == 0 ? (d >= 1 && d <= 9) : d <= 9) freq += std::to_string(d);
-    if (k == 2) freq += ".";
-  }
-  text(kFreq[which]).setText(freq);
-
-  std::string joined;
-  for (int k = 0; k < 6; ++k) joined += std::to_string(rec.get(kVfoOffset + k));
-  const long long khz = ReadExactDecimal(joined, NumberRule::Plain).Units(0, Rounding::TowardZero).value_or(0);
-  long long position = khz / 50;
-  const long long rest = khz % 50;
-  if (rest > 25 || (rest == 25 && position % 2 != 0)) ++position;
-  list(kOffsetList[which]).select(static_cast<int>(std::min<long long>(position, kLastOffsetEntry)));
-
-  showTone(list(kRxTone[which]), rec.get(kVfoRxTone), rec.get(kVfoRxTone + 1));
-  showTone(list(kTxTone[which]), rec.get(kVfoTxTone), rec.get(kVfoTxTone + 1));
-  for (const VfoList& v : kVfoPacked) list(v.controls[which]).select(Decode(rec, v.field));
+  text(vfo::Control(kFreq, which)).setText(vfo::FrequencyText(rec));
+  list(vfo::Control(kOffsetList, which)).select(vfo::OffsetEntry(vfo::OffsetKhz(rec)));
+  showTone(list(vfo::Control(kRxTone, which)), vfo::Tone(rec, vfo::kRxTone));
+  showTone(list(vfo::Control(kTxTone, which)), vfo::Tone(rec, vfo::kTxTone));
+  for (const Field& p : kVfoPacked) list(vfo::Control(p.name, which)).select(Decode(rec, p));
 }
 
 void AdjModForm::collectVfo(int which, int f) {
   const RecordBytes rec(image(), f);
-  std::u32string freq = Characters(TrimBlanks(text(kFreq[which]).text()));
-  if (freq.size() == 8) freq.insert(freq.begin(), U'0');
-  const std::size_t digitPositions[8] = {1, 2, 3, 5, 6, 7, 8, 9};
-  for (int k = 0; k < 8; ++k) rec.set(kVfoFreq + k, DigitAt(freq, digitPositions[k]));
-
-  const std::u32string offset = Characters(WithoutBlanks(list(kOffsetList[which]).text()));
-  const std::size_t offsetPositions[5] = {1, 2, 4, 5, 6};
-  rec.set(kVfoOffset, 0);
-  for (int k = 0; k < 5; ++k) rec.set(kVfoOffset + 1 + k, DigitAt(offset, offsetPositions[k]));
-
-  auto collectTone = [&](const char* name, int at) {
-    const PlainList& l = list(name);
-    const int i = l.selectedIndex();
-    ToneBytes bytes;
-    if (i >= kFirstDcsEntry) {
-      bytes = EncodeTone(ToneCode::Dcs(i - kFirstDcsEntry + 1), ToneOffRule::Vfo);
-    } else if (i != 0) {
-      // A CTCSS entry, or a text in the field without a selection: a tone
-      // only when its tenths make one the record can keep, else off.
-      bytes = EncodeTone(CtcssFromText(l.text()), ToneOffRule::Vfo);
-    }
-    rec.set(at, bytes.lo);
-    rec.set(at + 1, bytes.hi);
-  };
-  collectTone(kRxTone[which], kVfoRxTone);
-  collectTone(kTxTone[which], kVfoTxTone);
-  for (const VfoList& v : kVfoPacked) Encode(rec, v.field, std::max(list(v.controls[which]).selectedIndex(), 0));
+  vfo::StoreFrequency(rec, text(vfo::Control(kFreq, which)).text());
+  vfo::StoreOffset(rec, list(vfo::Control(kOffsetList, which)).text());
+  // A CTCSS entry, or a text in the field without a selection: a tone only
+  // when its tenths make one the record can keep, else off.
+  for (const auto& [name, tone] : {std::pair{kRxTone, vfo::kRxTone}, std::pair{kTxTone, vfo::kTxTone}}) {
+    const PlainList& l = list(vfo::Control(name, which));
+    vfo::StoreTone(rec, tone, vfo::EntryTone(l.selectedIndex(), l.text(), kFirstDcsEntry));
+  }
+  for (const Field& p : kVfoPacked) Encode(rec, p, std::max(list(vfo::Control(p.name, which)).selectedIndex(), 0));
 }
 
 // --- the option file ----------------------------------------------------------------
@@ -590,9 +524,9 @@ void AdjModForm::typed(TypedField f, const std::string& t) {
 }
 
 void AdjModForm::keyPressed(PlainList& l) {
-  for (const char* const* names : {kRxTone, kTxTone})
-    for (int w = 0; w < 2; ++w)
-      if (&list(names[w]) == &l) toneKeyPending_ = true;
+  for (const char* name : {kRxTone, kTxTone})
+    for (const int which : {0, 1})
+      if (&list(vfo::Control(name, which)) == &l) toneKeyPending_ = true;
 }
 
 bool AdjModForm::LostFocus(TypedField f) {

@@ -29,6 +29,7 @@
 #include "legacy_options_transfer.h"
 #include "plain_controls.h"
 #include "program_state.h"
+#include "tone_code.h"
 #include "ui_ports.h"
 
 namespace brel::legacy_options {
@@ -142,7 +143,7 @@ class AdjModForm : private link::TransferView {
   void collectSettings();
   void showVfo(int which, int firstRow);
   void collectVfo(int which, int firstRow);
-  void showTone(PlainList& list, int lo, int hi);
+  void showTone(PlainList& list, const ToneCode& tone);
   bool channelTotalChange();
   bool checkField(TypedField field);
   bool checkFrequency(TypedField field);

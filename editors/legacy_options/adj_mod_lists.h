@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "option_settings.h"
+
 namespace brel::legacy_options {
 
-using Items = std::vector<std::string>;
+using Items = settings::Items;
 
 struct ListSpec {
   const char* control;
@@ -18,10 +20,9 @@ struct ListSpec {
 
 // The settings lists with their default positions.
 extern const ListSpec kSettingLists[19];
-// The VFO lists, VFO A's names then VFO B's, in fill order.
+// The VFO lists by VFO A's names (vfo::Control gives VFO B's), in fill order.
 struct VfoListSpec {
-  const char* controlA;
-  const char* controlB;
+  const char* control;
   int defaultPosition;
 };
 extern const VfoListSpec kVfoLists[11];
@@ -30,7 +31,6 @@ extern const VfoListSpec kVfoLists[11];
 // picks; `toneList` is the program's tone table (entries 0..260 used).
 Items ListItems(const std::string& control, std::int16_t languageFlag, const std::vector<std::string>& toneList);
 
-inline constexpr int kOffsetEntries = 2000;
 inline constexpr int kToneEntries = 261;
 inline constexpr int kFirstDcsEntry = 51;
 

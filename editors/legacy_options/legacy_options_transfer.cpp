@@ -1,38 +1,30 @@
 #include "legacy_options_transfer.h"
 
-#include <algorithm>
-
 #include "adj_mod_texts.h"
 #include "link_texts.h"
 #include "profiles.h"
 
 namespace brel::legacy_options {
 
-void StoreReadBlocks(const ReadBlocks& blocks, OptionStageTable& image) {
+namespace {
+
+// The read's 16-byte lines, from 0x0E20 on, as stage rows: 0x0E20..0x0E9F
+// into rows 0..7, 0x0EE0..0x0F5F into rows 8..15; the block 0x0EA0..0x0EDF
+// is asked for but not kept.
+link::LineRows ReadRows() {
+  constexpr int kLinesPerBlock = link::StagedReadPlan::kBlockBytes / LegacyOptionsReadPlan::kLineBytes;
+  link::LineRows rows;
   int row = 0;
-  for (int b = 0; b < addr::kLegacyOptionReadBlocks; ++b) {
-    if (b == addr::kLegacyOptionSkippedBlock) continue;
-    const auto& block = blocks[static_cast<std::size_t>(b)];
-    for (int j = 0; j < 4; ++j, ++row)
-      for (int i = 0; i < 16; ++i) image.at(row, i) = block[static_cast<std::size_t>(16 * j + i)];
-  }
+  for (int b = 0; b < addr::kLegacyOptionReadBlocks; ++b)
+    for (int line = 0; line < kLinesPerBlock; ++line)
+      rows.push_back(b == addr::kLegacyOptionSkippedBlock ? link::kDroppedLine : row++);
+  return rows;
 }
 
-link::Block LegacyOptionsReadPlan::block(int index) const {
-  return {static_cast<std::uint16_t>(addr::kLegacyOptionBase + 64 * index), 64};
-}
+}  // namespace
 
-void LegacyOptionsReadPlan::onBlock(int index, std::span<const std::uint8_t> payload) {
-  auto& into = staged_.at(static_cast<std::size_t>(index));
-  std::copy_n(payload.begin(), std::min(payload.size(), into.size()), into.begin());
-}
-
-link::FrameData LegacyOptionsWritePlan::frame(int index) const {
-  link::FrameData data;
-  data.address = static_cast<std::uint16_t>(addr::LegacyOptionRowAddress(index));
-  for (int k = 0; k < 16; ++k) data.bytes[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(image_.at(index, k));
-  return data;
-}
+LegacyOptionsReadPlan::LegacyOptionsReadPlan(OptionStageTable& image)
+    : TableAreaReadPlan(image, addr::kLegacyOptionBase, addr::kLegacyOptionReadBlocks, ReadRows()) {}
 
 link::TransferTexts LegacyOptionsTransferTexts() {
   link::TransferTexts t;
@@ -61,10 +53,7 @@ LegacyOptionsTransfer::LegacyOptionsTransfer(link::LinkContext context, link::Tr
     : image_(image), transfer_(context, link::profiles::OlderOptionEditor(), LegacyOptionsTransferTexts(), view) {}
 
 bool LegacyOptionsTransfer::read() {
-  return transfer_.read(std::make_shared<LegacyOptionsReadPlan>([this](const ReadBlocks& blocks) {
-                          StoreReadBlocks(blocks, image_);
-                        }),
-                        kRetries);
+  return transfer_.read(std::make_shared<LegacyOptionsReadPlan>(image_), kRetries);
 }
 
 bool LegacyOptionsTransfer::write() {

@@ -1,17 +1,15 @@
 // The older option windows' exchange with the radio over the legacy
 // handshake: a configuration of the link's Transfer.
 //
-// Read: five 64-byte blocks from 0x0E20; once all are in, StoreReadBlocks
-// puts 0x0E20..0x0E9F into stage rows 0..7 and 0x0EE0..0x0F5F into rows
-// 8..15 (0x0EA0..0x0EDF is not kept) and the window shows them.  A read
-// that fails changes nothing.  Write: stage rows 0..10, one 21-byte frame
-// each, to the addresses of LegacyOptionRowAddress.  Three retries; giving
-// up says so in status panel 2 only.
+// Read: five 64-byte blocks from 0x0E20; once all are in, 0x0E20..0x0E9F
+// go into stage rows 0..7 and 0x0EE0..0x0F5F into rows 8..15 (0x0EA0..0x0EDF
+// is not kept) and the window shows them.  A read that fails changes
+// nothing.  Write: stage rows 0..10, one 21-byte frame each, to the
+// addresses of LegacyOptionRowAddress.  Three retries; giving up says so in
+// status panel 2 only.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 #include "address_map.h"
@@ -21,25 +19,11 @@ namespace brel::legacy_options {
 
 inline constexpr int kRetries = 3;
 
-using ReadBlocks = std::array<std::array<std::uint8_t, 64>, addr::kLegacyOptionReadBlocks>;
-
-// The five blocks of a completed read into the stage image (every cell of
-// rows 0..15 replaced).
-void StoreReadBlocks(const ReadBlocks& blocks, OptionStageTable& image);
-
-class LegacyOptionsReadPlan : public link::ReadPlan {
+// The five blocks from 0x0E20, staged by the link's plan and put into the
+// stage image (every cell of rows 0..15 replaced) only once all are in.
+class LegacyOptionsReadPlan : public link::TableAreaReadPlan<OptionStageTable> {
  public:
-  using Commit = std::function<void(const ReadBlocks& blocks)>;
-  explicit LegacyOptionsReadPlan(Commit commit) : commit_(std::move(commit)) {}
-  int blockCount() const override { return addr::kLegacyOptionReadBlocks; }
-  link::Block block(int index) const override;
-  void begin() override { staged_ = {}; }
-  void onBlock(int index, std::span<const std::uint8_t> payload) override;
-  void complete() override { commit_(staged_); }
-
- private:
-  Commit commit_;
-  ReadBlocks staged_{};
+  explicit LegacyOptionsReadPlan(OptionStageTable& image);
 };
 
 // Sends the stage rows as they are when each frame goes out.
@@ -47,7 +31,9 @@ class LegacyOptionsWritePlan : public link::WritePlan {
  public:
   explicit LegacyOptionsWritePlan(const OptionStageTable& image) : image_(image) {}
   int frameCount() const override { return addr::kLegacyOptionWriteRows; }
-  link::FrameData frame(int index) const override;
+  link::FrameData frame(int index) const override {
+    return link::FrameData::Row(static_cast<std::uint16_t>(addr::LegacyOptionRowAddress(index)), image_, index);
+  }
 
  private:
   const OptionStageTable& image_;
@@ -57,8 +43,8 @@ link::TransferTexts LegacyOptionsTransferTexts();
 
 class LegacyOptionsTransfer {
  public:
-  // `image` is the window's stage image; `stored` runs after a completed
-  // read has replaced it.
+  // `image` is the window's stage image: a completed read replaces it, a
+  // write sends it.
   LegacyOptionsTransfer(link::LinkContext context, link::TransferView& view, OptionStageTable& image);
 
   bool read();

@@ -16,69 +16,34 @@
 #include "option_lists.h"
 #include "option_texts.h"
 #include "tone_code.h"
+#include "vfo_record.h"
 
 namespace brel::options {
 namespace {
 
-// Lists first, then the boxes; a list's entries come from SettingListItems.
-constexpr Field kSettings[] = {
-    {.name = "Combo_sql", .offset = 0, .kind = FieldKind::List, .entries = 10},
-    {.name = "Combo_save", .offset = 3, .kind = FieldKind::List, .entries = 5},
-    {.name = "Combo_vox", .offset = 4, .kind = FieldKind::List, .entries = 11},
-    {.name = "Combo_abr", .offset = 6, .kind = FieldKind::List, .entries = 6},
-    {.name = "Combo_tot", .offset = 9, .kind = FieldKind::List, .entries = 40},
-    {.name = "Combo_voice", .offset = 14, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_dtmfst", .offset = 16, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_sc_rev", .offset = 18, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_ptt_id", .offset = 19, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_ptt_lt", .offset = 20, .kind = FieldKind::List, .entries = 31},
-    {.name = "Combo_MDF_A", .offset = 21, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_MDF_B", .offset = 22, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_wt_led", .offset = 29, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_rx_led", .offset = 30, .kind = FieldKind::List, .entries = 4},
-    {.name = "Combo_tx_led", .offset = 31, .kind = FieldKind::List, .entries = 4},
+// The settings both option editors show, then this window's own; a list's
+// entries come from SettingListItems.
+constexpr Field kOwnSettings[] = {
+    Renamed(settings::kSquelch, "Combo_sql"),
     {.name = "Combo_AL_Mode", .offset = 32, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_Tdr_ab", .offset = 34, .kind = FieldKind::List, .entries = 2},
     {.name = "Combo_ste", .offset = 35, .kind = FieldKind::List, .entries = 2},
     {.name = "Combo_Rp_Ste", .offset = 36, .kind = FieldKind::List, .entries = 11},
     {.name = "Combo_RPT_RL", .offset = 37, .kind = FieldKind::List, .entries = 11},
     {.name = "Combo_ponmsg", .offset = 38, .kind = FieldKind::List, .entries = 2},
     {.name = "Combo_roger", .offset = 39, .kind = FieldKind::List, .entries = 2},
     {.name = "Combo_pri", .offset = 41, .kind = FieldKind::List, .entries = 128},
-    {.name = "Check_tdr", .offset = 7, .kind = FieldKind::Box},
-    {.name = "Check_Beep", .offset = 8, .kind = FieldKind::Box},
-    {.name = "Check_bcl", .offset = 23, .kind = FieldKind::Box},
-    {.name = "Check_Autolk", .offset = 24, .kind = FieldKind::Box},
-    {.name = "Check_Lock", .offset = 45, .kind = FieldKind::Box},
-    {.name = "Check_chann_menu", .offset = kOptFlags, .shift = 0, .width = 1, .kind = FieldKind::Box},
-    {.name = "Check_chann_init", .offset = kOptFlags, .shift = 1, .width = 1, .kind = FieldKind::Box},
-    {.name = "Check_Alarm_Sound", .offset = kOptFlags, .shift = 3, .width = 1, .kind = FieldKind::Box},
-    {.name = "Check_radio", .offset = kOptFlags, .shift = 4, .width = 1, .kind = FieldKind::Box},
-    {.name = "Option_chann", .offset = kOptWorkMode, .kind = FieldKind::Box},
-    {.name = "Text_chann_total", .offset = kOptChanTotal, .kind = FieldKind::Number},
 };
+constexpr auto kSettings = JoinFields(settings::kSharedFields, kOwnSettings);
 
 constexpr std::string_view kHidden[] = {"Combo_abr",   "Combo_MDF_A",  "Combo_MDF_B",      "Combo_wt_led",
                                         "Combo_rx_led", "Combo_tx_led", "Combo_ponmsg",     "Check_bcl",
                                         "Check_Lock",  "Check_chann_menu", "Check_chann_init", "Option_chann",
                                         "Option_freq", "Text_chann_total"};
 
-// VFO record fields shown by one list each (VFO A's names).
-constexpr Field kVfoFields[] = {
-    {.name = "Combo_sft_d_a", .offset = 28, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_S_info_a", .offset = 28, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 15},
-    {.name = "Combo_Spmute_a", .offset = 29, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 3},
-    {.name = "Combo_Optsig_a", .offset = 29, .shift = 0, .width = 4, .kind = FieldKind::List, .entries = 2},
-    {.name = "Combo_step_a", .offset = 30, .shift = 4, .width = 4, .kind = FieldKind::List, .entries = 6},
-    {.name = "Combo_txp_a", .offset = 31, .shift = 7, .width = 1, .kind = FieldKind::List, .entries = 2},
-    {.name = "Combo_wn_a", .offset = 31, .shift = 6, .width = 1, .kind = FieldKind::List, .entries = 2},
-};
-constexpr const char* kVfoBNames[] = {"Combo_sft_d_b", "Combo_S_info_b", "Combo_Spmute_b", "Combo_OptSig_b",
-                                      "Combo_step_b",  "Combo_txp_b",    "Combo_wn_b"};
-// A band byte above 1 shows (and is stored as) UHF.
-constexpr Field kBandField{.name = "band", .offset = 26, .kind = FieldKind::List, .entries = 2};
-constexpr Field kRxToneField{.name = "rx tone", .offset = 22, .width = 16};
-constexpr Field kTxToneField{.name = "tx tone", .offset = 24, .width = 16};
+// VFO record fields shown by one list each (VFO A's names); this window's
+// step list starts at 2.5 kHz.
+constexpr Field kVfoFields[] = {vfo::kShift, vfo::kSignalCode, vfo::kSpeakerMute, vfo::kOptionalSignal,
+                                WithEntries(vfo::kStep, 6), vfo::kPower, vfo::kWidth};
 
 // The display order of the settings (the VFOs follow).
 enum class Step { List, Switch, SwitchTwice, WorkMode, ChanTotal, Flags };
@@ -101,18 +66,9 @@ const RefreshStep kRefreshOrder[] = {
 };
 const char* const kFlagBoxes[] = {"Check_chann_menu", "Check_chann_init", "Check_Alarm_Sound", "Check_radio"};
 
-constexpr int kVfoFreq = 8;     // +8..+15, one digit a byte
-constexpr int kVfoOffset = 16;  // +16..+21
-
 constexpr Bilingual kPromptBoth{"操作提示", "操作提示"};
 
 std::string WholeText(double v) { return std::to_string(static_cast<long long>(std::floor(v))); }
-
-int DigitAt(const std::string& t, std::size_t position) {  // 1-based
-  if (position == 0 || position > t.size()) return 0;
-  const char c = t[position - 1];
-  return c >= '0' && c <= '9' ? c - '0' : 0;
-}
 
 }  // namespace
 
@@ -245,28 +201,24 @@ void OptionForm::wireVfo(Vfo& v) {
   v.band.onChange = [&v] {
     if (v.band.selectedIndex() < 0) v.band.select(0);
   };
-  v.offset.onClick = [this, &v] {
-    const std::string t = TrimBlanks(v.offset.text());
-    vfoByte(v, kVfoOffset) = 0;
-    const std::size_t positions[] = {1, 2, 4, 5, 6};
-    for (int i = 0; i < 5; ++i) vfoByte(v, kVfoOffset + 1 + i) = static_cast<std::int16_t>(DigitAt(t, positions[i]));
-  };
-  v.rxTone.onClick = [this, &v] { toneChosen(v, v.rxTone, kRxToneField); };
-  v.txTone.onClick = [this, &v] { toneChosen(v, v.txTone, kTxToneField); };
+  v.offset.onClick = [this, &v] { vfo::StoreOffset(record(v), v.offset.text()); };
+  v.rxTone.onClick = [this, &v] { toneChosen(v, v.rxTone, vfo::kRxTone); };
+  v.txTone.onClick = [this, &v] { toneChosen(v, v.txTone, vfo::kTxTone); };
   v.range.setEnabled(false);  // display only
 
   // The VFO frames are stored hidden.
-  name(a ? "Text_Freq_a" : "Text_Freq_b", Kind::TextBox, v.freq, true);
-  name(a ? "Combo_Offset_A" : "Combo_offset_b", Kind::List, v.offset, true);
-  name(a ? "Combo_r_ctdcs_a" : "Combo_r_ctdcs_b", Kind::List, v.rxTone, true);
-  name(a ? "Combo_t_ctdcs_a" : "Combo_t_ctdcs_b", Kind::List, v.txTone, true);
-  name(a ? "Combo_Band_A" : "Combo_Band_B", Kind::List, v.band, true);
-  name(a ? "Text_Range_A" : "Text_Range_B", Kind::TextBox, v.range, true);
+  const int which = a ? 0 : 1;
+  name(vfo::Control("Text_Freq_a", which), Kind::TextBox, v.freq, true);
+  name(vfo::Control("Combo_Offset_A", which), Kind::List, v.offset, true);
+  name(vfo::Control("Combo_r_ctdcs_a", which), Kind::List, v.rxTone, true);
+  name(vfo::Control("Combo_t_ctdcs_a", which), Kind::List, v.txTone, true);
+  name(vfo::Control("Combo_Band_A", which), Kind::List, v.band, true);
+  name(vfo::Control("Text_Range_A", which), Kind::TextBox, v.range, true);
   for (std::size_t i = 0; i < std::size(kVfoFields); ++i) {
     PlainList& list = v.fields[i];
     const Field& f = kVfoFields[i];
-    list.onClick = [this, &v, &list, &f] { Encode(RecordBytes(s_.MemImage, v.row), f, list.selectedIndex()); };
-    name(a ? f.name : kVfoBNames[i], Kind::List, list, true);
+    list.onClick = [this, &v, &list, &f] { Encode(record(v), f, list.selectedIndex()); };
+    name(vfo::Control(f.name, which), Kind::List, list, true);
   }
 }
 
@@ -274,7 +226,7 @@ RecordBytes OptionForm::workingCopy() {
   return RecordBytes(std::span<std::int16_t>(s_.OptionSettings.data(), addr::kOptionBlockSize));
 }
 
-std::int16_t& OptionForm::vfoByte(const Vfo& v, int offset) { return s_.MemImage.at(v.row + offset / 16, offset % 16); }
+RecordBytes OptionForm::record(const Vfo& v) { return RecordBytes(s_.MemImage, v.row); }
 
 double& OptionForm::lower(const Vfo& v) { return v.which == 'A' ? s_.VfoALower : s_.VfoBLower; }
 double& OptionForm::upper(const Vfo& v) { return v.which == 'A' ? s_.VfoAUpper : s_.VfoBUpper; }
@@ -386,7 +338,7 @@ void OptionForm::FillOptionLists() {
     v->field(4).setEntries(StepItems());
     v->field(3).setEntries(OptionalSignalItems(l));
     v->field(2).setEntries(SpeakMuteItems(l));
-    v->field(1).setEntries(SignalCodeItems());
+    v->field(1).setEntries(settings::SharedListItems(vfo::kSignalCode.name, l));
   }
   for (const Field& f : kSettings)
     if (f.kind == FieldKind::List) list(f.name).setEntries(SettingListItems(f.name, l));
@@ -452,38 +404,23 @@ void OptionForm::showSettings() {
 }
 
 void OptionForm::showTone(PlainList& list, const ToneCode& tone) {
-  if (tone.kind == ToneCode::Kind::Ctcss) {
-    // Shown as typed text; the stored bytes stay as they are.
-    list.setEditText(CtcssText(tone.value));
+  if (const std::optional<int> entry = vfo::ToneEntry(tone, kFirstDcsEntry)) {
+    // DCS numbers past the listed codes have no entry: shown as off.
+    list.select(*entry);
     return;
   }
-  // DCS numbers past the listed codes have no entry: shown as off.
-  list.select(tone.IsListedDcs() ? kFirstDcsEntry - 1 + tone.value : 0);
+  // Shown as typed text; the stored bytes stay as they are.
+  list.setEditText(CtcssText(tone.value));
 }
 
 void OptionForm::showVfo(Vfo& v) {
-  // Frequency digits, a leading 0 left out, the point always.
-  v.freq.setText("");
-  const int first = vfoByte(v, kVfoFreq);
-  if (first >= 1 && first <= 9) v.freq.setText(v.freq.text() + std::to_string(first));
-  for (int i = 1; i < 8; ++i) {
-    if (i == 3) v.freq.setText(v.freq.text() + ".");
-    const int d = vfoByte(v, kVfoFreq + i);
-    if (d >= 0 && d <= 9) v.freq.setText(v.freq.text() + std::to_string(d));
-  }
-
-  std::string joined;
-  for (int i = 0; i < 6; ++i) joined += std::to_string(vfoByte(v, kVfoOffset + i));
-  // The offset in kHz over 50: the nearest entry, the last when beyond.
-  const double n = TextToNumber(joined) / 50;
-  const int last = kOffsetEntries - 1;
-  v.offset.select(n > last ? last : static_cast<int>(RoundHalfEven(n)));
-
-  const RecordBytes record(s_.MemImage, v.row);
-  showTone(v.rxTone, DecodeToneField(record, kRxToneField, ToneOffRule::Vfo));
-  showTone(v.txTone, DecodeToneField(record, kTxToneField, ToneOffRule::Vfo));
-  v.band.select(Decode(record, kBandField));
-  for (std::size_t i = 0; i < std::size(kVfoFields); ++i) v.fields[i].select(Decode(record, kVfoFields[i]));
+  const RecordBytes bytes = record(v);
+  v.freq.setText(vfo::FrequencyText(bytes));
+  v.offset.select(vfo::OffsetEntry(vfo::OffsetKhz(bytes)));
+  showTone(v.rxTone, vfo::Tone(bytes, vfo::kRxTone));
+  showTone(v.txTone, vfo::Tone(bytes, vfo::kTxTone));
+  v.band.select(Decode(bytes, vfo::kBand));
+  for (std::size_t i = 0; i < std::size(kVfoFields); ++i) v.fields[i].select(Decode(bytes, kVfoFields[i]));
 }
 
 void OptionForm::channelTotalChanged() {
@@ -516,7 +453,7 @@ void OptionForm::bandChosen(Vfo& v) {
   const double m = std::floor(TextToNumber(v.freq.text()));
   if (m < lower(v) || m >= upper(v)) v.freq.setText(WholeText(lower(v)) + ".02500");
   v.range.setText(WholeText(lower(v)) + " - " + WholeText(upper(v) - 1) + ".9950");
-  Encode(RecordBytes(s_.MemImage, v.row), kBandField, i);
+  Encode(record(v), vfo::kBand, i);
   FrequencyLostFocus(v);
 }
 
@@ -528,20 +465,12 @@ void OptionForm::FrequencyLostFocus(Vfo& v) {
     v.freq.setText(f < lower(v) ? WholeText(lower(v)) + ".02500" : WholeText(upper(v) - 1) + ".62500");
   }
   v.freq.setText(RasterFrequencyText(v.freq.text()));
-
-  std::string t = TrimBlanks(v.freq.text());
-  if (t.size() == 8) t = "0" + t;
-  const std::size_t positions[] = {1, 2, 3, 5, 6, 7, 8, 9};
-  for (int i = 0; i < 8; ++i) vfoByte(v, kVfoFreq + i) = static_cast<std::int16_t>(DigitAt(t, positions[i]));
+  vfo::StoreFrequency(record(v), v.freq.text());
   RefreshOptionForm();
 }
 
 void OptionForm::toneChosen(Vfo& v, PlainList& list, const Field& field) {
-  const int i = list.selectedIndex();
-  const ToneCode tone = i >= kFirstDcsEntry ? ToneCode::Dcs(i - (kFirstDcsEntry - 1))
-                        : i > 0             ? CtcssFromText(list.text())
-                                            : ToneCode::Off();
-  EncodeToneField(RecordBytes(s_.MemImage, v.row), field, tone, ToneOffRule::Vfo);
+  vfo::StoreTone(record(v), field, vfo::EntryTone(list.selectedIndex(), list.text(), kFirstDcsEntry));
 }
 
 void OptionForm::ToneLostFocus(PlainList& list) {

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "field_table.h"
+#include "option_settings.h"
 #include "option_transfer.h"
 #include "plain_controls.h"
 #include "program_state.h"
@@ -34,17 +35,16 @@
 namespace brel::options {
 
 // Every settings control of the window with the option-block field it
-// shows and stores: lists store their position, whole-byte boxes 1 or 0,
-// flag boxes their one bit of offset 42, Option_chann the work mode (its
-// twin Option_freq stores the opposite), the channel-total box a number.
+// shows and stores: the fields both option editors show
+// (option_settings.h), then this window's own.
 std::span<const Field> SettingFields();
 // Settings controls stored hidden in the window's layout.
 bool StoredHidden(std::string_view control);
 
 // Option block offsets the window names.
-inline constexpr int kOptFlags = 42;
-inline constexpr int kOptWorkMode = 44;
-inline constexpr int kOptChanTotal = 46;
+inline constexpr int kOptFlags = settings::kFlags;
+inline constexpr int kOptWorkMode = settings::kWorkMode;
+inline constexpr int kOptChanTotal = settings::kChannelTotal;
 
 // The fields of a VFO record that one list each shows, named by VFO A's
 // controls (Vfo::fields holds them in this order).
@@ -141,7 +141,7 @@ class OptionForm : private link::TransferView {
 
  private:
   RecordBytes workingCopy();
-  std::int16_t& vfoByte(const Vfo& vfo, int offset);
+  RecordBytes record(const Vfo& vfo);
   void buildControls();
   void wireVfo(Vfo& vfo);
   void name(const std::string& name, Kind kind, PlainControl& control, bool hidden = false);

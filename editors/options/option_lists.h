@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "option_settings.h"
+
 namespace brel::options {
 
-using Items = std::vector<std::string>;
+using Items = settings::Items;
 
 // Settings lists, by their control names ("Combo_tot", "Combo_sql", ...).
 // Unknown names give no entries.
@@ -23,10 +25,9 @@ Items ShiftItems(std::int16_t languageFlag);        // Combo_sft_d_*
 Items StepItems();                                  // Combo_step_*
 Items OptionalSignalItems(std::int16_t languageFlag);  // Combo_Optsig_a, Combo_OptSig_b
 Items SpeakMuteItems(std::int16_t languageFlag);    // Combo_Spmute_*
-Items SignalCodeItems();                            // Combo_S_info_*
+// Combo_S_info_* is a list both option editors fill alike (option_settings.h).
 // Entry i is an offset of 50 * i kHz: "00.000MHZ" .. "99.950MHZ".
 Items OffsetItems();
-inline constexpr int kOffsetEntries = 2000;
 // "OFF" (or its Chinese) then the 2210 tone names, blanks removed.
 Items ToneItems(std::int16_t languageFlag, const std::vector<std::string>& qtDqtNames);
 inline constexpr int kToneEntries = 2211;

@@ -140,18 +140,13 @@ void frm_2tone::toneFieldLeft(int n) {
 
 void frm_2tone::showRead(std::span<const std::uint8_t> area) { editor_.ShowTwoToneFromBlocks(area); }
 
-std::optional<std::string> frm_2tone::readFile(const std::string& path) {
-  TwoToneStageTable rows = state().TwoToneImage;
-  if (auto error = LoadSignalFile(rows, path)) return error;
-  loaded_ = rows;
-  return std::nullopt;
+FileRead frm_2tone::readFile(const std::string& path) {
+  return ReadRowsInto(state().TwoToneImage, 0, TwoToneStageTable::kRows - 1, path, LoadSignalFile<TwoToneStageTable::kRows>);
 }
 
-void frm_2tone::applyFile() {
-  if (!loaded_) return;
-  state().TwoToneImage = *loaded_;
-  loaded_.reset();
+void frm_2tone::showLoadedFile() {
   editor_.showStagedSet();
+  showSheet();
 }
 
 std::optional<std::string> frm_2tone::save(const std::string& path) {

@@ -32,8 +32,8 @@ class frm_2tone : public SignallingWindow {
  private:
   void encodeSet() override { editor_.StoreTwoToneControls(); }
   void showRead(std::span<const std::uint8_t> area) override;
-  std::optional<std::string> readFile(const std::string& path) override;
-  void applyFile() override;
+  FileRead readFile(const std::string& path) override;
+  void showLoadedFile() override;
   std::optional<std::string> save(const std::string& path) override;
   void defaults() override { editor_.LoadTwoToneDefaults(); }
   std::vector<grid::GridView*> grids() const override { return {encodeGrid_, decodeGrid_}; }
@@ -46,7 +46,6 @@ class frm_2tone : public SignallingWindow {
 
   TwoToneSheet sheet_;
   TwoToneEditor editor_;
-  std::optional<TwoToneStageTable> loaded_;
   QGroupBox* frameEncode_;
   QGroupBox* frameDecode_;
   QGroupBox* frameDecXx_;

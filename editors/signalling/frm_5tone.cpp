@@ -211,18 +211,13 @@ void frm_5tone::showSheet() {
 
 void frm_5tone::showRead(std::span<const std::uint8_t> area) { editor_.DecodeFiveTone(area); }
 
-std::optional<std::string> frm_5tone::readFile(const std::string& path) {
-  FiveToneStageTable rows = state().FiveToneImage;
-  if (auto error = LoadSignalFile(rows, path)) return error;
-  loaded_ = rows;
-  return std::nullopt;
+FileRead frm_5tone::readFile(const std::string& path) {
+  return ReadRowsInto(state().FiveToneImage, 0, FiveToneStageTable::kRows - 1, path, LoadSignalFile<FiveToneStageTable::kRows>);
 }
 
-void frm_5tone::applyFile() {
-  if (!loaded_) return;
-  state().FiveToneImage = *loaded_;
-  loaded_.reset();
+void frm_5tone::showLoadedFile() {
   editor_.showStagedSet();
+  showSheet();
 }
 
 std::optional<std::string> frm_5tone::save(const std::string& path) {

@@ -36,8 +36,8 @@ class frm_5tone : public SignallingWindow {
  private:
   void encodeSet() override { editor_.EncodeFiveTone(); }
   void showRead(std::span<const std::uint8_t> area) override;
-  std::optional<std::string> readFile(const std::string& path) override;
-  void applyFile() override;
+  FileRead readFile(const std::string& path) override;
+  void showLoadedFile() override;
   std::optional<std::string> save(const std::string& path) override;
   void defaults() override { editor_.InitFiveTone(); }
   std::vector<grid::GridView*> grids() const override { return {standardsGrid_, encodeGrid_, decodeGrid_}; }
@@ -51,7 +51,6 @@ class frm_5tone : public SignallingWindow {
 
   FiveToneSheet sheet_;
   FiveToneEditor editor_;
-  std::optional<FiveToneStageTable> loaded_;
   std::array<QGroupBox*, 3> frames_{};  // Frame_std, Frame_encode, Frame_Decode
   QGroupBox* frameDecXx_ = nullptr;
   grid::GridView* standardsGrid_ = nullptr;

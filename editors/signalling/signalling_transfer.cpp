@@ -17,10 +17,7 @@ void AreaReadPlan::complete() {
 }
 
 link::FrameData RowsWritePlan::frame(int index) const {
-  link::FrameData data;
-  data.address = static_cast<std::uint16_t>(area_.writeBase + 16 * index);
-  data.bytes = rows_(index);
-  return data;
+  return rows_(static_cast<std::uint16_t>(area_.writeBase + 16 * index), index);
 }
 
 link::TransferTexts SignallingTransferTexts(const SignallingArea& area) {

@@ -10,7 +10,6 @@
 // window's label.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -32,17 +31,13 @@ inline constexpr SignallingArea kTwoToneExchange{0x2D00, 12, 0x2D00, 48};
 inline constexpr SignallingArea kFiveToneExchange{0x2400, 20, 0x2000, 144};
 inline constexpr int kSignallingRetries = 3;
 
-using RowBytes = std::array<std::uint8_t, 16>;
-using RowSource = std::function<RowBytes(int row)>;
+// The frame that sends staging row `row` to `address`.
+using RowSource = std::function<link::FrameData(std::uint16_t address, int row)>;
 using ShowRead = std::function<void(std::span<const std::uint8_t> area)>;
 
 template <int Rows>
 RowSource RowsOf(const StageRows<Rows>& rows) {
-  return [&rows](int row) {
-    RowBytes bytes{};
-    for (int c = 0; c < 16; ++c) bytes[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(rows.at(row, c));
-    return bytes;
-  };
+  return [&rows](std::uint16_t address, int row) { return link::FrameData::Row(address, rows, row); };
 }
 
 class AreaReadPlan : public link::StagedReadPlan {

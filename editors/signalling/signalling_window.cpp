@@ -2,9 +2,6 @@
 
 #include <QHeaderView>
 
-#include "file_dialogs.h"
-#include "image_file.h"
-#include "link_services.h"
 #include "signalling_texts.h"
 
 namespace brel::signalling {
@@ -13,13 +10,20 @@ namespace {
 constexpr std::array<const char*, 6> kButtonNames{"Command_read", "Command_Write", "Command_def",
                                                   "Command_save", "Command_open",  "Command_close"};
 
+EditorParts SignallingParts() {
+  EditorParts parts;
+  parts.fileRequests = RequestPair::File;
+  parts.fileTexts.loaded = texts::kFileLoaded;
+  parts.fileTexts.saved = texts::kFileSaved;
+  parts.fileTexts.doneTitle = kTitlePromptUpper;
+  parts.closeRefused = kBusyText;
+  return parts;
+}
+
 }  // namespace
 
 SignallingWindow::SignallingWindow(AppContext& context, FormId id, SignallingArea area, RowSource rows)
-    : Form(context, id),
-      poller_(context.state, RequestPair::File, windowToken(),
-              {[this](const std::string& path) { OpenSignalFile(path); },
-               [this](const std::string& path) { SaveSignalFile(path); }, [this] { return running(); }}) {
+    : EditorWindow(context, id, SignallingParts()) {
   tabs_ = new QTabBar(this);
   tabs_->setObjectName("TabStrip1");
   for (std::size_t i = 0; i < kButtonNames.size(); ++i) {
@@ -32,22 +36,14 @@ SignallingWindow::SignallingWindow(AppContext& context, FormId id, SignallingAre
   connect(buttons_[3], &QPushButton::clicked, this, [this] { Command_save_Click(); });
   connect(buttons_[4], &QPushButton::clicked, this, [this] { Command_open_Click(); });
   connect(buttons_[5], &QPushButton::clicked, this, [this] { Command_close_Click(); });
-  statusLabel_ = makeLabel(this, "Label_tr_count");
-  progressBar_ = new QProgressBar(this);
-  progressBar_->setObjectName("ProgressBar1");
-  progressBar_->setRange(0, 100);
-  progressBar_->hide();
 
   if (context.link != nullptr)
-    transfer_ = std::make_unique<SignallingTransfer>(
-        link::LinkContext{context.state, context.messages, context.panels, *context.link},
-        static_cast<link::TransferView&>(*this), area, [this](std::span<const std::uint8_t> a) { showRead(a); },
-        std::move(rows));
+    transfer_ = adoptTransfer(std::make_unique<SignallingTransfer>(
+        linkContext(), transferView(), area, [this](std::span<const std::uint8_t> a) { showRead(a); },
+        std::move(rows)));
 }
 
-SignallingWindow::~SignallingWindow() {
-  if (transfer_) transfer_->transfer().stop();
-}
+SignallingWindow::~SignallingWindow() = default;
 
 void SignallingWindow::releaseGrids() {
   for (grid::GridView* view : findChildren<grid::GridView*>()) delete view;
@@ -105,33 +101,20 @@ void SignallingWindow::layOutCommon(int top, int width) {
     buttons_[i]->setGeometry(margin + static_cast<int>(i) * (buttonWidth + twipsX(120)), top, buttonWidth, height);
   const int left = margin + 6 * (buttonWidth + twipsX(120));
   const int rest = std::max(twipsX(1500), width - left - margin);
-  statusLabel_->setGeometry(left, top, rest, twipsY(240));
-  progressBar_->setGeometry(left, top + twipsY(260), rest, twipsY(200));
+  statusLabel()->setGeometry(left, top, rest, twipsY(240));
+  progressBar()->setGeometry(left, top + twipsY(260), rest, twipsY(200));
 }
 
 void SignallingWindow::startCommon() {
   setButtonCaptions();
   resetProgress();
-  if (context().link != nullptr) poller_.start(context().link->timers);
-}
-
-void SignallingWindow::resetProgress() {
-  progressBar_->setValue(0);
-  progressBar_->hide();
-  statusLabel_->setText("");
+  startFilePolling();
 }
 
 bool SignallingWindow::commitEditors() {
   for (grid::GridView* view : grids())
     if (view != nullptr && !view->commitOpenEditor()) return false;
   return true;
-}
-
-bool SignallingWindow::queryUnload() { return !refuseWhileBusy(running()); }
-
-void SignallingWindow::unloadHandling() {
-  poller_.stop();
-  if (transfer_) transfer_->transfer().stop();
 }
 
 void SignallingWindow::Command_read_Click() {
@@ -146,50 +129,23 @@ void SignallingWindow::Command_Write_Click() {
 }
 
 void SignallingWindow::Command_def_Click() {
-  if (refuseWhileBusy(running())) return;
+  if (refuseWhileRunning()) return;
   if (!commitEditors()) return;
   resetProgress();
   defaults();
   showSheet();
 }
 
-void SignallingWindow::Command_save_Click() { ShowFileDialog(*this, FormId::Form_save_sig, running()); }
+void SignallingWindow::Command_save_Click() { showFileDialog(FormId::Form_save_sig); }
 
-void SignallingWindow::Command_open_Click() { ShowFileDialog(*this, FormId::Form_open_sig, running()); }
+void SignallingWindow::Command_open_Click() { showFileDialog(FormId::Form_open_sig); }
 
 void SignallingWindow::Command_close_Click() {
-  if (refuseWhileBusy(running())) return;
+  if (refuseWhileRunning()) return;
   FormHost& forms = host();
   if (!forms.unloadForm(formId())) return;
   for (FormId dialog : {FormId::Form_open_menu, FormId::Form_save_menu, FormId::Form_open_sig, FormId::Form_save_sig})
     forms.unloadForm(dialog);
 }
-
-void SignallingWindow::OpenSignalFile(const std::string& path) {
-  if (const auto error = readFile(path)) {
-    warnText(ParamFileNotLoadedText(language(), path, *error));
-    return;
-  }
-  // An edit still open would otherwise land on top of the loaded set.
-  if (!commitEditors()) return;
-  applyFile();
-  showSheet();
-  warn(texts::kFileLoaded, kTitlePromptUpper);
-  resetProgress();
-}
-
-void SignallingWindow::SaveSignalFile(const std::string& path) {
-  if (!commitEditors()) return;
-  encodeSet();
-  if (const auto error = save(path)) {
-    warnText(ParamFileNotSavedText(language(), path, *error));
-    return;
-  }
-  warn(texts::kFileSaved, kTitlePromptUpper);
-}
-
-void SignallingWindow::setProgressValue(int value) { progressBar_->setValue(value); }
-void SignallingWindow::setProgressVisible(bool visible) { progressBar_->setVisible(visible); }
-void SignallingWindow::setStatusText(const std::string& text) { statusLabel_->setText(Q(text)); }
 
 }  // namespace brel::signalling

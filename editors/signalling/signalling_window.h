@@ -1,6 +1,6 @@
-// What the two-tone and five-tone windows have in common: the page tabs, the
-// six buttons, the progress bar and label, the exchange with the radio and
-// the signalling file, each window adding its pages and its codec.
+// What the two-tone and five-tone windows have in common on the editor
+// window base: the page tabs, the six buttons, the exchange with the radio
+// and the signalling file, each window adding its pages and its codec.
 //
 // Read and Write go through the one SignallingTransfer; Write, Save and a
 // file load first commit an open cell editor (a refused commit stops them).
@@ -12,31 +12,26 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <array>
-#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "file_request.h"
-#include "form.h"
+#include "editor_window.h"
 #include "grid_kit.h"
 #include "signalling_transfer.h"
 
 namespace brel::signalling {
 
-class SignallingWindow : public Form, protected link::TransferView {
+class SignallingWindow : public EditorWindow {
   Q_OBJECT
  public:
   SignallingWindow(AppContext& context, FormId id, SignallingArea area, RowSource rows);
   ~SignallingWindow() override;
 
-  bool queryUnload() override;
-  void unloadHandling() override;
   void commitPendingEdit() override { commitEditors(); }
 
   void Command_read_Click();
@@ -47,27 +42,19 @@ class SignallingWindow : public Form, protected link::TransferView {
   void Command_close_Click();
 
   // The file requests addressed to this window.
-  void OpenSignalFile(const std::string& path);
-  void SaveSignalFile(const std::string& path);
-
-  // The exchange runs or a retry of it is pending.
-  bool running() const { return transfer_ && transfer_->running(); }
+  void OpenSignalFile(const std::string& path) { openFileAndTell(path); }
+  void SaveSignalFile(const std::string& path) { saveFileAndTell(path); }
 
   QTabBar* tabs() const { return tabs_; }
   QPushButton* button(const char* name) const;
-  QLabel* statusLabel() const { return statusLabel_; }
-  QProgressBar* progressBar() const { return progressBar_; }
-  SignallingTransfer* transfer() { return transfer_.get(); }
+  SignallingTransfer* transfer() { return transfer_; }
 
  protected:
   // The window's codec and pages.
   virtual void encodeSet() = 0;
   virtual void showRead(std::span<const std::uint8_t> area) = 0;
-  // Reads a file into a copy of the staging rows (the reason when refused);
-  // applyFile() then makes the copy the staging rows and shows it.
-  virtual std::optional<std::string> readFile(const std::string& path) = 0;
-  virtual void applyFile() = 0;
-  // Writes the staging rows (already encoded) to the file.
+  // The window's staging rows, read from a file (readFile: the whole set or
+  // nothing), shown once applied (showLoadedFile) and written once encoded.
   virtual std::optional<std::string> save(const std::string& path) = 0;
   virtual void defaults() = 0;
   virtual std::vector<grid::GridView*> grids() const = 0;
@@ -79,12 +66,12 @@ class SignallingWindow : public Form, protected link::TransferView {
   void releaseGrids();
   // Commits the open cell editors; false when one refused (it stays open).
   bool commitEditors();
+  bool commitEdits() override { return commitEditors(); }
   // Runs load handling's common part: poller, progress hidden.
   void startCommon();
   // Lays the buttons, label and bar out from `top` (pixels).
   void layOutCommon(int top, int width);
   void setButtonCaptions();
-  void resetProgress();
   // A grid on the kit with its columns sized to `width`.
   grid::GridView* makeGrid(QWidget* parent, const char* name, grid::TextGrid& cells, grid::GridRules& rules);
   static void sizeColumns(grid::GridView* view, int width);
@@ -94,18 +81,15 @@ class SignallingWindow : public Form, protected link::TransferView {
   QTabBar* tabs_;
 
  private:
-  void setProgressValue(int value) override;
-  void setProgressVisible(bool visible) override;
-  void setStatusText(const std::string& text) override;
-  void beforeImageReplaced() override { commitEditors(); }
+  std::optional<std::string> writeFile(const std::string& path) override {
+    encodeSet();
+    return save(path);
+  }
   void imageReplaced() override { showSheet(); }
 
   std::array<QPushButton*, 6> buttons_{};
-  QLabel* statusLabel_;
-  QProgressBar* progressBar_;
   std::vector<grid::GridModel*> models_;
-  std::unique_ptr<SignallingTransfer> transfer_;
-  FileRequestPoller poller_;
+  SignallingTransfer* transfer_ = nullptr;
 };
 
 }  // namespace brel::signalling

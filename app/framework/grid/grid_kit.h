@@ -1,9 +1,9 @@
 // The grid kit: every editor's grid is the same three parts.
 //
-//   grid::TextGrid   the texts (plain C++, text_grid.h): rows and columns of
+//   grid::TextGrid   the texts (plain C++, core/text_grid.h): rows and columns of
 //                    strings, the first rows headings, the first columns row
 //                    labels, and an observer told of every change.
-//   grid::GridRules  what the editor decides (plain C++, text_grid.h): which
+//   grid::GridRules  what the editor decides (plain C++, core/text_grid.h): which
 //                    editor a cell gets (none, a text box, a typed list, a
 //                    pick-only list), the list's choices and the text it opens
 //                    with, the key filter, the commit when the cell is left

@@ -1,0 +1,160 @@
+// The base of every editor window: the progress bar and status label its
+// exchange with the radio shows itself on, the busy and close refusals while
+// that exchange runs, the file requests addressed to the window, the one
+// sequence that opens or saves its file and tells the user, and activation
+// through Form::watchActivation.  A new editor window:
+//
+//   EditorParts ThingParts() {
+//     EditorParts parts;
+//     parts.fileRequests = RequestPair::File;  // what its Open and Save dialogs post
+//     parts.fileTexts.loaded = kThingLoaded;
+//     return parts;
+//   }
+//
+//   class frm_Thing : public EditorWindow {
+//    public:
+//     explicit frm_Thing(AppContext& context) : EditorWindow(context, FormId::frm_Thing, ThingParts()) {
+//       // ... its controls; progressBar() and statusLabel() are placed with them
+//       if (context.link != nullptr)
+//         transfer_ = adoptTransfer(std::make_unique<ThingTransfer>(linkContext(), transferView()));
+//     }
+//     void loadHandling() override {
+//       // ... captions, layout, data
+//       resetProgress();
+//       startFilePolling();
+//       watchActivation([this] { showThing(); });
+//     }
+//     void Command_open_Click() { showFileDialog(FormId::Form_open_thing); }
+//     void Command_def_Click() { if (!refuseWhileRunning()) { /* ... */ } }
+//
+//    private:
+//     // All or nothing; the sequence commits open edits before it applies.
+//     FileRead readFile(const std::string& path) override {
+//       return ReadRowsInto(state().ThingRows, 0, 15, path, LoadThingFile);
+//     }
+//     void showLoadedFile() override { showThing(); }
+//     std::optional<std::string> writeFile(const std::string& path) override {
+//       return SaveThingFile(state().ThingRows, path);
+//     }
+//     void imageReplaced() override { showThing(); }  // a read has completed
+//
+//     ThingTransfer* transfer_ = nullptr;
+//   };
+//
+// The close box and Exit are refused while the exchange runs or waits to
+// retry; unloading stops the activation watch, the polling (dropping what
+// still waits for the window) and the exchange.
+#pragma once
+
+#include <QLabel>
+#include <QProgressBar>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "file_request.h"
+#include "form.h"
+#include "image_file_form.h"
+#include "transfer.h"
+
+namespace brel {
+
+// What an editor window has of the base, where windows differ.
+struct EditorParts {
+  // The object names of the progress bar and the status label.
+  const char* progressBarName = "ProgressBar1";
+  const char* statusLabelName = "Label_tr_count";
+  // The pair of file requests the window's Open and Save dialogs post; none
+  // for a window without a file.
+  std::optional<RequestPair> fileRequests;
+  FileTexts fileTexts;
+  // What the status label says while a file is saved and once it is; a
+  // window that tells its saves there clears the progress display after.
+  std::optional<Bilingual> savingLabel;
+  std::optional<Bilingual> savedLabel;
+  // What the close box and Exit say while the exchange runs.
+  Bilingual closeRefused = kCloseRefusedEditorText;
+};
+
+class EditorWindow : public Form, protected link::TransferView {
+  Q_OBJECT
+ public:
+  EditorWindow(AppContext& context, FormId id, EditorParts parts = {});
+  ~EditorWindow() override;
+
+  bool queryUnload() override;
+  void unloadHandling() override;
+
+  // The exchange runs or a retry of it is pending.
+  bool running() const { return exchange_ != nullptr && exchange_->running(); }
+  // The exchange itself runs.
+  bool busy() const { return exchange_ != nullptr && exchange_->busy(); }
+
+  // The window's file requests end here.  Opening: the file read whole (a
+  // refused file changes nothing), open edits committed, the file applied
+  // and shown, the user told, the progress display cleared.  Saving: open
+  // edits committed, the file written, the user told.
+  bool openFileAndTell(const std::string& path);
+  bool saveFileAndTell(const std::string& path);
+
+  QProgressBar* progressBar() const { return progressBar_; }
+  QLabel* statusLabel() const { return statusLabel_; }
+
+ protected:
+  // --- the exchange ------------------------------------------------------
+  // The window's exchange (any class with a link::Transfer& transfer()),
+  // with this window as its view; the base keeps it while the window lives.
+  template <class T>
+  T* adoptTransfer(std::unique_ptr<T> transfer) {
+    T* adopted = transfer.get();
+    exchange_ = &adopted->transfer();
+    ownedTransfer_ = std::move(transfer);
+    return adopted;
+  }
+  link::TransferView& transferView() { return *this; }
+  // The link the exchange talks through; only when context().link is set.
+  link::LinkContext linkContext() const;
+  // A command that must wait for the exchange and its retry.
+  bool refuseWhileRunning(const Bilingual& message = kBusyText) const { return refuseWhileBusy(running(), message); }
+
+  // --- the progress display -----------------------------------------------
+  void resetProgress();
+  void showProgress(const PlainProgress& progress);
+
+  // --- files --------------------------------------------------------------
+  // Polls the window's file requests on the link's timers until unloaded.
+  void startFilePolling();
+  // One poll, for a window that runs no poll timer.
+  void pollFileRequests();
+  // The Open and Save buttons: the busy text while the exchange runs.
+  Form* showFileDialog(FormId dialog) { return ShowFileDialog(*this, dialog, running()); }
+
+  // Commits what is still being typed; false when an editor refused (it
+  // stays open) and the command must stop.
+  virtual bool commitEdits() {
+    commitPendingEdit();
+    return true;
+  }
+  // The window's file, read whole but not applied, or why it was refused.
+  virtual FileRead readFile(const std::string& path);
+  // Shows the file just applied.
+  virtual void showLoadedFile() {}
+  // Writes the window's file; the reason on failure.
+  virtual std::optional<std::string> writeFile(const std::string& path);
+
+  // --- TransferView: the bar and label; a read commits open edits first ----
+  void setProgressValue(int value) override;
+  void setProgressVisible(bool visible) override;
+  void setStatusText(const std::string& text) override;
+  void beforeImageReplaced() override { commitEdits(); }
+
+ private:
+  EditorParts parts_;
+  QProgressBar* progressBar_;
+  QLabel* statusLabel_;
+  link::Transfer* exchange_ = nullptr;
+  std::shared_ptr<void> ownedTransfer_;
+  std::optional<FileRequestPoller> poller_;
+};
+
+}  // namespace brel
