@@ -11,7 +11,6 @@ namespace brel::link {
 
 namespace {
 
-constexpr int kBlockBytes = 64;
 constexpr int kRowBytes = 16;
 constexpr int kRetries = 3;
 // A read's progress counts from the second reply row on, as the dialog always has.
@@ -27,7 +26,7 @@ bool ChannelRowMayBeShort(int row) {
 }  // namespace
 
 int WholeMemoryReadPlan::BlockCount() {
-  return (addr::kReadLastAddress - addr::kReadFirstAddress + 1) / kBlockBytes;
+  return (addr::kReadLastAddress - addr::kReadFirstAddress + 1) / StagedReadPlan::kBlockBytes;
 }
 
 WholeMemoryReadPlan::WholeMemoryReadPlan(MemoryImage& image)

@@ -13,23 +13,13 @@ std::optional<std::string> SaveFmParamFile(const FmStageTable& rows, const std::
   return WriteFileAtomically(path, FmParamFileText(rows));
 }
 
-FmFileValues ReadFmParamFile(const std::string& path) {
-  const ParamReadResult read = ReadParamValues(path, kFmFileValueCount, true);
-  if (!read.ok()) return {{}, read.error};
-  if (read.values.front() != kFmFileRows)
-    return {{}, "its first value is " + std::to_string(read.values.front()) + ", not " + std::to_string(kFmFileRows)};
-  return {std::vector<std::int16_t>(read.values.begin() + 1, read.values.end()), std::nullopt};
-}
-
-void ApplyFmFileValues(const FmFileValues& read, FmStageTable& rows) {
-  if (read.error || read.cells.size() != static_cast<std::size_t>(kFmFileRows * kFmFileValuesPerLine)) return;
-  ValuesToRows(read.cells, rows, 0, kFmFileRows - 1, kFmFileValuesPerLine);
-}
-
 std::optional<std::string> LoadFmParamFile(FmStageTable& rows, const std::string& path) {
-  const FmFileValues read = ReadFmParamFile(path);
-  if (read.error) return read.error;
-  ApplyFmFileValues(read, rows);
+  const ParamReadResult read = ReadParamValues(path, kFmFileValueCount, true);
+  if (!read.ok()) return read.error;
+  if (read.values.front() != kFmFileRows)
+    return "its first value is " + std::to_string(read.values.front()) + ", not " + std::to_string(kFmFileRows);
+  ValuesToRows(std::vector<std::int16_t>(read.values.begin() + 1, read.values.end()), rows, 0, kFmFileRows - 1,
+               kFmFileValuesPerLine);
   return std::nullopt;
 }
 

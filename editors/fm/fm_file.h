@@ -26,14 +26,4 @@ std::optional<std::string> SaveFmParamFile(const FmStageTable& rows, const std::
 // when the file is not an FM file; the rows are then untouched.
 std::optional<std::string> LoadFmParamFile(FmStageTable& rows, const std::string& path);
 
-// The same in two steps, for a window that has more to do in between: the
-// file's values read and checked (`error` set, no values, when it is not an
-// FM file), then put into the staging rows.
-struct FmFileValues {
-  std::vector<std::int16_t> cells;  // rows 0..15, 22 a row
-  std::optional<std::string> error;
-};
-FmFileValues ReadFmParamFile(const std::string& path);
-void ApplyFmFileValues(const FmFileValues& read, FmStageTable& rows);
-
 }  // namespace brel::fm
