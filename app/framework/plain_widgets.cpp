@@ -58,6 +58,17 @@ void KeepFieldApart(QComboBox* box) {
   QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
 }
 
+// A two-state control shown by a button: ticked or selected, and enabled.
+void MirrorButton(QAbstractButton* button, PlainControl& control, std::function<bool()> on) {
+  control.viewChanged = [button, &control, on = std::move(on)] {
+    const QSignalBlocker block(button);
+    button->setChecked(on());
+    button->setEnabled(control.enabled());
+  };
+  control.focusRequested = [button] { button->setFocus(); };
+  control.viewChanged();
+}
+
 }  // namespace
 
 char32_t TypedCharacter(const QKeyEvent& key) {
@@ -125,24 +136,12 @@ void BindTypedList(QComboBox* box, PlainList& list, TypingRules rules) {
 }
 
 void BindCheck(QCheckBox* box, PlainCheckBox& check) {
-  check.viewChanged = [box, &check] {
-    const QSignalBlocker block(box);
-    box->setChecked(check.checked());
-    box->setEnabled(check.enabled());
-  };
-  check.focusRequested = [box] { box->setFocus(); };
-  check.viewChanged();
+  MirrorButton(box, check, [&check] { return check.checked(); });
   QObject::connect(box, &QCheckBox::toggled, box, [&check](bool on) { check.setChecked(on); });
 }
 
 void BindOption(QRadioButton* button, PlainOptionButton& option) {
-  option.viewChanged = [button, &option] {
-    const QSignalBlocker block(button);
-    button->setChecked(option.selected());
-    button->setEnabled(option.enabled());
-  };
-  option.focusRequested = [button] { button->setFocus(); };
-  option.viewChanged();
+  MirrorButton(button, option, [&option] { return option.selected(); });
   QObject::connect(button, &QRadioButton::clicked, button, [&option] { option.setSelected(true); });
 }
 
