@@ -26,9 +26,10 @@ class KeyWatch : public QObject {
   std::function<bool(const QKeyEvent&)> seen_;
 };
 
-void FilterKeys(QLineEdit* edit, KeyRule rule) {
+// `rule` judges the keys that reach `watched` on their way into `edit`.
+void FilterKeys(QWidget* watched, QLineEdit* edit, KeyRule rule) {
   if (!rule) return;
-  WatchKeys(edit, [edit, rule = std::move(rule)](const QKeyEvent& key) {
+  WatchKeys(watched, [edit, rule = std::move(rule)](const QKeyEvent& key) {
     const char32_t typed = TypedCharacter(key);
     if (typed == 0) return false;
     const char32_t taken = rule(typed);
@@ -132,7 +133,10 @@ void BindTypedList(QComboBox* box, PlainList& list, TypingRules rules) {
   if (!edited) edited = [&list](const std::string& text) { list.setEditText(text); };
   QObject::connect(field, &QLineEdit::textEdited, box,
                    [edited = std::move(edited)](const QString& text) { edited(text.toStdString()); });
-  FilterKeys(field, std::move(rules.keys));
+  // Typed keys reach the box, which hands them to its field directly; keys
+  // sent to the field itself pass its own watch.
+  FilterKeys(box, field, rules.keys);
+  FilterKeys(field, field, std::move(rules.keys));
 }
 
 void BindCheck(QCheckBox* box, PlainCheckBox& check) {
@@ -157,7 +161,7 @@ void BindText(QLineEdit* edit, PlainTextBox& text, TypingRules rules) {
   if (!edited) edited = [&text](const std::string& typed) { text.setText(typed); };
   QObject::connect(edit, &QLineEdit::textEdited, edit,
                    [edited = std::move(edited)](const QString& typed) { edited(typed.toStdString()); });
-  FilterKeys(edit, std::move(rules.keys));
+  FilterKeys(edit, edit, std::move(rules.keys));
 }
 
 }  // namespace brel
