@@ -1,10 +1,96 @@
 #include "plain_widgets.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "form.h"
 
 namespace brel {
+namespace {
+
+// Hands a widget's key presses to a rule before the widget sees them.
+class KeyWatch : public QObject {
+ public:
+  KeyWatch(QWidget* widget, std::function<bool(const QKeyEvent&)> seen) : QObject(widget), seen_(std::move(seen)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) return seen_(*static_cast<QKeyEvent*>(event));
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<bool(const QKeyEvent&)> seen_;
+};
+
+// `rule` judges the keys that reach `watched` on their way into `edit`.
+void FilterKeys(QWidget* watched, QLineEdit* edit, KeyRule rule) {
+  if (!rule) return;
+  WatchKeys(watched, [edit, rule = std::move(rule)](const QKeyEvent& key) {
+    const char32_t typed = TypedCharacter(key);
+    if (typed == 0) return false;
+    const char32_t taken = rule(typed);
+    if (taken == typed) return false;
+    if (taken != 0) edit->insert(QString::fromUcs4(&taken, 1));  // reaches the control as an edit
+    return true;
+  });
+}
+
+// A list's entries, refilled only when they differ from the box's.
+void ShowEntries(QComboBox* box, const PlainList& list) {
+  bool same = box->count() == list.count();
+  for (int i = 0; same && i < list.count(); ++i) same = box->itemText(i) == Q(list.entry(i));
+  if (same) return;
+  box->clear();
+  QStringList entries;
+  entries.reserve(list.count());
+  for (const std::string& entry : list.entries()) entries << Q(entry);
+  box->addItems(entries);
+}
+
+// A box drawn with an edit field whose typing never picks an entry: no
+// completion, no new entries, and leaving or Enter selects nothing.
+void KeepFieldApart(QComboBox* box) {
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->setCompleter(nullptr);
+  QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
+}
+
+// A two-state control shown by a button: ticked or selected, and enabled.
+void MirrorButton(QAbstractButton* button, PlainControl& control, std::function<bool()> on) {
+  control.viewChanged = [button, &control, on = std::move(on)] {
+    const QSignalBlocker block(button);
+    button->setChecked(on());
+    button->setEnabled(control.enabled());
+  };
+  control.focusRequested = [button] { button->setFocus(); };
+  control.viewChanged();
+}
+
+}  // namespace
+
+char32_t TypedCharacter(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Backspace) return 8;
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
+  const QList<uint> text = key.text().toUcs4();
+  if (text.isEmpty()) return 0;
+  const char32_t ch = text.front();
+  return ch < 0x20 || ch == 0x7F ? 0 : ch;
+}
+
+void WatchKeys(QWidget* widget, std::function<bool(const QKeyEvent&)> seen) { new KeyWatch(widget, std::move(seen)); }
+
+void DropTypedKeys(QComboBox* box) {
+  WatchKeys(box, [](const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.size() != 1) return false;
+    const QChar c = text.at(0);
+    return c != '\t' && c != '\r' && c != '\n' && c != QChar(27);
+  });
+}
 
 void BindList(QComboBox* box, PlainList& list) {
   if (QLineEdit* field = box->lineEdit()) {
@@ -12,18 +98,11 @@ void BindList(QComboBox* box, PlainList& list) {
     // no text in it ever picks an entry, so it never shows what the list
     // does not hold.
     field->setReadOnly(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    QObject::disconnect(field, &QLineEdit::editingFinished, nullptr, nullptr);
+    KeepFieldApart(box);
   }
   list.viewChanged = [box, &list] {
     const QSignalBlocker block(box);
-    bool same = box->count() == list.count();
-    for (int i = 0; same && i < list.count(); ++i) same = box->itemText(i) == Q(list.entry(i));
-    if (!same) {
-      box->clear();
-      for (const std::string& entry : list.entries()) box->addItem(Q(entry));
-    }
+    ShowEntries(box, list);
     box->setCurrentIndex(list.selectedIndex());
     if (box->isEditable() && box->currentText() != Q(list.text())) box->setEditText(Q(list.text()));
     box->setEnabled(list.enabled());
@@ -35,18 +114,42 @@ void BindList(QComboBox* box, PlainList& list) {
   });
 }
 
-void BindCheck(QCheckBox* box, PlainCheckBox& check) {
-  check.viewChanged = [box, &check] {
+void BindTypedList(QComboBox* box, PlainList& list, TypingRules rules) {
+  box->setEditable(true);
+  KeepFieldApart(box);
+  QLineEdit* field = box->lineEdit();
+  // Only what differs is set, so the cursor stays where the user types.
+  list.viewChanged = [box, field, &list] {
     const QSignalBlocker block(box);
-    box->setChecked(check.checked());
-    box->setEnabled(check.enabled());
+    ShowEntries(box, list);
+    if (box->currentIndex() != list.selectedIndex()) box->setCurrentIndex(list.selectedIndex());
+    if (field->text() != Q(list.text())) field->setText(Q(list.text()));
+    box->setEnabled(list.enabled());
   };
-  check.focusRequested = [box] { box->setFocus(); };
-  check.viewChanged();
+  list.focusRequested = [box] { box->setFocus(); };
+  list.viewChanged();
+  QObject::connect(box, &QComboBox::activated, box, [&list](int index) { list.select(index); });
+  std::function<void(const std::string&)> edited = rules.edited;
+  if (!edited) edited = [&list](const std::string& text) { list.setEditText(text); };
+  QObject::connect(field, &QLineEdit::textEdited, box,
+                   [edited = std::move(edited)](const QString& text) { edited(text.toStdString()); });
+  // Typed keys reach the box, which hands them to its field directly; keys
+  // sent to the field itself pass its own watch.
+  FilterKeys(box, field, rules.keys);
+  FilterKeys(field, field, std::move(rules.keys));
+}
+
+void BindCheck(QCheckBox* box, PlainCheckBox& check) {
+  MirrorButton(box, check, [&check] { return check.checked(); });
   QObject::connect(box, &QCheckBox::toggled, box, [&check](bool on) { check.setChecked(on); });
 }
 
-void BindText(QLineEdit* edit, PlainTextBox& text) {
+void BindOption(QRadioButton* button, PlainOptionButton& option) {
+  MirrorButton(button, option, [&option] { return option.selected(); });
+  QObject::connect(button, &QRadioButton::clicked, button, [&option] { option.setSelected(true); });
+}
+
+void BindText(QLineEdit* edit, PlainTextBox& text, TypingRules rules) {
   text.viewChanged = [edit, &text] {
     const QSignalBlocker block(edit);
     if (edit->text() != Q(text.text())) edit->setText(Q(text.text()));
@@ -54,7 +157,11 @@ void BindText(QLineEdit* edit, PlainTextBox& text) {
   };
   text.focusRequested = [edit] { edit->setFocus(); };
   text.viewChanged();
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [&text](const QString& typed) { text.setText(typed.toStdString()); });
+  std::function<void(const std::string&)> edited = rules.edited;
+  if (!edited) edited = [&text](const std::string& typed) { text.setText(typed); };
+  QObject::connect(edit, &QLineEdit::textEdited, edit,
+                   [edited = std::move(edited)](const QString& typed) { edited(typed.toStdString()); });
+  FilterKeys(edit, edit, std::move(rules.keys));
 }
 
 }  // namespace brel

@@ -55,14 +55,11 @@ DtmfForm::DtmfForm(ProgramState& state, MessageSink& messages) : state_(state), 
 }
 
 void DtmfForm::FillDtmfCombos() {
-  Combo_Enc_ys1.clear();
-  Combo_Enc_ys2.clear();
-  for (int v = 50; v <= 2000; v += 10) {
-    Combo_Enc_ys1.addItem(std::to_string(v));
-    Combo_Enc_ys2.addItem(std::to_string(v));
-  }
-  Combo_Enc_qh.clear();
-  for (const char* entry : kGroupCallEntries) Combo_Enc_qh.addItem(entry);
+  std::vector<std::string> times;
+  for (int v = 50; v <= 2000; v += 10) times.push_back(std::to_string(v));
+  Combo_Enc_ys1.setEntries(times);
+  Combo_Enc_ys2.setEntries(std::move(times));
+  Combo_Enc_qh.setEntries(std::vector<std::string>(std::begin(kGroupCallEntries), std::end(kGroupCallEntries)));
 }
 
 void DtmfForm::showCode(PlainTextBox& box, int address) {

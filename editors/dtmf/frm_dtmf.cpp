@@ -1,8 +1,6 @@
 #include "frm_dtmf.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <algorithm>
 
 #include "default_contents.h"
 #include "dtmf_texts.h"
@@ -11,18 +9,6 @@
 
 namespace brel::dtmf {
 namespace {
-
-// The character a key enters: 8 for backspace, 0 for a key that enters
-// nothing (navigation, Enter, Esc, Tab, control combinations), which the
-// line edit handles itself.
-char32_t TypedCharacter(const QKeyEvent& key) {
-  if (key.key() == Qt::Key_Backspace) return 8;
-  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
-  const QList<uint> text = key.text().toUcs4();
-  if (text.isEmpty()) return 0;
-  const char32_t ch = text.front();
-  return ch < 0x20 || ch == 0x7F ? 0 : ch;
-}
 
 // Layout, in pixels.
 constexpr int kRowHeight = 22;
@@ -187,67 +173,31 @@ void frm_dtmf::buildHiddenFrames() {
 void frm_dtmf::bindControls() {
   for (int i = 0; i < addr::kDtmfGroupCount; ++i) {
     QLineEdit* edit = groups_[static_cast<std::size_t>(i)];
-    edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
-      if (!syncing_) form_.groupTextEdited(i, text.toStdString());
-    });
+    TypingRules rules;
+    rules.keys = [this, i](char32_t ch) {
+      form_.groupKeyPress(i, ch);
+      return ch;
+    };
+    rules.edited = [this, i](const std::string& text) { form_.groupTextEdited(i, text); };
+    BindText(edit, form_.Text_tx_Encode[static_cast<std::size_t>(i)], std::move(rules));
     onFocusOut(edit, [this, i](Qt::FocusReason reason) {
-      if (!userMovedFocusWithin(reason)) return;
-      form_.leaveGroup(i);
-      syncWidgets();
+      if (userMovedFocusWithin(reason)) form_.leaveGroup(i);
     });
   }
   for (int f = 0; f < kCodeFieldCount; ++f) {
     QLineEdit* edit = codes_[static_cast<std::size_t>(f)];
-    edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) {
-      if (syncing_) return;
-      form_.codeFields[static_cast<std::size_t>(f)].setText(text.toStdString());
-      syncWidgets();
-    });
-    watchLeave(edit, [this, f] {
-      const bool back = form_.leaveCode(static_cast<CodeField>(f));
-      syncWidgets();
-      return back;
-    });
+    const CodeField field = static_cast<CodeField>(f);
+    BindText(edit, form_.code(field), {.keys = [this, field](char32_t ch) {
+      return form_.codeKeyPress(field, ch) ? ch : 0;
+    }});
+    watchLeave(edit, [this, field] { return form_.leaveCode(field); });
   }
-  for (int b = 0; b < kFlagBoxCount; ++b) {
-    connect(boxes_[static_cast<std::size_t>(b)], &QCheckBox::toggled, this, [this, b](bool on) {
-      if (syncing_) return;
-      form_.flagBoxes[static_cast<std::size_t>(b)].setChecked(on);
-      syncWidgets();
-    });
-  }
-  connect(ctrlEnable_, &QCheckBox::toggled, this, [this](bool on) {
-    if (syncing_) return;
-    form_.Check_Ctrl_En.setChecked(on);
-    syncWidgets();
-  });
+  for (int b = 0; b < kFlagBoxCount; ++b)
+    BindCheck(boxes_[static_cast<std::size_t>(b)], form_.box(static_cast<FlagBox>(b)));
+  BindCheck(ctrlEnable_, form_.Check_Ctrl_En);
   BindList(onTime_, form_.Combo_Enc_ys1);
   BindList(offTime_, form_.Combo_Enc_ys2);
   BindList(groupCall_, form_.Combo_Enc_qh);
-}
-
-void frm_dtmf::syncWidgets() {
-  const bool outer = !syncing_;
-  syncing_ = true;
-  auto text = [](QLineEdit* edit, const PlainTextBox& box) {
-    const QString shown = Q(box.text());
-    if (edit->text() != shown) edit->setText(shown);
-    edit->setEnabled(box.enabled());
-  };
-  auto check = [](QCheckBox* widget, const PlainCheckBox& box) {
-    widget->setChecked(box.checked());
-    widget->setEnabled(box.enabled());
-  };
-  for (int i = 0; i < addr::kDtmfGroupCount; ++i)
-    text(groups_[static_cast<std::size_t>(i)], form_.Text_tx_Encode[static_cast<std::size_t>(i)]);
-  for (int f = 0; f < kCodeFieldCount; ++f)
-    text(codes_[static_cast<std::size_t>(f)], form_.codeFields[static_cast<std::size_t>(f)]);
-  for (int b = 0; b < kFlagBoxCount; ++b)
-    check(boxes_[static_cast<std::size_t>(b)], form_.flagBoxes[static_cast<std::size_t>(b)]);
-  check(ctrlEnable_, form_.Check_Ctrl_En);
-  if (outer) syncing_ = false;
 }
 
 void frm_dtmf::loadHandling() {
@@ -259,9 +209,7 @@ void frm_dtmf::loadHandling() {
   form_.FillDtmfCombos();
   for (int k = 0; k < addr::kDtmfGroupCount; ++k)
     findChild<QLabel*>(QString("Label_xh(%1)").arg(k))->setText(QString::number(k + 1));
-  syncWidgets();
   form_.ShowDtmfSettings();
-  syncWidgets();
 
   // Losing the active place to another child window stores what is being
   // typed.
@@ -295,21 +243,14 @@ void frm_dtmf::unloadHandling() {
   state().FormOpenFlags.DtmfFormOpen = 0;
 }
 
-void frm_dtmf::commitPendingEdit() {
-  form_.commitPendingEdit();
-  syncWidgets();
-}
+void frm_dtmf::commitPendingEdit() { form_.commitPendingEdit(); }
 
-void frm_dtmf::Form_Activate() {
-  form_.ShowDtmfSettings();
-  syncWidgets();
-}
+void frm_dtmf::Form_Activate() { form_.ShowDtmfSettings(); }
 
 void frm_dtmf::Command_def_Click() {
   if (refuseWhileBusy(busy())) return;
   LoadDtmfDefaults(state().MemImage);
   form_.ShowDtmfSettings();
-  syncWidgets();
 }
 
 void frm_dtmf::Command_close_Click() {
@@ -337,16 +278,6 @@ void frm_dtmf::Command_Write_Click() {
   warn(link::texts::kPortErrorShort, kTitlePromptUpper);
 }
 
-int frm_dtmf::groupIndex(QObject* widget) const {
-  auto it = std::find(groups_.begin(), groups_.end(), widget);
-  return it == groups_.end() ? -1 : static_cast<int>(it - groups_.begin());
-}
-
-int frm_dtmf::codeIndex(QObject* widget) const {
-  auto it = std::find(codes_.begin(), codes_.end(), widget);
-  return it == codes_.end() ? -1 : static_cast<int>(it - codes_.begin());
-}
-
 bool frm_dtmf::userMovedFocusWithin(Qt::FocusReason reason) const {
   switch (reason) {
     case Qt::TabFocusReason:
@@ -359,24 +290,6 @@ bool frm_dtmf::userMovedFocusWithin(Qt::FocusReason reason) const {
   }
   QWidget* next = QApplication::focusWidget();
   return next != nullptr && isAncestorOf(next);
-}
-
-bool frm_dtmf::eventFilter(QObject* watched, QEvent* event) {
-  const int g = groupIndex(watched);
-  const int c = codeIndex(watched);
-  if ((g < 0 && c < 0) || event->type() != QEvent::KeyPress) return Form::eventFilter(watched, event);
-  const char32_t ch = TypedCharacter(*static_cast<QKeyEvent*>(event));
-  if (ch != 0) {
-    if (c >= 0) {
-      const bool enter = form_.codeKeyPress(static_cast<CodeField>(c), ch);
-      syncWidgets();
-      if (!enter) return true;
-    } else {
-      form_.groupKeyPress(g, ch);
-      syncWidgets();
-    }
-  }
-  return Form::eventFilter(watched, event);
 }
 
 }  // namespace brel::dtmf

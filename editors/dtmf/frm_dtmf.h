@@ -52,18 +52,11 @@ class frm_dtmf : public EditorWindow {
   QComboBox* groupCall() const { return groupCall_; }
   const DtmfTransfer* transfer() const { return transfer_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void buildEncodeFrame();
   void buildHiddenFrames();
   void setCaptions();
   void bindControls();
-  // Every widget from DtmfForm.
-  void syncWidgets();
-  int groupIndex(QObject* widget) const;
-  int codeIndex(QObject* widget) const;
   // The user moved the focus (Tab, a click, a shortcut) to another control
   // of this window: a group's leave.
   bool userMovedFocusWithin(Qt::FocusReason reason) const;
@@ -87,7 +80,6 @@ class frm_dtmf : public EditorWindow {
   QPushButton* closeButton_ = nullptr;
   QPushButton* readButton_ = nullptr;
   QPushButton* writeButton_ = nullptr;
-  bool syncing_ = false;
   DtmfTransfer* transfer_ = nullptr;
 };
 

@@ -303,8 +303,7 @@ void AdjModForm::warn(const Bilingual& text, const Bilingual& title) {
 
 void AdjModForm::fillList(const std::string& name, int defaultPosition) {
   PlainList& l = list(name);
-  l.clear();
-  for (std::string& item : ListItems(name, s_.LanguageFlag, s_.ToneList)) l.addItem(std::move(item));
+  l.setEntries(ListItems(name, s_.LanguageFlag, s_.ToneList));
   l.select(defaultPosition);
 }
 
@@ -316,7 +315,6 @@ void AdjModForm::fillVfo(int which) {
 }
 
 void AdjModForm::FillAdjModLists() {
-  ++fills_;
   fillVfo(0);
   fillVfo(1);
   auto settingList = [this](const char* name) {

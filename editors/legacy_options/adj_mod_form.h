@@ -120,8 +120,6 @@ class AdjModForm : private link::TransferView {
   PlainTextBox& field(TypedField field) const;
   static const char* FieldName(TypedField field);
   bool toneKeyPending() const { return toneKeyPending_; }
-  // How often the lists were filled: a view refills its lists when it changes.
-  int fills() const { return fills_; }
 
   // The progress bar and the one-line status under the fields; its
   // `changed` runs after every change of them.
@@ -164,7 +162,6 @@ class AdjModForm : private link::TransferView {
   std::map<std::string, PlainTextBox> texts_;
   std::vector<NamedControl> named_;
   bool toneKeyPending_ = false;
-  int fills_ = 0;
   std::optional<TypedField> pending_;
   PlainProgress progress_;
   std::unique_ptr<LegacyOptionsTransfer> transfer_;

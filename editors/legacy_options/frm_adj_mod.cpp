@@ -12,6 +12,7 @@
 
 #include "adj_mod_texts.h"
 #include "file_dialogs.h"
+#include "plain_widgets.h"
 
 namespace brel::legacy_options {
 namespace {
@@ -157,13 +158,7 @@ void frm_Adj_Mod::build() {
           if (name == "Label4" || name == "Label8" || name == "Label28" || name == "Label33") l->setText("MHZ");
           w = l;
         } else if (Starts(name, "Combo_")) {
-          auto* c = new QComboBox(frame);
-          c->setEditable(true);
-          // Typed text never becomes an entry; the window decides what it selects.
-          c->setInsertPolicy(QComboBox::NoInsert);
-          c->setCompleter(nullptr);
-          QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
-          w = c;
+          w = new QComboBox(frame);  // a typed list (BindTypedList)
         } else if (Starts(name, "Check_")) {
           w = new QCheckBox(frame);
         } else if (Starts(name, "Option_")) {
@@ -197,10 +192,7 @@ void frm_Adj_Mod::build() {
 
 void frm_Adj_Mod::bindControls() {
   auto button = [this](const char* name, void (frm_Adj_Mod::*handler)()) {
-    connect(static_cast<QPushButton*>(widget(name)), &QPushButton::clicked, this, [this, handler] {
-      (this->*handler)();
-      syncWidgets();
-    });
+    connect(static_cast<QPushButton*>(widget(name)), &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
   };
   button("Command_read", &frm_Adj_Mod::Command_read_Click);
   button("Command_Write", &frm_Adj_Mod::Command_Write_Click);
@@ -214,50 +206,30 @@ void frm_Adj_Mod::bindControls() {
     switch (c.kind) {
       case AdjModForm::Kind::List: {
         auto* combo = static_cast<QComboBox*>(w);
-        auto* plain = static_cast<PlainList*>(c.control);
-        listEdits_[combo->lineEdit()] = plain;
-        combo->lineEdit()->installEventFilter(this);
-        connect(combo, &QComboBox::activated, this, [this, plain](int index) {
-          if (syncing_) return;
-          plain->select(index);
-          syncWidgets();
-        });
-        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, plain](const QString& text) {
-          if (syncing_) return;
-          form_.listEdited(*plain, text.toStdString());
-          syncWidgets();
+        PlainList& list = *static_cast<PlainList*>(c.control);
+        BindTypedList(combo, list, {.edited = [this, &list](const std::string& text) { form_.listEdited(list, text); }});
+        // Every key that types a character (backspace and Enter included);
+        // the Delete and arrow keys type none.
+        WatchKeys(combo->lineEdit(), [this, &list](const QKeyEvent& key) {
+          if (!key.text().isEmpty() && key.key() != Qt::Key_Delete) form_.keyPressed(list);
+          return false;
         });
         break;
       }
-      case AdjModForm::Kind::CheckBox: {
-        auto* plain = static_cast<PlainCheckBox*>(c.control);
-        connect(static_cast<QCheckBox*>(w), &QCheckBox::clicked, this, [this, plain](bool on) {
-          if (syncing_) return;
-          plain->setChecked(on);
-          syncWidgets();
-        });
+      case AdjModForm::Kind::CheckBox:
+        BindCheck(static_cast<QCheckBox*>(w), *static_cast<PlainCheckBox*>(c.control));
         break;
-      }
-      case AdjModForm::Kind::OptionButton: {
-        auto* plain = static_cast<PlainOptionButton*>(c.control);
-        connect(static_cast<QRadioButton*>(w), &QRadioButton::clicked, this, [this, plain] {
-          if (syncing_) return;
-          plain->setSelected(true);
-          syncWidgets();
-        });
+      case AdjModForm::Kind::OptionButton:
+        BindOption(static_cast<QRadioButton*>(w), *static_cast<PlainOptionButton*>(c.control));
         break;
-      }
       case AdjModForm::Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(w);
         TypedField field{};
         for (int f = 0; f <= static_cast<int>(TypedField::TxUpper); ++f)
           if (c.name == AdjModForm::FieldName(static_cast<TypedField>(f))) field = static_cast<TypedField>(f);
+        BindText(edit, *static_cast<PlainTextBox*>(c.control),
+                 {.edited = [this, field](const std::string& text) { form_.typed(field, text); }});
         onFocusOut(edit, [this, field](Qt::FocusReason reason) { fieldLeft(field, reason); });
-        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-          if (syncing_) return;
-          form_.typed(field, text.toStdString());
-          syncWidgets();
-        });
         c.control->focusRequested = [this, edit] {
           // The field a refusal brings the focus back from is not checked
           // for that move: two refused fields would hand it back and forth.
@@ -270,28 +242,11 @@ void frm_Adj_Mod::bindControls() {
       }
     }
   }
-  form_.progress().changed = [this] {
-    showProgress();
-    // A read's display and a file's load come with a change of the progress.
-    if (!syncing_) syncWidgets();
-  };
-}
-
-bool frm_Adj_Mod::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    auto it = listEdits_.find(watched);
-    if (it != listEdits_.end()) {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      // Every key that types a character (backspace and Enter included);
-      // the Delete and arrow keys type none.
-      if (!key->text().isEmpty() && key->key() != Qt::Key_Delete) form_.keyPressed(*it->second);
-    }
-  }
-  return Form::eventFilter(watched, event);
+  form_.progress().changed = [this] { showProgress(); };
 }
 
 void frm_Adj_Mod::fieldLeft(TypedField field, Qt::FocusReason reason) {
-  if (syncing_ || refocusing_) return;
+  if (refocusing_) return;
   // Leaving for another window, a list's pop-up or a message box is no
   // move within the window; a click on one of the window's buttons leaves
   // the check to that button, which runs it first.
@@ -299,7 +254,6 @@ void frm_Adj_Mod::fieldLeft(TypedField field, Qt::FocusReason reason) {
                         QApplication::focusWidget()->parentWidget() == this;
   if (LostToAnotherWindow(reason) || (reason == Qt::MouseFocusReason && toButton)) return;
   form_.LostFocus(field);
-  syncWidgets();
 }
 
 void frm_Adj_Mod::setCaptions() {
@@ -364,17 +318,10 @@ void frm_Adj_Mod::loadHandling() {
   const QSize main = host().mainWindowSize();
   placeCentred(QSize(static_cast<int>(main.width() / 1.48f), static_cast<int>(main.height() / 1.15f)));
   form_.Form_Load();
-  syncWidgets();
 
   FileRequestHandlers handlers;
-  handlers.read = [this](const std::string& path) {
-    form_.LoadAdjModFile(path);
-    syncWidgets();
-  };
-  handlers.write = [this](const std::string& path) {
-    form_.SaveAdjModFile(path);
-    syncWidgets();
-  };
+  handlers.read = [this](const std::string& path) { form_.LoadAdjModFile(path); };
+  handlers.write = [this](const std::string& path) { form_.SaveAdjModFile(path); };
   handlers.busy = [this] { return form_.running(); };
   poller_ = std::make_unique<FileRequestPoller>(state(), RequestPair::File, windowToken(), std::move(handlers));
   if (context().link != nullptr) poller_->start(context().link->timers);
@@ -390,10 +337,7 @@ void frm_Adj_Mod::unloadHandling() {
   if (form_.transfer()) form_.transfer()->stop();
 }
 
-void frm_Adj_Mod::Form_Activate() {
-  form_.Form_Activate();
-  syncWidgets();
-}
+void frm_Adj_Mod::Form_Activate() { form_.Form_Activate(); }
 
 void frm_Adj_Mod::Command_read_Click() { form_.Command_read_Click(); }
 void frm_Adj_Mod::Command_Write_Click() { form_.Command_Write_Click(); }
@@ -416,46 +360,6 @@ void frm_Adj_Mod::Command_close_Click() {
     if (auto* shown = dynamic_cast<RequestFileDialog*>(forms.form(dialog)); shown && shown->requester() == token)
       forms.unloadForm(dialog);
   forms.unloadForm(formId());
-}
-
-void frm_Adj_Mod::syncWidgets() {
-  if (syncing_) return;
-  syncing_ = true;
-  const bool refill = fillsShown_ != form_.fills();
-  fillsShown_ = form_.fills();
-  for (const AdjModForm::NamedControl& c : form_.controls()) {
-    QWidget* w = widget(c.name);
-    w->setEnabled(c.control->enabled());
-    switch (c.kind) {
-      case AdjModForm::Kind::List: {
-        auto* combo = static_cast<QComboBox*>(w);
-        const auto* plain = static_cast<const PlainList*>(c.control);
-        if (refill || combo->count() != plain->count()) {
-          combo->clear();
-          QStringList items;
-          for (const std::string& entry : plain->entries()) items << Q(entry);
-          combo->addItems(items);
-        }
-        if (combo->currentIndex() != plain->selectedIndex()) combo->setCurrentIndex(plain->selectedIndex());
-        if (combo->lineEdit()->text() != Q(plain->text())) combo->lineEdit()->setText(Q(plain->text()));
-        break;
-      }
-      case AdjModForm::Kind::CheckBox:
-        static_cast<QCheckBox*>(w)->setChecked(static_cast<const PlainCheckBox*>(c.control)->checked());
-        break;
-      case AdjModForm::Kind::OptionButton:
-        static_cast<QRadioButton*>(w)->setChecked(static_cast<const PlainOptionButton*>(c.control)->selected());
-        break;
-      case AdjModForm::Kind::TextBox: {
-        auto* edit = static_cast<QLineEdit*>(w);
-        const QString shown = Q(static_cast<const PlainTextBox*>(c.control)->text());
-        if (edit->text() != shown) edit->setText(shown);
-        break;
-      }
-    }
-  }
-  showProgress();
-  syncing_ = false;
 }
 
 void frm_Adj_Mod::showProgress() {

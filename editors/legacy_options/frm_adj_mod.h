@@ -46,16 +46,11 @@ class frm_Adj_Mod : public Form {
   QLabel* statusLabel() const { return statusLabel_; }
   FileRequestPoller* poller() const { return poller_.get(); }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void build();
   void bindControls();
   void setCaptions();
   void fitRows();
-  // Every widget from AdjModForm.
-  void syncWidgets();
   void showProgress();
   // A typed field lost the focus: its check, when the user moved within
   // the window.
@@ -63,13 +58,10 @@ class frm_Adj_Mod : public Form {
 
   AdjModForm form_;
   std::map<std::string, QWidget*> widgets_;
-  std::map<QObject*, PlainList*> listEdits_;   // a list's line edit -> the list
   QProgressBar* progressBar_ = nullptr;
   QLabel* statusLabel_ = nullptr;
   std::unique_ptr<FileRequestPoller> poller_;
-  bool syncing_ = false;
   bool refocusing_ = false;
-  int fillsShown_ = -1;
 };
 
 }  // namespace brel::legacy_options

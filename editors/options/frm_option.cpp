@@ -1,50 +1,17 @@
 #include "frm_option.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QRadioButton>
-#include <QSignalBlocker>
-#include <functional>
 
 #include "option_texts.h"
+#include "plain_widgets.h"
 
 namespace brel::options {
 namespace {
 
-// Key handling of one widget: true drops the key.
-class KeyFilter : public QObject {
- public:
-  KeyFilter(QObject* parent, std::function<bool(QKeyEvent*)> key) : QObject(parent), key_(std::move(key)) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress && key_) return key_(static_cast<QKeyEvent*>(event));
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<bool(QKeyEvent*)> key_;
-};
-
-// The character a key press types, or 0 for keys that type none (arrows,
-// Tab, Enter, Escape), which pass untouched.
-char TypedChar(const QKeyEvent* e) {
-  const QString t = e->text();
-  if (t.size() != 1) return 0;
-  const QChar c = t.at(0);
-  if (c == '\t' || c == '\r' || c == '\n' || c == QChar(27)) return 0;
-  if (c == '\b') return '\b';
-  return c.unicode() < 128 ? static_cast<char>(c.unicode()) : '\x7F';
-}
-
-// A list the user only picks from: typed characters never reach it.
-bool DropTyped(QKeyEvent* e) { return TypedChar(e) != 0; }
+// The key rules judge ASCII characters; any other is one they refuse.
+char Ascii(char32_t typed) { return typed < 128 ? static_cast<char>(typed) : '\x7F'; }
 
 // Captions of the labels and boxes, English / Chinese.
 struct Caption {
@@ -165,52 +132,21 @@ void frm_option::combo(QWidget* parent, const std::string& name, double left, do
   auto* box = new QComboBox(parent);
   box->setObjectName(Q(name));
   box->setEditable(editable);
-  if (editable) box->setCompleter(nullptr);  // typed text names an entry only when the list is left
   box->setInsertPolicy(QComboBox::NoInsert);
   box->setMaxVisibleItems(16);
   place(box, left, top, width);
   if (!list.visible()) box->hide();
   widgets_[name] = box;
-
-  list.viewChanged = [box, &list] {
-    const QSignalBlocker block(box);
-    if (box->count() != list.count()) {
-      box->clear();
-      QStringList entries;
-      entries.reserve(list.count());
-      for (const std::string& e : list.entries()) entries << Q(e);
-      box->addItems(entries);
-    }
-    box->setCurrentIndex(list.selectedIndex());
-    if (box->isEditable()) box->setEditText(Q(list.text()));
-    box->setEnabled(list.enabled());
-  };
-  list.focusRequested = [box] { box->setFocus(); };
-  connect(box, &QComboBox::currentIndexChanged, this, [&list](int index) {
-    if (index >= 0) list.select(index);
-  });
-
   if (!editable) {
-    box->installEventFilter(new KeyFilter(box, DropTyped));
+    BindList(box, list);
+    DropTypedKeys(box);
     return;
   }
   // A tone list: typed text is filtered, taken when the list is left.
-  QLineEdit* edit = box->lineEdit();
-  connect(edit, &QLineEdit::textEdited, this, [&list](const QString& text) { list.setEditText(text.toStdString()); });
-  auto key = [edit, &list](QKeyEvent* e) {
-    const char typed = TypedChar(e);
-    if (typed == 0) return false;
-    const char taken = ToneKey(typed);
-    if (taken == typed) return false;
-    if (taken != 0) {
-      edit->insert(QString(QChar(taken)));
-      list.setEditText(edit->text().toStdString());
-    }
-    return true;
-  };
-  auto leave = [this, &list] { form_.ToneLostFocus(list); };
-  leaveRule(box, leave);
-  edit->installEventFilter(new KeyFilter(edit, key));
+  BindTypedList(box, list, {.keys = [](char32_t typed) -> char32_t {
+    return static_cast<unsigned char>(ToneKey(Ascii(typed)));
+  }});
+  leaveRule(box, [this, &list] { form_.ToneLostFocus(list); });
 }
 
 void frm_option::checkBox(QWidget* parent, const std::string& name, const Bilingual& caption, double left,
@@ -222,30 +158,17 @@ void frm_option::checkBox(QWidget* parent, const std::string& name, const Biling
   if (!check.visible()) box->hide();
   captions_.emplace(name, caption);
   widgets_[name] = box;
-  check.viewChanged = [box, &check] {
-    const QSignalBlocker block(box);
-    box->setChecked(check.checked());
-    box->setEnabled(check.enabled());
-  };
-  check.focusRequested = [box] { box->setFocus(); };
-  connect(box, &QCheckBox::clicked, this, [&check](bool checked) { check.setChecked(checked); });
+  BindCheck(box, check);
 }
 
 void frm_option::radio(QWidget* parent, const std::string& name, const Bilingual& caption, double left, double top,
                        double width) {
-  PlainOptionButton& option = form_.option(name);
   auto* button = new QRadioButton(parent);
   button->setObjectName(Q(name));
   place(button, left, top, width);
   captions_.emplace(name, caption);
   widgets_[name] = button;
-  option.viewChanged = [button, &option] {
-    const QSignalBlocker block(button);
-    button->setChecked(option.selected());
-    button->setEnabled(option.enabled());
-  };
-  option.viewChanged();
-  connect(button, &QRadioButton::clicked, this, [&option] { option.setSelected(true); });
+  BindOption(button, form_.option(name));
 }
 
 void frm_option::lineEdit(QWidget* parent, const std::string& name, double left, double top, double width) {
@@ -253,35 +176,20 @@ void frm_option::lineEdit(QWidget* parent, const std::string& name, double left,
   edit->setObjectName(Q(name));
   place(edit, left, top, width);
   widgets_[name] = edit;
-  PlainTextBox* box = nullptr;
-  std::function<bool(QKeyEvent*)> key;
-  std::function<void()> leave;
   if (name == "Text_chann_total") {
-    box = &form_.channelTotal();
-    leave = [this] { form_.Text_chann_total_LostFocus(); };
-  } else {
-    OptionForm::Vfo& vfo = name == "Text_Freq_a" || name == "Text_Range_A" ? form_.vfoA() : form_.vfoB();
-    const bool range = name.rfind("Text_Range", 0) == 0;
-    box = range ? &vfo.range : &vfo.freq;
-    if (!range) {
-      key = [edit](QKeyEvent* e) {
-        const char typed = TypedChar(e);
-        return typed != 0 && FrequencyKey(edit->text().toStdString(), typed) == 0;
-      };
-      leave = [this, &vfo] { form_.FrequencyLostFocus(vfo); };
-    }
+    BindText(edit, form_.channelTotal());
+    leaveRule(edit, [this] { form_.Text_chann_total_LostFocus(); });
+    return;
   }
-  PlainTextBox& text = *box;
-  text.viewChanged = [edit, &text] {
-    const QSignalBlocker block(edit);
-    if (edit->text() != Q(text.text())) edit->setText(Q(text.text()));
-    edit->setEnabled(text.enabled());
-  };
-  text.viewChanged();
-  text.focusRequested = [edit] { edit->setFocus(); };
-  connect(edit, &QLineEdit::textEdited, this, [&text](const QString& t) { text.setText(t.toStdString()); });
-  if (key) edit->installEventFilter(new KeyFilter(edit, key));
-  if (leave) leaveRule(edit, leave);
+  OptionForm::Vfo& vfo = name == "Text_Freq_a" || name == "Text_Range_A" ? form_.vfoA() : form_.vfoB();
+  if (name.rfind("Text_Range", 0) == 0) {
+    BindText(edit, vfo.range);
+    return;
+  }
+  BindText(edit, vfo.freq, {.keys = [&vfo](char32_t typed) -> char32_t {
+    return FrequencyKey(vfo.freq.text(), Ascii(typed)) == 0 ? 0 : typed;
+  }});
+  leaveRule(edit, [this, &vfo] { form_.FrequencyLostFocus(vfo); });
 }
 
 void frm_option::build() {
