@@ -209,11 +209,15 @@ void frm_Adj_Mod::bindControls() {
         PlainList& list = *static_cast<PlainList*>(c.control);
         BindTypedList(combo, list, {.edited = [this, &list](const std::string& text) { form_.listEdited(list, text); }});
         // Every key that types a character (backspace and Enter included);
-        // the Delete and arrow keys type none.
-        WatchKeys(combo->lineEdit(), [this, &list](const QKeyEvent& key) {
+        // the Delete and arrow keys type none.  The user's keys reach the
+        // box, which hands them to its field past the field's watchers; a
+        // key sent to the field itself is seen there.  Either way, once.
+        const auto typed = [this, &list](const QKeyEvent& key) {
           if (!key.text().isEmpty() && key.key() != Qt::Key_Delete) form_.keyPressed(list);
           return false;
-        });
+        };
+        WatchKeys(combo, typed);
+        WatchKeys(combo->lineEdit(), typed);
         break;
       }
       case AdjModForm::Kind::CheckBox:

@@ -229,6 +229,20 @@ TEST_F(AdjModWindow, ReadShowsTheRadiosAreaAndCloseWaitsForTheExchange) {
   EXPECT_EQ(adj(FormId::frm_Adj_Mod), nullptr);
 }
 
+TEST_F(AdjModWindow, AKeyTypedIntoAToneListArmsItsGuard) {
+  start();
+  frm_Adj_Mod* w = load();
+  // As the user types: the keys go to the list, which holds the focus for
+  // its field.
+  auto* tone = get<QComboBox>(w, "Combo_r_ctdcs_a");
+  tone->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(tone, Qt::Key_End);
+  QTest::keyClicks(tone, "x");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(tone->currentText(), "OFF");
+  EXPECT_EQ(tone->currentIndex(), 0);
+}
+
 TEST_F(AdjModWindow, TwoOpenWindowsEachTakeOnlyTheirOwnFileRequests) {
   start();
   frm_Adj_Mod* mod = load(FormId::frm_Adj_Mod);
