@@ -1,39 +1,51 @@
 // A window's exchange with the radio: the engine, what the window shows of
-// it, and the refusals while it runs.  An editor configures one; it writes
-// no engine code of its own:
+// it, and the refusals while it runs.  An editor configures one and writes
+// no engine code of its own (editors/dtmf/dtmf_transfer.* is a whole one):
 //
-//   // The plan: which blocks, where the payloads are staged, where they go.
-//   class OptionReadPlan : public link::ReadPlan {
-//     int blockCount() const override { return 5; }
-//     link::Block block(int i) const override { return {std::uint16_t(0x0E00 + 64 * i), 64}; }
-//     void onBlock(int i, std::span<const std::uint8_t> data) override { /* copy into staged_ */ }
-//     void complete() override { /* staged_ into the image, the only change */ }
+//   // The plans.  A read stages its 64-byte blocks and changes its table
+//   // only once every one is in; a write sends one FrameData a frame (16
+//   // bytes for an address, or FrameData::Erased for the short frame).
+//   class ThingReadPlan : public link::ImageAreaReadPlan {
+//    public:
+//     explicit ThingReadPlan(MemoryImage& image) : ImageAreaReadPlan(image, kThingBase, 3) {}
+//   };  // a staging table: TableAreaReadPlan<Table>, with the rows its lines go to
+//   class ThingWritePlan : public link::WritePlan {
+//     int frameCount() const override { return 12; }
+//     link::FrameData frame(int i) const override { return link::FrameData::Row(kThingBase + 16 * i, image_, row(i)); }
 //   };
 //
 //   // The texts: progress wording, what completion and failure show.
-//   link::TransferTexts texts;
-//   texts.readProgress = [](ProgramState& s, int done) {
-//     return link::ProgressShown{(done + 2) * 100 / 6, Pick(s.LanguageFlag, kReading) + ...};
+//   link::TransferTexts ThingTexts() {
+//     link::TransferTexts t;
+//     t.readProgress = [](ProgramState& s, int done) {
+//       return std::optional(link::ProgressShown{done * 100 / 3, link::texts::ReadingBlockText(s.LanguageFlag, done)});
+//     };
+//     t.readDoneLabel = kReadDoneLabel;  t.readDoneMessage = kReadDone;
+//     t.fault = {.message = true, .panel = true};
+//     return t;
+//   }
+//
+//   // The configuration: the profile (how the handshake goes, whether frames
+//   // carry a leading 0x06, how fast bytes go), the texts, the plans.
+//   class ThingTransfer {
+//    public:
+//     ThingTransfer(link::LinkContext context, link::TransferView& view)
+//         : state_(context.state), transfer_(context, link::profiles::ThingEditor(), ThingTexts(), view) {}
+//     void read() { transfer_.read(std::make_shared<ThingReadPlan>(state_.MemImage), kRetries); }
+//     void write() { transfer_.write(std::make_shared<ThingWritePlan>(state_.MemImage), kRetries); }
+//     link::Transfer& transfer() { return transfer_; }
+//    private:
+//     ProgramState& state_;
+//     link::Transfer transfer_;
 //   };
-//   texts.readDoneLabel = kReadDoneLabel;  texts.readDoneMessage = kReadDone;
-//   texts.fault = {.message = true, .panel = true};
 //
-//   // The transfer, with the window as its view (progress bar, label).
-//   link::Transfer transfer{{state, messages, panels, services}, link::profiles::OptionEditor(),
-//                           texts, view};
-//   transfer.read(std::make_shared<OptionReadPlan>(state), /*retries=*/1);
-//
-// A write is the same with a WritePlan (one FrameData a frame: 16 bytes for
-// an address, or FrameData::Erased for the short frame); an exchange that
-// reads one block, decides and writes one frame is a ReadThenWritePlan.
-// Whether frames and requests carry a leading 0x06, and how fast bytes go,
-// is the profile's business, never the plan's.
-//
-// The window refuses close, reload, default, open and save while
-// transfer.running() (the exchange runs or a retry of it is pending);
-// refuseIfBusy() and refuseClose() show the standard messages.  For the few
-// events texts do not cover (a read-then-write outcome, the moment the
-// handshake completes) the window sets a listener.
+// An exchange that reads one block, decides and writes one frame is a
+// ReadThenWritePlan.  The editor window adopts the configuration
+// (EditorWindow::adoptTransfer, app/framework/editor_window.h), which makes
+// the window its view and refuses close, reload, default, open and save
+// while transfer.running() (the exchange runs or a retry of it is pending).
+// For the few events texts do not cover (a read-then-write outcome, the
+// moment the handshake completes) the configuration sets a listener.
 #pragma once
 
 #include <algorithm>
