@@ -41,6 +41,14 @@
 //     ThingTransfer* transfer_ = nullptr;
 //   };
 //
+// A window over a plain model that keeps its own exchange, progress and
+// file (the option editors) shows and watches the model's instead:
+//
+//   form_.attachLink(context.panels, *context.link);
+//   watchTransfer(form_.transfer()->transfer());  // running(), the refusals
+//   showProgressOf(form_.progress());             // the bar and label
+//   bool openFileAndTell(const std::string& path) override { return form_.LoadThingFile(path); }
+//
 // The close box and Exit are refused while the exchange runs or waits to
 // retry; unloading stops the activation watch, the polling (dropping what
 // still waits for the window) and the exchange.
