@@ -103,17 +103,17 @@ bool IsCaption(const std::string& name) {
   return Starts(name, "Label") || Starts(name, "Check_") || Starts(name, "Option_");
 }
 
-EditorParts AdjModParts() {
-  EditorParts parts;
-  parts.fileRequests = RequestPair::File;
-  return parts;
-}
-
 bool LeftAligned(const std::string& name) {
   for (const char* n : {"Label_ptt_id", "Label_rf", "Label_rt", "Label_tf", "Label_tt", "Label4", "Label8", "Label28",
                         "Label33"})
     if (name == n) return true;
   return false;
+}
+
+EditorParts AdjModParts() {
+  EditorParts parts;
+  parts.fileRequests = RequestPair::File;
+  return parts;
 }
 
 }  // namespace
