@@ -47,15 +47,6 @@ inline std::optional<std::string> LoadImageFile(MemoryImage& image, const std::s
   return LoadTableRows(image, addr::kImageFileFirstRow, addr::kImageFileLastRow, path);
 }
 
-// Reading and applying an image file apart, for callers that commit open
-// edits once the file is known to be good and before the image changes.
-inline ParamReadResult ReadImageFileValues(const std::string& path) {
-  return ReadParamValues(path, (addr::kImageFileLastRow - addr::kImageFileFirstRow + 1) * kParamValuesPerLine);
-}
-inline void ApplyImageFileValues(const std::vector<std::int16_t>& values, MemoryImage& image) {
-  ValuesToRows(values, image, addr::kImageFileFirstRow, addr::kImageFileLastRow);
-}
-
 // What every window that saves or opens a parameter file says.
 inline constexpr Bilingual kParamFileReadText{"参数从文件调入成功 ！", "Succeed fold the parameter from file."};
 inline constexpr Bilingual kParamFileSavedText{"参数保存完毕 ！", "Complete storing  parameter."};

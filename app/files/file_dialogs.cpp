@@ -5,7 +5,7 @@
 
 #include "file_name_check.h"
 #include "address_map.h"
-#include "image_file_form.h"
+#include "file_and_tell.h"
 
 namespace brel {
 
@@ -142,7 +142,7 @@ void Form_save_chann::accepted(const std::string& path) {
   const auto write = [this](const std::string& to) {
     return SaveTableRows(state().MemImage, addr::kImageFileFirstRow, addr::kImageFileLastRow, to);
   };
-  if (!SaveFileAndTell(context(), path, write)) return;
+  if (!SaveFileAndTell(state(), context().messages, path, write)) return;
   host().unloadForm(formId());
 }
 
@@ -168,7 +168,7 @@ void Form_open_chann::accepted(const std::string& path) {
     host().commitAllPendingEdits();
     return true;
   };
-  if (!OpenFileAndTell(context(), path, read, commit)) return;
+  if (!OpenFileAndTell(state(), context().messages, path, read, commit)) return;
   // The editors that show the image load it afresh; the channel editor opens
   // even when it was closed.
   host().reloadForm(FormId::frm_chann);

@@ -1,7 +1,5 @@
 #include "editor_window.h"
 
-#include <algorithm>
-
 #include "link_services.h"
 
 namespace brel {
@@ -15,6 +13,9 @@ EditorWindow::EditorWindow(AppContext& context, FormId id, EditorParts parts)
   progressBar_->setObjectName(parts_.progressBarName);
   progressBar_->setRange(0, 100);
   progressBar_->hide();
+  view_.beforeReplaced = [this] { beforeImageReplaced(); };
+  view_.replaced = [this] { imageReplaced(); };
+  showProgressOf(ownProgress_);
   if (parts_.fileRequests)
     poller_.emplace(context.state, *parts_.fileRequests, windowToken(),
                     FileRequestHandlers{[this](const std::string& path) { openFileAndTell(path); },
@@ -23,7 +24,8 @@ EditorWindow::EditorWindow(AppContext& context, FormId id, EditorParts parts)
 }
 
 EditorWindow::~EditorWindow() {
-  if (exchange_ != nullptr) exchange_->stop();
+  // A watched exchange has gone with the model that owned it.
+  if (ownedTransfer_ != nullptr) exchange_->stop();
 }
 
 bool EditorWindow::queryUnload() { return !refuseWhileBusy(running(), parts_.closeRefused); }
@@ -38,13 +40,16 @@ link::LinkContext EditorWindow::linkContext() const {
   return link::LinkContext{context().state, context().messages, context().panels, *context().link};
 }
 
-void EditorWindow::resetProgress() {
-  progressBar_->setValue(0);
-  progressBar_->hide();
-  statusLabel_->clear();
+void EditorWindow::showProgressOf(PlainProgress& progress, std::function<void()> after) {
+  view_.showOn(progress);
+  progress.changed = [this, after = std::move(after)] {
+    showProgress();
+    if (after) after();
+  };
+  showProgress();
 }
 
-void EditorWindow::showProgress(const PlainProgress& progress) { ShowProgress(progress, *progressBar_, *statusLabel_); }
+void EditorWindow::showProgress() { ShowProgress(view_.progress(), *progressBar_, *statusLabel_); }
 
 void EditorWindow::startFilePolling() {
   if (poller_ && context().link != nullptr) poller_->start(context().link->timers);
@@ -56,7 +61,7 @@ void EditorWindow::pollFileRequests() {
 
 bool EditorWindow::openFileAndTell(const std::string& path) {
   if (!OpenFileAndTell(
-          context(), path, [this](const std::string& from) { return readFile(from); },
+          state(), context().messages, path, [this](const std::string& from) { return readFile(from); },
           [this] { return commitEdits(); }, [this] { showLoadedFile(); }, parts_.fileTexts))
     return false;
   resetProgress();
@@ -73,7 +78,7 @@ bool EditorWindow::saveFileAndTell(const std::string& path) {
     return false;
   }
   const bool saved = SaveFileAndTell(
-      context(), path, [this](const std::string& to) { return writeFile(to); }, parts_.fileTexts,
+      state(), context().messages, path, [this](const std::string& to) { return writeFile(to); }, parts_.fileTexts,
       [this, labelled](bool written) {
         if (!labelled) return;
         if (!written) resetProgress();
@@ -86,9 +91,5 @@ bool EditorWindow::saveFileAndTell(const std::string& path) {
 FileRead EditorWindow::readFile(const std::string&) { return FileRead::Refused("this window has no file"); }
 
 std::optional<std::string> EditorWindow::writeFile(const std::string&) { return "this window has no file"; }
-
-void EditorWindow::setProgressValue(int value) { progressBar_->setValue(std::clamp(value, 0, 100)); }
-void EditorWindow::setProgressVisible(bool visible) { progressBar_->setVisible(visible); }
-void EditorWindow::setStatusText(const std::string& text) { statusLabel_->setText(Q(text)); }
 
 }  // namespace brel

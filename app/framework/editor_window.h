@@ -41,6 +41,14 @@
 //     ThingTransfer* transfer_ = nullptr;
 //   };
 //
+// A window over a plain model that keeps its own exchange, progress and
+// file (the option editors) shows and watches the model's instead:
+//
+//   form_.attachLink(context.panels, *context.link);
+//   watchTransfer(form_.transfer()->transfer());  // running(), the refusals
+//   showProgressOf(form_.progress());             // the bar and label
+//   bool openFileAndTell(const std::string& path) override { return form_.LoadThingFile(path); }
+//
 // The close box and Exit are refused while the exchange runs or waits to
 // retry; unloading stops the activation watch, the polling (dropping what
 // still waits for the window) and the exchange.
@@ -48,13 +56,15 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "file_and_tell.h"
 #include "file_request.h"
 #include "form.h"
-#include "image_file_form.h"
+#include "progress_view.h"
 #include "transfer.h"
 
 namespace brel {
@@ -76,7 +86,7 @@ struct EditorParts {
   Bilingual closeRefused = kCloseRefusedEditorText;
 };
 
-class EditorWindow : public Form, protected link::TransferView {
+class EditorWindow : public Form {
   Q_OBJECT
  public:
   EditorWindow(AppContext& context, FormId id, EditorParts parts = {});
@@ -93,9 +103,11 @@ class EditorWindow : public Form, protected link::TransferView {
   // The window's file requests end here.  Opening: the file read whole (a
   // refused file changes nothing), open edits committed, the file applied
   // and shown, the user told, the progress display cleared.  Saving: open
-  // edits committed, the file written, the user told.
-  bool openFileAndTell(const std::string& path);
-  bool saveFileAndTell(const std::string& path);
+  // edits committed, the file written, the user told.  A window whose plain
+  // model keeps the file hands the path to the model, which runs the same
+  // sequence (file_and_tell.h) with its own texts.
+  virtual bool openFileAndTell(const std::string& path);
+  virtual bool saveFileAndTell(const std::string& path);
 
   QProgressBar* progressBar() const { return progressBar_; }
   QLabel* statusLabel() const { return statusLabel_; }
@@ -111,15 +123,26 @@ class EditorWindow : public Form, protected link::TransferView {
     ownedTransfer_ = std::move(transfer);
     return adopted;
   }
-  link::TransferView& transferView() { return *this; }
+  // An exchange its plain model owns, watched but not kept: the model's
+  // transfer outlives nothing of the window's.
+  void watchTransfer(link::Transfer& transfer) { exchange_ = &transfer; }
+  link::TransferView& transferView() { return view_; }
   // The link the exchange talks through; only when context().link is set.
   link::LinkContext linkContext() const;
   // A command that must wait for the exchange and its retry.
   bool refuseWhileRunning(const Bilingual& message = kBusyText) const { return refuseWhileBusy(running(), message); }
 
   // --- the progress display -----------------------------------------------
-  void resetProgress();
-  void showProgress(const PlainProgress& progress);
+  // The bar and label mirror a PlainProgress: the window's own, which its
+  // exchange sets through transferView(), or the one its plain model keeps.
+  // `after` runs after each change has been shown.
+  void showProgressOf(PlainProgress& progress, std::function<void()> after = {});
+  // Shows the progress afresh.
+  void showProgress();
+  void resetProgress() { view_.reset(); }
+  void setProgressValue(int value) { view_.setProgressValue(value); }
+  void setProgressVisible(bool visible) { view_.setProgressVisible(visible); }
+  void setStatusText(const std::string& text) { view_.setStatusText(text); }
 
   // --- files --------------------------------------------------------------
   // Polls the window's file requests on the link's timers until unloaded.
@@ -142,16 +165,18 @@ class EditorWindow : public Form, protected link::TransferView {
   // Writes the window's file; the reason on failure.
   virtual std::optional<std::string> writeFile(const std::string& path);
 
-  // --- TransferView: the bar and label; a read commits open edits first ----
-  void setProgressValue(int value) override;
-  void setProgressVisible(bool visible) override;
-  void setStatusText(const std::string& text) override;
-  void beforeImageReplaced() override { commitEdits(); }
+  // --- a read of the window's exchange -----------------------------------
+  // About to commit its blocks: an edit still open goes in first.
+  virtual void beforeImageReplaced() { commitEdits(); }
+  // Committed: the window shows the new contents.
+  virtual void imageReplaced() {}
 
  private:
   EditorParts parts_;
   QProgressBar* progressBar_;
   QLabel* statusLabel_;
+  PlainProgress ownProgress_;
+  link::ProgressView view_{ownProgress_};
   link::Transfer* exchange_ = nullptr;
   std::shared_ptr<void> ownedTransfer_;
   std::optional<FileRequestPoller> poller_;

@@ -11,6 +11,7 @@
 #include "channel_total.h"
 #include "exact_decimal.h"
 #include "field_table.h"
+#include "file_and_tell.h"
 #include "image_file.h"
 #include "link_texts.h"
 #include "numtext.h"
@@ -35,6 +36,10 @@ constexpr auto kSettings = JoinFields(settings::kSharedFields, kOwnSettings);
 constexpr int kPassword = 47;  // six digits, 47..52
 constexpr int kPasswordDigits = 6;
 constexpr int kLimits[4] = {53, 55, 57, 59};  // d0, d1, t0, t1
+
+// The option file: stage rows 0..11, told with this window's own texts.
+constexpr int kFileLastRow = 11;
+constexpr FileTexts kFileTexts{kFileLoaded, kFileSaved, kTitlePromptUpper, kTitlePromptUpper};
 
 // The packed fields of a VFO record, each shown by one list (VFO A's name):
 // this window's step list starts at 5 kHz, and it shows the scrambler.
@@ -126,13 +131,14 @@ std::string NormalFrequencyText(const ExactDecimal& v) {
 AdjModForm::AdjModForm(ProgramState& state, MessageSink& messages, Instance instance)
     : s_(state), messages_(messages), instance_(instance) {
   buildControls();
+  view_.replaced = [this] { RefreshAdjModForm(); };
 }
 
 AdjModForm::~AdjModForm() = default;
 
 void AdjModForm::attachLink(StatusPanels& panels, link::LinkServices& services) {
   transfer_ = std::make_unique<LegacyOptionsTransfer>(link::LinkContext{s_, messages_, panels, services},
-                                                      static_cast<link::TransferView&>(*this), image());
+                                                      view_, image());
 }
 
 void AdjModForm::add(const std::string& name, Kind kind, PlainControl& control) {
@@ -234,7 +240,7 @@ PlainTextBox& AdjModForm::field(TypedField f) const { return text(FieldName(f));
 
 void AdjModForm::Form_Load() {
   FillAdjModLists();
-  progress_.set(false, progress_.value, progress_.label);
+  view_.setProgressVisible(false);
 }
 
 void AdjModForm::Form_Activate() { field(TypedField::ChannelTotal).setText(std::to_string(s_.ChannelTotal)); }
@@ -245,7 +251,7 @@ void AdjModForm::Command_def_Click() {
     warn(kBusyText, kTitlePromptLower);
     return;
   }
-  progress_.set(false, 0, "");
+  view_.reset();
   s_.ChannelTotal = 128;
   FillAdjModLists();
 }
@@ -489,29 +495,22 @@ void AdjModForm::collectVfo(int which, int f) {
 // --- the option file ----------------------------------------------------------------
 
 bool AdjModForm::LoadAdjModFile(const std::string& path) {
-  if (auto error = LoadTableRows(image(), 0, 11, path)) {
-    messages_.show(Message{Pick(s_.LanguageFlag, kTitlePromptUpper), ParamFileNotLoadedText(s_.LanguageFlag, path, *error),
-                           MessageIcon::Warning});
-    return false;
-  }
+  const auto read = [this](const std::string& from) { return ReadTableRowsInto(image(), 0, kFileLastRow, from); };
   // The file's VFO records are its collected copy (rows 6..9); rows 10..13
   // hold nothing a save wrote, so they are not shown.
-  showSettings();
-  ShowVfoRecords(6, 8);
-  warn(kFileLoaded);
-  progress_.set(false, 0, "");
+  const auto shown = [this] {
+    showSettings();
+    ShowVfoRecords(6, 8);
+  };
+  if (!OpenFileAndTell(s_, messages_, path, read, {}, shown, kFileTexts)) return false;
+  view_.reset();
   return true;
 }
 
 bool AdjModForm::SaveAdjModFile(const std::string& path) {
   CollectAdjModForm();
-  if (auto error = SaveTableRows(image(), 0, 11, path)) {
-    messages_.show(Message{Pick(s_.LanguageFlag, kTitlePromptUpper), ParamFileNotSavedText(s_.LanguageFlag, path, *error),
-                           MessageIcon::Warning});
-    return false;
-  }
-  warn(kFileSaved);
-  return true;
+  const auto write = [this](const std::string& to) { return SaveTableRows(image(), 0, kFileLastRow, to); };
+  return SaveFileAndTell(s_, messages_, path, write, kFileTexts);
 }
 
 // --- typed fields -------------------------------------------------------------------
@@ -635,11 +634,5 @@ bool AdjModForm::checkLimit(TypedField f) {
       return true;
   }
 }
-
-// --- progress -----------------------------------------------------------------------
-
-void AdjModForm::setProgressValue(int value) { progress_.set(progress_.visible, std::clamp(value, 0, 100), progress_.label); }
-void AdjModForm::setProgressVisible(bool visible) { progress_.set(visible, progress_.value, progress_.label); }
-void AdjModForm::setStatusText(const std::string& t) { progress_.set(progress_.visible, progress_.value, t); }
 
 }  // namespace brel::legacy_options

@@ -29,6 +29,7 @@
 #include "legacy_options_transfer.h"
 #include "plain_controls.h"
 #include "program_state.h"
+#include "progress_view.h"
 #include "tone_code.h"
 #include "ui_ports.h"
 
@@ -40,7 +41,7 @@ enum class Instance { Mod = 0, Tune = 1 };
 // The typed fields checked when they lose the focus.
 enum class TypedField { ChannelTotal, FreqA, FreqB, Password, RxLower, RxUpper, TxLower, TxUpper };
 
-class AdjModForm : private link::TransferView {
+class AdjModForm {
  public:
   enum class Kind { List, CheckBox, OptionButton, TextBox };
   struct NamedControl {
@@ -50,7 +51,7 @@ class AdjModForm : private link::TransferView {
   };
 
   AdjModForm(ProgramState& state, MessageSink& messages, Instance instance);
-  ~AdjModForm() override;
+  ~AdjModForm();
   AdjModForm(const AdjModForm&) = delete;
   AdjModForm& operator=(const AdjModForm&) = delete;
 
@@ -147,11 +148,6 @@ class AdjModForm : private link::TransferView {
   bool checkFrequency(TypedField field);
   bool checkPassword();
   bool checkLimit(TypedField field);
-  // TransferView
-  void setProgressValue(int value) override;
-  void setProgressVisible(bool visible) override;
-  void setStatusText(const std::string& text) override;
-  void imageReplaced() override { RefreshAdjModForm(); }
 
   ProgramState& s_;
   MessageSink& messages_;
@@ -164,6 +160,8 @@ class AdjModForm : private link::TransferView {
   bool toneKeyPending_ = false;
   std::optional<TypedField> pending_;
   PlainProgress progress_;
+  // The exchange's view: a completed read shows the stage image.
+  link::ProgressView view_{progress_};
   std::unique_ptr<LegacyOptionsTransfer> transfer_;
 };
 

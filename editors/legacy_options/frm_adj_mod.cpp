@@ -111,12 +111,21 @@ bool LeftAligned(const std::string& name) {
   return false;
 }
 
+EditorParts AdjModParts() {
+  EditorParts parts;
+  parts.fileRequests = RequestPair::File;
+  return parts;
+}
+
 }  // namespace
 
 frm_Adj_Mod::frm_Adj_Mod(AppContext& context, FormId id)
-    : Form(context, id),
+    : EditorWindow(context, id, AdjModParts()),
       form_(context.state, context.messages, id == FormId::frm_Adj_Tune ? Instance::Tune : Instance::Mod) {
-  if (context.link != nullptr) form_.attachLink(context.panels, *context.link);
+  if (context.link != nullptr) {
+    form_.attachLink(context.panels, *context.link);
+    watchTransfer(form_.transfer()->transfer());
+  }
   build();
   bindControls();
 }
@@ -174,14 +183,8 @@ void frm_Adj_Mod::build() {
       }
     }
   }
-  progressBar_ = new QProgressBar(this);
-  progressBar_->setObjectName("ProgressBar1");
-  progressBar_->setRange(0, 100);
-  progressBar_->setGeometry(twipsRect(120, 7920, 7575, 495));
-  progressBar_->hide();
-  statusLabel_ = new QLabel(this);
-  statusLabel_->setObjectName("Label_tr_count");
-  statusLabel_->setGeometry(twipsRect(7800, 8040, 2415, 255));
+  progressBar()->setGeometry(twipsRect(120, 7920, 7575, 495));
+  statusLabel()->setGeometry(twipsRect(7800, 8040, 2415, 255));
   for (int i = 0; i < 6; ++i) {
     auto* b = new QPushButton(this);
     b->setObjectName(kButtons[i]);
@@ -246,7 +249,7 @@ void frm_Adj_Mod::bindControls() {
       }
     }
   }
-  form_.progress().changed = [this] { showProgress(); };
+  showProgressOf(form_.progress());
 }
 
 void frm_Adj_Mod::fieldLeft(TypedField field, Qt::FocusReason reason) {
@@ -322,24 +325,13 @@ void frm_Adj_Mod::loadHandling() {
   const QSize main = host().mainWindowSize();
   placeCentred(QSize(static_cast<int>(main.width() / 1.48f), static_cast<int>(main.height() / 1.15f)));
   form_.Form_Load();
-
-  FileRequestHandlers handlers;
-  handlers.read = [this](const std::string& path) { form_.LoadAdjModFile(path); };
-  handlers.write = [this](const std::string& path) { form_.SaveAdjModFile(path); };
-  handlers.busy = [this] { return form_.running(); };
-  poller_ = std::make_unique<FileRequestPoller>(state(), RequestPair::File, windowToken(), std::move(handlers));
-  if (context().link != nullptr) poller_->start(context().link->timers);
-
+  startFilePolling();
   watchActivation([this] { Form_Activate(); });
 }
 
-bool frm_Adj_Mod::queryUnload() { return form_.queryUnload(); }
+bool frm_Adj_Mod::openFileAndTell(const std::string& path) { return form_.LoadAdjModFile(path); }
 
-void frm_Adj_Mod::unloadHandling() {
-  stopWatchingActivation();
-  poller_.reset();
-  if (form_.transfer()) form_.transfer()->stop();
-}
+bool frm_Adj_Mod::saveFileAndTell(const std::string& path) { return form_.SaveAdjModFile(path); }
 
 void frm_Adj_Mod::Form_Activate() { form_.Form_Activate(); }
 
@@ -348,11 +340,11 @@ void frm_Adj_Mod::Command_Write_Click() { form_.Command_Write_Click(); }
 void frm_Adj_Mod::Command_def_Click() { form_.Command_def_Click(); }
 
 void frm_Adj_Mod::Command_save_Click() {
-  if (form_.Command_save_Click()) ShowFileDialog(*this, FormId::Form_save_menu, form_.busy());
+  if (form_.Command_save_Click()) ShowFileDialog(*this, FormId::Form_save_menu, busy());
 }
 
 void frm_Adj_Mod::Command_open_Click() {
-  if (form_.Command_open_Click()) ShowFileDialog(*this, FormId::Form_open_menu, form_.busy());
+  if (form_.Command_open_Click()) ShowFileDialog(*this, FormId::Form_open_menu, busy());
 }
 
 void frm_Adj_Mod::Command_close_Click() {
@@ -364,10 +356,6 @@ void frm_Adj_Mod::Command_close_Click() {
     if (auto* shown = dynamic_cast<RequestFileDialog*>(forms.form(dialog)); shown && shown->requester() == token)
       forms.unloadForm(dialog);
   forms.unloadForm(formId());
-}
-
-void frm_Adj_Mod::showProgress() {
-  ShowProgress(form_.progress(), *progressBar_, *statusLabel_);
 }
 
 }  // namespace brel::legacy_options

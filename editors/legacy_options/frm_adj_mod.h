@@ -6,22 +6,19 @@
 #pragma once
 
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <map>
-#include <memory>
 #include <string>
 
 #include "adj_mod_form.h"
-#include "file_request.h"
-#include "form.h"
+#include "editor_window.h"
 
 class QComboBox;
 class QLineEdit;
 
 namespace brel::legacy_options {
 
-class frm_Adj_Mod : public Form {
+class frm_Adj_Mod : public EditorWindow {
   Q_OBJECT
  public:
   // `id` is FormId::frm_Adj_Mod or FormId::frm_Adj_Tune.
@@ -29,8 +26,6 @@ class frm_Adj_Mod : public Form {
   ~frm_Adj_Mod() override;
 
   void loadHandling() override;
-  bool queryUnload() override;
-  void unloadHandling() override;
 
   void Form_Activate();
   void Command_read_Click();
@@ -42,25 +37,22 @@ class frm_Adj_Mod : public Form {
 
   AdjModForm& form() { return form_; }
   QWidget* widget(const std::string& name) const;
-  QProgressBar* progressBar() const { return progressBar_; }
-  QLabel* statusLabel() const { return statusLabel_; }
-  FileRequestPoller* poller() const { return poller_.get(); }
+
+  // The window's file requests: AdjModForm reads and writes the file.
+  bool openFileAndTell(const std::string& path) override;
+  bool saveFileAndTell(const std::string& path) override;
 
  private:
   void build();
   void bindControls();
   void setCaptions();
   void fitRows();
-  void showProgress();
   // A typed field lost the focus: its check, when the user moved within
   // the window.
   void fieldLeft(TypedField field, Qt::FocusReason reason);
 
   AdjModForm form_;
   std::map<std::string, QWidget*> widgets_;
-  QProgressBar* progressBar_ = nullptr;
-  QLabel* statusLabel_ = nullptr;
-  std::unique_ptr<FileRequestPoller> poller_;
   bool refocusing_ = false;
 };
 

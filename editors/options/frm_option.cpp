@@ -83,18 +83,26 @@ constexpr Bilingual kMhz{"MHZ", "MHZ"};  // the unit labels keep their caption
 constexpr double kRow = 360;  // twips from one settings row to the next
 constexpr double kRightColumn = 3375;  // twips: the width of the right-hand frames
 
+EditorParts OptionParts() {
+  EditorParts parts;
+  parts.fileRequests = RequestPair::File;
+  return parts;
+}
+
 }  // namespace
 
-frm_option::frm_option(AppContext& context) : Form(context, FormId::frm_option), form_(context.state, context.messages) {
-  if (context.link != nullptr) form_.attachLink(context.panels, *context.link);
+frm_option::frm_option(AppContext& context)
+    : EditorWindow(context, FormId::frm_option, OptionParts()), form_(context.state, context.messages) {
+  if (context.link != nullptr) {
+    form_.attachLink(context.panels, *context.link);
+    watchTransfer(form_.transfer()->transfer());
+  }
   for (const Caption& c : kCaptions) captions_.emplace(c.name, c.text);
   build();
-  form_.progress().changed = [this] { showProgress(); };
+  showProgressOf(form_.progress());
 }
 
-frm_option::~frm_option() {
-  if (poller_) poller_->stop();
-}
+frm_option::~frm_option() = default;
 
 void frm_option::place(QWidget* w, double left, double top, double width, double height) {
   w->setGeometry(twipsRect(left, top, width, height));
@@ -299,15 +307,10 @@ void frm_option::build() {
   connect(readButton_, &QPushButton::clicked, this, [this] { Command_read_Click(); });
   connect(writeButton_, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
 
-  progressBar_ = new QProgressBar(this);
-  progressBar_->setObjectName("ProgressBar1");
-  progressBar_->setRange(0, 100);
-  place(progressBar_, 120, 7920, 7575, 495);
-  widgets_["ProgressBar1"] = progressBar_;
-  statusLabel_ = new QLabel(this);
-  statusLabel_->setObjectName("Label_tr_count");
-  place(statusLabel_, 7800, 8040, 2415, 255);
-  widgets_["Label_tr_count"] = statusLabel_;
+  place(progressBar(), 120, 7920, 7575, 495);
+  widgets_["ProgressBar1"] = progressBar();
+  place(statusLabel(), 7800, 8040, 2415, 255);
+  widgets_["Label_tr_count"] = statusLabel();
 }
 
 void frm_option::buildVfoFrame(QGroupBox* f, OptionForm::Vfo& v) {
@@ -365,21 +368,11 @@ void frm_option::loadHandling() {
   const QSize main = host().mainWindowSize();
   placeCentred(QSize(static_cast<int>(main.width() / 2.0), static_cast<int>(main.height() / 1.7)));
   form_.Form_Load();
-
-  FileRequestHandlers handlers;
-  handlers.read = [this](const std::string& path) { form_.LoadImageFile(path); };
-  handlers.write = [this](const std::string& path) { form_.SaveImageFile(path); };
-  handlers.busy = [this] { return form_.busy(); };
-  poller_ = std::make_unique<FileRequestPoller>(state(), RequestPair::File, windowToken(), std::move(handlers));
-
   watchActivation([this] { Form_Activate(); });
 }
 
-bool frm_option::queryUnload() { return form_.queryUnload(); }
-
 void frm_option::unloadHandling() {
-  stopWatchingActivation();
-  poller_.reset();
+  EditorWindow::unloadHandling();
   form_.Form_Unload();
 }
 
@@ -388,23 +381,12 @@ void frm_option::Form_Activate() { form_.Form_Activate(); }
 void frm_option::Command_def_Click() { form_.Command_def_Click(); }
 
 void frm_option::Command_close_Click() {
-  if (!form_.queryUnload()) return;
+  if (!queryUnload()) return;
   FormHost& forms = host();
   if (!forms.unloadForm(FormId::frm_option)) return;
   // The option file's dialogs go with the window.
   forms.unloadForm(FormId::Form_open_menu);
   forms.unloadForm(FormId::Form_save_menu);
-}
-
-void frm_option::ShowOpenMenuDialog() { ShowFileDialog(*this, FormId::Form_open_menu, form_.busy()); }
-void frm_option::ShowSaveMenuDialog() { ShowFileDialog(*this, FormId::Form_save_menu, form_.busy()); }
-
-void frm_option::PollFileRequests() {
-  if (poller_) poller_->tick();
-}
-
-void frm_option::showProgress() {
-  ShowProgress(form_.progress(), *progressBar_, *statusLabel_);
 }
 
 }  // namespace brel::options

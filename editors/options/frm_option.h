@@ -6,28 +6,24 @@
 #pragma once
 
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <map>
-#include <memory>
 #include <string>
 
-#include "file_request.h"
-#include "form.h"
+#include "editor_window.h"
 #include "option_form.h"
 
 class QGroupBox;
 
 namespace brel::options {
 
-class frm_option : public Form {
+class frm_option : public EditorWindow {
   Q_OBJECT
  public:
   explicit frm_option(AppContext& context);
   ~frm_option() override;
 
   void loadHandling() override;
-  bool queryUnload() override;
   void unloadHandling() override;
 
   // Becoming the active child window shows the image afresh.
@@ -38,16 +34,16 @@ class frm_option : public Form {
   void Command_Write_Click() { form_.Command_Write_Click(); }
 
   // The option file: its dialogs, and one poll of their requests (the
-  // window runs no poll timer of its own).
-  void ShowOpenMenuDialog();
-  void ShowSaveMenuDialog();
-  void PollFileRequests();
+  // window runs no poll timer of its own).  OptionForm reads and writes it.
+  void ShowOpenMenuDialog() { showFileDialog(FormId::Form_open_menu); }
+  void ShowSaveMenuDialog() { showFileDialog(FormId::Form_save_menu); }
+  void PollFileRequests() { pollFileRequests(); }
+  bool openFileAndTell(const std::string& path) override { return form_.LoadImageFile(path); }
+  bool saveFileAndTell(const std::string& path) override { return form_.SaveImageFile(path); }
 
   OptionForm& options() { return form_; }
   // The widget of a control or frame, by its name.
   QWidget* widget(const std::string& name) const;
-  QProgressBar* progressBar() const { return progressBar_; }
-  QLabel* statusLabel() const { return statusLabel_; }
 
  private:
   void build();
@@ -66,7 +62,6 @@ class frm_option : public Form {
   void buildVfoFrame(QGroupBox* frame, OptionForm::Vfo& vfo);
   void place(QWidget* w, double left, double top, double width, double height = 300);
   void setCaptions();
-  void showProgress();
 
   OptionForm form_;
   std::map<std::string, QWidget*> widgets_;
@@ -75,9 +70,6 @@ class frm_option : public Form {
   QPushButton* closeButton_ = nullptr;
   QPushButton* readButton_ = nullptr;
   QPushButton* writeButton_ = nullptr;
-  QProgressBar* progressBar_ = nullptr;
-  QLabel* statusLabel_ = nullptr;
-  std::unique_ptr<FileRequestPoller> poller_;
 };
 
 }  // namespace brel::options

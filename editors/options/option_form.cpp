@@ -10,6 +10,7 @@
 #include "bilingual.h"
 #include "default_contents.h"
 #include "exact_decimal.h"
+#include "file_and_tell.h"
 #include "image_file.h"
 #include "link_texts.h"
 #include "numtext.h"
@@ -67,6 +68,10 @@ const RefreshStep kRefreshOrder[] = {
 const char* const kFlagBoxes[] = {"Check_chann_menu", "Check_chann_init", "Check_Alarm_Sound", "Check_radio"};
 
 constexpr Bilingual kPromptBoth{"操作提示", "操作提示"};
+
+// The option file: the whole image in use, rows 0..495.
+constexpr int kFileLastRow = addr::kLastImageRowInUse;
+constexpr FileTexts kFileTexts{};
 
 std::string WholeText(double v) { return std::to_string(static_cast<long long>(std::floor(v))); }
 
@@ -128,6 +133,7 @@ OptionForm::Vfo::Vfo(char w) : which(w), row(w == 'A' ? addr::kVfoARow : addr::k
 
 OptionForm::OptionForm(ProgramState& state, MessageSink& messages) : s_(state), messages_(messages) {
   buildControls();
+  view_.replaced = [this] { RefreshOptionForm(); };
 }
 
 OptionForm::~OptionForm() = default;
@@ -262,7 +268,7 @@ void OptionForm::Form_Load() {
   s_.FormOpenFlags.OptionFormOpen = -1;
   FillOptionLists();
   RefreshOptionForm();
-  progress_.set(false, progress_.value, progress_.label);
+  view_.setProgressVisible(false);
 }
 
 void OptionForm::Form_Activate() {
@@ -275,7 +281,7 @@ void OptionForm::Command_def_Click() {
     warn(kTitlePromptLower.zh, kTitlePromptLower.en, kBusyText.zh, kBusyText.en);
     return;
   }
-  resetProgress();
+  view_.reset();
   s_.ChannelTotal = 128;
   LoadOptionDefaults(s_);
   RefreshOptionForm();
@@ -296,7 +302,7 @@ void OptionForm::Form_Unload() {
 }
 
 void OptionForm::attachLink(StatusPanels& panels, link::LinkServices& services) {
-  transfer_ = std::make_unique<OptionTransfer>(s_, messages_, panels, services, static_cast<link::TransferView&>(*this));
+  transfer_ = std::make_unique<OptionTransfer>(s_, messages_, panels, services, view_);
 }
 
 void OptionForm::Command_read_Click() {
@@ -316,12 +322,6 @@ void OptionForm::Command_Write_Click() {
   s_.PortErrorFlag = -1;
   messages_.show(Warn(s_.LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
 }
-
-void OptionForm::setProgressValue(int value) { progress_.set(progress_.visible, value, progress_.label); }
-void OptionForm::setProgressVisible(bool visible) { progress_.set(visible, progress_.value, progress_.label); }
-void OptionForm::setStatusText(const std::string& text) { progress_.set(progress_.visible, progress_.value, text); }
-
-void OptionForm::resetProgress() { progress_.set(false, 0, ""); }
 
 void OptionForm::FillOptionLists() {
   const std::int16_t l = s_.LanguageFlag;
@@ -491,29 +491,17 @@ void OptionForm::ToneLostFocus(PlainList& list) {
 // --- option parameter file ---------------------------------------------------
 
 bool OptionForm::LoadImageFile(const std::string& path) {
-  const int count = (addr::kLastImageRowInUse + 1) * kParamValuesPerLine;
-  const ParamReadResult read = ReadParamValues(path, count);
-  if (!read.ok()) {
-    messages_.show(Message{Pick(s_.LanguageFlag, kTitlePromptLower),
-                           ParamFileNotLoadedText(s_.LanguageFlag, path, read.error), MessageIcon::Warning});
-    return false;
-  }
-  ValuesToRows(read.values, s_.MemImage, 0, addr::kLastImageRowInUse);
-  RefreshOptionForm();
-  warn(kTitlePromptLower.zh, kTitlePromptLower.en, kParamFileReadText.zh, kParamFileReadText.en);
-  resetProgress();
+  const auto read = [this](const std::string& from) { return ReadTableRowsInto(s_.MemImage, 0, kFileLastRow, from); };
+  if (!OpenFileAndTell(s_, messages_, path, read, {}, [this] { RefreshOptionForm(); }, kFileTexts)) return false;
+  view_.reset();
   return true;
 }
 
 bool OptionForm::SaveImageFile(const std::string& path) {
-  if (auto error = SaveTableRows(s_.MemImage, 0, addr::kLastImageRowInUse, path)) {
-    messages_.show(Message{Pick(s_.LanguageFlag, kTitlePromptLower),
-                           ParamFileNotSavedText(s_.LanguageFlag, path, *error), MessageIcon::Warning});
-    return false;
-  }
-  progress_.set(progress_.visible, progress_.value, Pick(s_.LanguageFlag, kFileSavedLabel));
-  warn(kTitlePromptLower.zh, kTitlePromptLower.en, kParamFileSavedText.zh, kParamFileSavedText.en);
-  return true;
+  const auto write = [this](const std::string& to) { return SaveTableRows(s_.MemImage, 0, kFileLastRow, to); };
+  return SaveFileAndTell(s_, messages_, path, write, kFileTexts, [this](bool saved) {
+    if (saved) view_.setStatusText(Pick(s_.LanguageFlag, kFileSavedLabel));
+  });
 }
 
 }  // namespace brel::options

@@ -30,6 +30,7 @@
 #include "option_transfer.h"
 #include "plain_controls.h"
 #include "program_state.h"
+#include "progress_view.h"
 #include "ui_ports.h"
 
 namespace brel::options {
@@ -64,7 +65,7 @@ char ToneKey(char typed);
 // any other is rounded to whole kHz and its remainder to 0, 250 or 500 Hz.
 std::string RasterFrequencyText(const std::string& text);
 
-class OptionForm : private link::TransferView {
+class OptionForm {
  public:
   struct Vfo {
     explicit Vfo(char which);
@@ -94,6 +95,7 @@ class OptionForm : private link::TransferView {
   // The exchange runs or waits to retry: Default, Close and the unload refuse.
   bool busy() const { return transfer_ && transfer_->running(); }
   const OptionTransfer* transfer() const { return transfer_.get(); }
+  OptionTransfer* transfer() { return transfer_.get(); }
 
   // --- window handlers ----------------------------------------------------
   // The load handling without captions and size: flag, lists, display.
@@ -152,12 +154,6 @@ class OptionForm : private link::TransferView {
   void channelTotalRefused();
   void bandChosen(Vfo& vfo);
   void toneChosen(Vfo& vfo, PlainList& list, const Field& field);
-  void resetProgress();
-  // TransferView
-  void setProgressValue(int value) override;
-  void setProgressVisible(bool visible) override;
-  void setStatusText(const std::string& text) override;
-  void imageReplaced() override { RefreshOptionForm(); }
   double& lower(const Vfo& vfo);
   double& upper(const Vfo& vfo);
 
@@ -170,6 +166,8 @@ class OptionForm : private link::TransferView {
   std::unique_ptr<Vfo> a_, b_;
   std::vector<NamedControl> named_;
   PlainProgress progress_;
+  // The exchange's view: a completed read shows the image.
+  link::ProgressView view_{progress_};
   std::unique_ptr<OptionTransfer> transfer_;
 };
 

@@ -49,6 +49,7 @@ class OptionTransfer {
   bool running() const { return transfer_.running(); }
   void stop() { transfer_.stop(); }
   const link::Transfer& transfer() const { return transfer_; }
+  link::Transfer& transfer() { return transfer_; }
 
  private:
   ProgramState& state_;

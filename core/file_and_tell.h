@@ -1,17 +1,26 @@
-// What every window does when it opens or saves a file: read all or
-// nothing, commit open edits, apply, and tell the user.  The editor windows
-// reach it through EditorWindow (editor_window.h); the image dialogs call it
-// directly.
+// What every window does when it opens or saves a parameter file: read all
+// or nothing, commit open edits, apply, show, and tell the user.  The editor
+// windows reach it through EditorWindow, the image dialogs and the plain
+// models that keep a file of their own (the option editors) call it
+// directly, each with its own titles and texts.
+//
+//   const FileTexts texts{kThingLoaded, kThingSaved, kTitlePromptUpper, kTitlePromptUpper};
+//   OpenFileAndTell(state, messages, path,
+//                   [&](const std::string& from) { return ReadTableRowsInto(rows, 0, 11, from); },
+//                   /*commitEdits=*/{}, [&] { showThing(); }, texts);
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
-#include "form.h"
+#include "bilingual.h"
 #include "image_file.h"
 #include "mem_image.h"
+#include "program_state.h"
+#include "ui_ports.h"
 
 namespace brel {
 
@@ -43,14 +52,25 @@ struct FileTexts {
 // `commitEdits` (edits still open go into what the file replaces, not over
 // it; false when an editor refused, and nothing changes), the file applied,
 // `shown` (redisplay), then texts.loaded.  True when the file was applied.
-bool OpenFileAndTell(AppContext& context, const std::string& path, const FileReader& read,
-                     const std::function<bool()>& commitEdits, const std::function<void()>& shown = {},
+bool OpenFileAndTell(ProgramState& state, MessageSink& messages, const std::string& path, const FileReader& read,
+                     const std::function<bool()>& commitEdits = {}, const std::function<void()>& shown = {},
                      const FileTexts& texts = {});
 
 // Saving: `write` the file.  On failure, `done(false)`, then the reason; on
 // success, `done(true)`, then texts.saved.  True when the file was written.
-bool SaveFileAndTell(AppContext& context, const std::string& path, const FileWriter& write,
+bool SaveFileAndTell(ProgramState& state, MessageSink& messages, const std::string& path, const FileWriter& write,
                      const FileTexts& texts = {}, const std::function<void(bool saved)>& done = {});
+
+// Rows firstRow..lastRow (columns 0..15) of `table` from a parameter file of
+// exactly that many values: read and checked now, put in place on apply.
+template <int Rows, int Cols>
+FileRead ReadTableRowsInto(CellTable<Rows, Cols>& table, int firstRow, int lastRow, const std::string& path) {
+  ParamReadResult read = ReadParamValues(path, (lastRow - firstRow + 1) * kParamValuesPerLine);
+  if (!read.ok()) return FileRead::Refused(std::move(read.error));
+  return FileRead::Ready([&table, firstRow, lastRow, values = std::move(read.values)] {
+    ValuesToRows(values, table, firstRow, lastRow);
+  });
+}
 
 // The image file of the Open dialogs into MemImage rows 0..480.
 FileRead ReadImageFileInto(MemoryImage& image, const std::string& path);
