@@ -3,7 +3,7 @@
 // boxes), Default and Close.  The frames with the function codes, the state
 // flags and the control identities are kept hidden but filled and handled,
 // and so are the window's own Read and Write.  Everything the widgets show
-// lives in DtmfForm; the window mirrors it and feeds the user's keys, edits,
+// lives in DtmfEditor; the window mirrors it and feeds the user's keys, edits,
 // clicks and focus moves back to it.
 #pragma once
 
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "dtmf_form.h"
+#include "dtmf_editor.h"
 #include "dtmf_transfer.h"
 #include "editor_window.h"
 
@@ -42,7 +42,7 @@ class frm_dtmf : public EditorWindow {
   void Command_read_Click();
   void Command_Write_Click();
 
-  DtmfForm& form() { return form_; }
+  DtmfEditor& form() { return form_; }
   QLineEdit* group(int i) const { return groups_[static_cast<std::size_t>(i)]; }
   QLineEdit* codeField(CodeField f) const { return codes_[static_cast<std::size_t>(f)]; }
   QCheckBox* flagBox(FlagBox b) const { return boxes_[static_cast<std::size_t>(b)]; }
@@ -63,7 +63,7 @@ class frm_dtmf : public EditorWindow {
 
   void imageReplaced() override { Form_Activate(); }
 
-  DtmfForm form_;
+  DtmfEditor form_;
   QGroupBox* encodeFrame_;
   QGroupBox* aniFrame_;
   QGroupBox* stateFrame_;

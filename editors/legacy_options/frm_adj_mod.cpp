@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "adj_mod_texts.h"
+#include "legacy_options_texts.h"
 #include "file_dialogs.h"
 #include "plain_widgets.h"
 
@@ -204,10 +204,10 @@ void frm_Adj_Mod::bindControls() {
   button("Command_open", &frm_Adj_Mod::Command_open_Click);
   button("Command_close", &frm_Adj_Mod::Command_close_Click);
 
-  for (const AdjModForm::NamedControl& c : form_.controls()) {
+  for (const LegacyOptionsEditor::NamedControl& c : form_.controls()) {
     QWidget* w = widget(c.name);
     switch (c.kind) {
-      case AdjModForm::Kind::List: {
+      case LegacyOptionsEditor::Kind::List: {
         auto* combo = static_cast<QComboBox*>(w);
         PlainList& list = *static_cast<PlainList*>(c.control);
         BindTypedList(combo, list, {.edited = [this, &list](const std::string& text) { form_.listEdited(list, text); }});
@@ -223,17 +223,17 @@ void frm_Adj_Mod::bindControls() {
         WatchKeys(combo->lineEdit(), typed);
         break;
       }
-      case AdjModForm::Kind::CheckBox:
+      case LegacyOptionsEditor::Kind::CheckBox:
         BindCheck(static_cast<QCheckBox*>(w), *static_cast<PlainCheckBox*>(c.control));
         break;
-      case AdjModForm::Kind::OptionButton:
+      case LegacyOptionsEditor::Kind::OptionButton:
         BindOption(static_cast<QRadioButton*>(w), *static_cast<PlainOptionButton*>(c.control));
         break;
-      case AdjModForm::Kind::TextBox: {
+      case LegacyOptionsEditor::Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(w);
         TypedField field{};
         for (int f = 0; f <= static_cast<int>(TypedField::TxUpper); ++f)
-          if (c.name == AdjModForm::FieldName(static_cast<TypedField>(f))) field = static_cast<TypedField>(f);
+          if (c.name == LegacyOptionsEditor::FieldName(static_cast<TypedField>(f))) field = static_cast<TypedField>(f);
         BindText(edit, *static_cast<PlainTextBox*>(c.control),
                  {.edited = [this, field](const std::string& text) { form_.typed(field, text); }});
         onFocusOut(edit, [this, field](Qt::FocusReason reason) { fieldLeft(field, reason); });

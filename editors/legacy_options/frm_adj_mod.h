@@ -1,6 +1,6 @@
 // The older option window: one design, two windows (frm_Adj_Mod and
 // frm_Adj_Tune), each with its own stage image, exchange and file requests.
-// Everything the widgets show lives in AdjModForm; the window mirrors it and
+// Everything the widgets show lives in LegacyOptionsEditor; the window mirrors it and
 // feeds the user's picks, typing, clicks and focus moves back to it.  No
 // command of the main window opens either window.
 #pragma once
@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "adj_mod_form.h"
+#include "legacy_options_editor.h"
 #include "editor_window.h"
 
 class QComboBox;
@@ -35,10 +35,10 @@ class frm_Adj_Mod : public EditorWindow {
   void Command_open_Click();
   void Command_close_Click();
 
-  AdjModForm& form() { return form_; }
+  LegacyOptionsEditor& form() { return form_; }
   QWidget* widget(const std::string& name) const;
 
-  // The window's file requests: AdjModForm reads and writes the file.
+  // The window's file requests: LegacyOptionsEditor reads and writes the file.
   bool openFileAndTell(const std::string& path) override;
   bool saveFileAndTell(const std::string& path) override;
 
@@ -51,7 +51,7 @@ class frm_Adj_Mod : public EditorWindow {
   // the window.
   void fieldLeft(TypedField field, Qt::FocusReason reason);
 
-  AdjModForm form_;
+  LegacyOptionsEditor form_;
   std::map<std::string, QWidget*> widgets_;
   bool refocusing_ = false;
 };

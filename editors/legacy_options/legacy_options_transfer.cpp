@@ -1,6 +1,6 @@
 #include "legacy_options_transfer.h"
 
-#include "adj_mod_texts.h"
+#include "legacy_options_texts.h"
 #include "link_texts.h"
 #include "profiles.h"
 

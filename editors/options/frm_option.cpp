@@ -189,7 +189,7 @@ void frm_option::lineEdit(QWidget* parent, const std::string& name, double left,
     leaveRule(edit, [this] { form_.Text_chann_total_LostFocus(); });
     return;
   }
-  OptionForm::Vfo& vfo = name == "Text_Freq_a" || name == "Text_Range_A" ? form_.vfoA() : form_.vfoB();
+  OptionEditor::Vfo& vfo = name == "Text_Freq_a" || name == "Text_Range_A" ? form_.vfoA() : form_.vfoB();
   if (name.rfind("Text_Range", 0) == 0) {
     BindText(edit, vfo.range);
     return;
@@ -313,7 +313,7 @@ void frm_option::build() {
   widgets_["Label_tr_count"] = statusLabel();
 }
 
-void frm_option::buildVfoFrame(QGroupBox* f, OptionForm::Vfo& v) {
+void frm_option::buildVfoFrame(QGroupBox* f, OptionEditor::Vfo& v) {
   const bool a = v.which == 'A';
   const char* const controls[][2] = {
       {"Text_Freq_a", "Text_Freq_b"},         {"Combo_Band_A", "Combo_Band_B"},

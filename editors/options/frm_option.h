@@ -1,5 +1,5 @@
 // The optional features window: four frames of settings with Default and
-// Close.  Its widgets mirror the plain controls of OptionForm, which holds
+// Close.  Its widgets mirror the plain controls of OptionEditor, which holds
 // every rule; the frames of the VFOs, the work mode and the channel mode, a
 // few settings, the Read and Write buttons and the option file are kept
 // hidden, as the radio's release has them, but still filled and handled.
@@ -11,7 +11,7 @@
 #include <string>
 
 #include "editor_window.h"
-#include "option_form.h"
+#include "option_editor.h"
 
 class QGroupBox;
 
@@ -34,14 +34,14 @@ class frm_option : public EditorWindow {
   void Command_Write_Click() { form_.Command_Write_Click(); }
 
   // The option file: its dialogs, and one poll of their requests (the
-  // window runs no poll timer of its own).  OptionForm reads and writes it.
+  // window runs no poll timer of its own).  OptionEditor reads and writes it.
   void ShowOpenMenuDialog() { showFileDialog(FormId::Form_open_menu); }
   void ShowSaveMenuDialog() { showFileDialog(FormId::Form_save_menu); }
   void PollFileRequests() { pollFileRequests(); }
   bool openFileAndTell(const std::string& path) override { return form_.LoadImageFile(path); }
   bool saveFileAndTell(const std::string& path) override { return form_.SaveImageFile(path); }
 
-  OptionForm& options() { return form_; }
+  OptionEditor& options() { return form_; }
   // The widget of a control or frame, by its name.
   QWidget* widget(const std::string& name) const;
 
@@ -59,11 +59,11 @@ class frm_option : public EditorWindow {
   // `leave` runs when the widget loses the focus, but not to its own list's
   // drop-down.
   void leaveRule(QWidget* widget, std::function<void()> leave);
-  void buildVfoFrame(QGroupBox* frame, OptionForm::Vfo& vfo);
+  void buildVfoFrame(QGroupBox* frame, OptionEditor::Vfo& vfo);
   void place(QWidget* w, double left, double top, double width, double height = 300);
   void setCaptions();
 
-  OptionForm form_;
+  OptionEditor form_;
   std::map<std::string, QWidget*> widgets_;
   std::map<std::string, Bilingual> captions_;  // widget name -> caption
   QPushButton* defaultButton_ = nullptr;

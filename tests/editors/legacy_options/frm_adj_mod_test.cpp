@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
-#include "adj_mod_texts.h"
+#include "legacy_options_texts.h"
 #include "file_dialogs.h"
 #include "frm_adj_mod.h"
 #include "program_fixture.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "adj_mod_fixture.h"
+#include "legacy_options_fixture.h"
 #include "link_fixture.h"
 
 namespace brel::legacy_options::test {
@@ -50,7 +50,7 @@ class LegacyOptionsTransferTest : public brel::test::LinkFixture {
     return seen;
   }
 
-  AdjModForm form{state, messages, Instance::Mod};
+  LegacyOptionsEditor form{state, messages, Instance::Mod};
 };
 
 TEST_F(LegacyOptionsTransferTest, WriteSendsElevenRowsRowsFourAndFiveParkedWhereRowSixLands) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "default_contents.h"
-#include "option_form.h"
+#include "option_editor.h"
 #include "program_state.h"
 #include "test_doubles.h"
 #include "tone_tables.h"
@@ -42,9 +42,9 @@ struct StartedState {
   ProgramState state;
 };
 
-class OptionFormTest : public ::testing::Test, protected StartedState {
+class OptionEditorTest : public ::testing::Test, protected StartedState {
  protected:
-  OptionFormTest() {
+  OptionEditorTest() {
     // Building the window writes nothing into the image.
     EXPECT_EQ(startUp.MemImage, state.MemImage);
   }
@@ -59,7 +59,7 @@ class OptionFormTest : public ::testing::Test, protected StartedState {
 
   ProgramState startUp{state};
   brel::test::RecordingMessages messages;
-  OptionForm form{state, messages};
+  OptionEditor form{state, messages};
 };
 
 }  // namespace brel::options::test

@@ -33,7 +33,7 @@ class OptionTransferTest : public ::testing::Test, protected StartedState, prote
 
   brel::test::RecordingMessages messages;
   brel::test::MapStatusPanels panels;
-  OptionForm form{state, messages};
+  OptionEditor form{state, messages};
   std::vector<std::pair<int, std::string>> steps;  // (progress, label) at each new label
 };
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kA = 0x0F00;
 
-TEST_F(OptionFormTest, AnErasedVfoARecordIsRewrittenAsItIsShown) {
+TEST_F(OptionEditorTest, AnErasedVfoARecordIsRewrittenAsItIsShown) {
   for (int i = 0; i < 32; ++i) state.MemImage.byte(kA + i) = 0xFF;
   open();
   EXPECT_EQ(Row(state, 240), (std::vector<int>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 4, 0, 0, 0, 2, 5, 0, 0}));
@@ -23,9 +23,9 @@ TEST_F(OptionFormTest, AnErasedVfoARecordIsRewrittenAsItIsShown) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(OptionFormTest, FrequencyCommitKeepsRasterValuesAndRoundsTheRest) {
+TEST_F(OptionEditorTest, FrequencyCommitKeepsRasterValuesAndRoundsTheRest) {
   open();
-  OptionForm::Vfo& a = form.vfoA();
+  OptionEditor::Vfo& a = form.vfoA();
   struct Case {
     const char* typed;
     const char* shown;
@@ -57,9 +57,9 @@ TEST_F(OptionFormTest, FrequencyCommitKeepsRasterValuesAndRoundsTheRest) {
   }
 }
 
-TEST_F(OptionFormTest, BandChoiceSetsLimitsRangeAndReplacesAnOutOfBandFrequency) {
+TEST_F(OptionEditorTest, BandChoiceSetsLimitsRangeAndReplacesAnOutOfBandFrequency) {
   open();
-  OptionForm::Vfo& a = form.vfoA();
+  OptionEditor::Vfo& a = form.vfoA();
   a.freq.setText("430.00000");
   form.list("Combo_Band_A").select(1);  // to UHF: 430 passes
   EXPECT_EQ(a.freq.text(), "430.00000");
@@ -87,7 +87,7 @@ TEST_F(OptionFormTest, BandChoiceSetsLimitsRangeAndReplacesAnOutOfBandFrequency)
   EXPECT_EQ(state.VfoBLower, 136);
 }
 
-TEST_F(OptionFormTest, ToneChoicesStoreToneCodes) {
+TEST_F(OptionEditorTest, ToneChoicesStoreToneCodes) {
   open();
   PlainList& rx = form.vfoA().rxTone;
   struct Case {
@@ -103,7 +103,7 @@ TEST_F(OptionFormTest, ToneChoicesStoreToneCodes) {
   EXPECT_EQ(rx.entries()[1942], "254.1");
 }
 
-TEST_F(OptionFormTest, StoredTonesAreShownByTheirKind) {
+TEST_F(OptionEditorTest, StoredTonesAreShownByTheirKind) {
   struct Case {
     int lo, hi;
     int entry;         // -1: shown as text
@@ -126,7 +126,7 @@ TEST_F(OptionFormTest, StoredTonesAreShownByTheirKind) {
   }
 }
 
-TEST_F(OptionFormTest, TypedTonesAreTakenOnlyWhenTheyNameAnEntry) {
+TEST_F(OptionEditorTest, TypedTonesAreTakenOnlyWhenTheyNameAnEntry) {
   PutBytes(state, kA + 22, {0x9E, 0x02});
   open();
   PlainList& rx = form.vfoA().rxTone;
@@ -153,10 +153,10 @@ TEST_F(OptionFormTest, TypedTonesAreTakenOnlyWhenTheyNameAnEntry) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(OptionFormTest, OffsetsAndPackedFieldsKeepTheBitsTheyDoNotOwn) {
+TEST_F(OptionEditorTest, OffsetsAndPackedFieldsKeepTheBitsTheyDoNotOwn) {
   PutBytes(state, kA + 16, {0, 0, 5, 0, 0, 0});
   open();
-  OptionForm::Vfo& a = form.vfoA();
+  OptionEditor::Vfo& a = form.vfoA();
   EXPECT_EQ(a.offset.selectedIndex(), 100);
   a.offset.select(1999);
   EXPECT_EQ(Row(state, 241)[0], 0);
@@ -200,7 +200,7 @@ TEST(OptionKeys, FrequencyFieldTakesDigitsAndAPoint) {
   for (const Case& c : cases) EXPECT_EQ(FrequencyKey(c.field, c.typed), c.result) << c.field << " + " << c.typed;
 }
 
-TEST_F(OptionFormTest, AFrequencyTextLongerThanNineCharactersIsEmptied) {
+TEST_F(OptionEditorTest, AFrequencyTextLongerThanNineCharactersIsEmptied) {
   open();
   form.vfoB().freq.setText("1234567890");
   EXPECT_EQ(messages.lastText(), "Over the range of  frequency .");
@@ -208,7 +208,7 @@ TEST_F(OptionFormTest, AFrequencyTextLongerThanNineCharactersIsEmptied) {
   EXPECT_EQ(form.vfoB().freq.text(), "");
 }
 
-TEST_F(OptionFormTest, BandsChosenInEitherOrderLetThePreWriteCheckPassChannelsInBothBands) {
+TEST_F(OptionEditorTest, BandsChosenInEitherOrderLetThePreWriteCheckPassChannelsInBothBands) {
   PutBytes(state, kA + 26, {1});                             // VFO A on UHF
   PutBytes(state, 0x0F20 + 26, {0});                         // VFO B on VHF
   StoreFrequency(state.MemImage, "145.5", addr::ChannelRecordRow(1), addr::kRxFreqCol);

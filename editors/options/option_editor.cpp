@@ -1,4 +1,4 @@
-#include "option_form.h"
+#include "option_editor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -129,21 +129,21 @@ std::string RasterFrequencyText(const std::string& text) {
   return std::to_string(w) + "." + khz + tail;
 }
 
-OptionForm::Vfo::Vfo(char w) : which(w), row(w == 'A' ? addr::kVfoARow : addr::kVfoBRow) {}
+OptionEditor::Vfo::Vfo(char w) : which(w), row(w == 'A' ? addr::kVfoARow : addr::kVfoBRow) {}
 
-OptionForm::OptionForm(ProgramState& state, MessageSink& messages) : s_(state), messages_(messages) {
+OptionEditor::OptionEditor(ProgramState& state, MessageSink& messages) : s_(state), messages_(messages) {
   buildControls();
   view_.replaced = [this] { RefreshOptionForm(); };
 }
 
-OptionForm::~OptionForm() = default;
+OptionEditor::~OptionEditor() = default;
 
-void OptionForm::name(const std::string& n, Kind kind, PlainControl& control, bool hidden) {
+void OptionEditor::name(const std::string& n, Kind kind, PlainControl& control, bool hidden) {
   control.setVisible(!hidden);
   named_.push_back(NamedControl{n, kind, &control});
 }
 
-void OptionForm::buildControls() {
+void OptionEditor::buildControls() {
   // As stored in the layout, set before any handler is attached: building
   // the window writes nothing.
   optionFreq_.setSelected(true);
@@ -195,7 +195,7 @@ void OptionForm::buildControls() {
   wireVfo(*b_);
 }
 
-void OptionForm::wireVfo(Vfo& v) {
+void OptionEditor::wireVfo(Vfo& v) {
   const bool a = v.which == 'A';
   v.freq.onChange = [this, &v] {
     if (v.freq.text().size() <= 9) return;
@@ -228,16 +228,16 @@ void OptionForm::wireVfo(Vfo& v) {
   }
 }
 
-RecordBytes OptionForm::workingCopy() {
+RecordBytes OptionEditor::workingCopy() {
   return RecordBytes(std::span<std::int16_t>(s_.OptionSettings.data(), addr::kOptionBlockSize));
 }
 
-RecordBytes OptionForm::record(const Vfo& v) { return RecordBytes(s_.MemImage, v.row); }
+RecordBytes OptionEditor::record(const Vfo& v) { return RecordBytes(s_.MemImage, v.row); }
 
-double& OptionForm::lower(const Vfo& v) { return v.which == 'A' ? s_.VfoALower : s_.VfoBLower; }
-double& OptionForm::upper(const Vfo& v) { return v.which == 'A' ? s_.VfoAUpper : s_.VfoBUpper; }
+double& OptionEditor::lower(const Vfo& v) { return v.which == 'A' ? s_.VfoALower : s_.VfoBLower; }
+double& OptionEditor::upper(const Vfo& v) { return v.which == 'A' ? s_.VfoAUpper : s_.VfoBUpper; }
 
-PlainControl* OptionForm::find(const std::string& n) const {
+PlainControl* OptionEditor::find(const std::string& n) const {
   for (const NamedControl& c : named_)
     if (c.name == n) return c.control;
   return nullptr;
@@ -245,38 +245,38 @@ PlainControl* OptionForm::find(const std::string& n) const {
 
 namespace {
 template <class T>
-T& Named(const std::vector<OptionForm::NamedControl>& named, const std::string& n, OptionForm::Kind kind) {
-  for (const OptionForm::NamedControl& c : named)
+T& Named(const std::vector<OptionEditor::NamedControl>& named, const std::string& n, OptionEditor::Kind kind) {
+  for (const OptionEditor::NamedControl& c : named)
     if (c.name == n && c.kind == kind) return static_cast<T&>(*c.control);
   throw std::out_of_range("no control " + n);
 }
 }  // namespace
 
-PlainList& OptionForm::list(const std::string& n) const { return Named<PlainList>(named_, n, Kind::List); }
-PlainCheckBox& OptionForm::check(const std::string& n) const { return Named<PlainCheckBox>(named_, n, Kind::CheckBox); }
-PlainOptionButton& OptionForm::option(const std::string& n) const {
+PlainList& OptionEditor::list(const std::string& n) const { return Named<PlainList>(named_, n, Kind::List); }
+PlainCheckBox& OptionEditor::check(const std::string& n) const { return Named<PlainCheckBox>(named_, n, Kind::CheckBox); }
+PlainOptionButton& OptionEditor::option(const std::string& n) const {
   return Named<PlainOptionButton>(named_, n, Kind::OptionButton);
 }
 
-void OptionForm::warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en) {
+void OptionEditor::warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en) {
   messages_.show(Warn(s_.LanguageFlag, Bilingual{zhTitle, enTitle}, Bilingual{zh, en}));
 }
 
 // --- window handlers ---------------------------------------------------------
 
-void OptionForm::Form_Load() {
+void OptionEditor::Form_Load() {
   s_.FormOpenFlags.OptionFormOpen = -1;
   FillOptionLists();
   RefreshOptionForm();
   view_.setProgressVisible(false);
 }
 
-void OptionForm::Form_Activate() {
+void OptionEditor::Form_Activate() {
   chanTotal_.setText(std::to_string(s_.ChannelTotal));
   RefreshOptionForm();
 }
 
-void OptionForm::Command_def_Click() {
+void OptionEditor::Command_def_Click() {
   if (busy()) {
     warn(kTitlePromptLower.zh, kTitlePromptLower.en, kBusyText.zh, kBusyText.en);
     return;
@@ -287,7 +287,7 @@ void OptionForm::Command_def_Click() {
   RefreshOptionForm();
 }
 
-bool OptionForm::queryUnload() {
+bool OptionEditor::queryUnload() {
   if (busy()) {
     warn(kTitlePromptLower.zh, kTitlePromptLower.en, kCloseRefusedEditorText.zh, kCloseRefusedEditorText.en);
     return false;
@@ -296,16 +296,16 @@ bool OptionForm::queryUnload() {
   return true;
 }
 
-void OptionForm::Form_Unload() {
+void OptionEditor::Form_Unload() {
   if (transfer_) transfer_->stop();
   s_.FormOpenFlags.OptionFormOpen = 0;
 }
 
-void OptionForm::attachLink(StatusPanels& panels, link::LinkServices& services) {
+void OptionEditor::attachLink(StatusPanels& panels, link::LinkServices& services) {
   transfer_ = std::make_unique<OptionTransfer>(s_, messages_, panels, services, view_);
 }
 
-void OptionForm::Command_read_Click() {
+void OptionEditor::Command_read_Click() {
   if (transfer_) {
     transfer_->read();
     return;
@@ -314,7 +314,7 @@ void OptionForm::Command_read_Click() {
   messages_.show(Warn(s_.LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
 }
 
-void OptionForm::Command_Write_Click() {
+void OptionEditor::Command_Write_Click() {
   if (transfer_) {
     transfer_->write();
     return;
@@ -323,7 +323,7 @@ void OptionForm::Command_Write_Click() {
   messages_.show(Warn(s_.LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
 }
 
-void OptionForm::FillOptionLists() {
+void OptionEditor::FillOptionLists() {
   const std::int16_t l = s_.LanguageFlag;
   const Items tones = ToneItems(l, s_.QtDqtNames);
   const Items offsets = OffsetItems();
@@ -344,12 +344,12 @@ void OptionForm::FillOptionLists() {
     if (f.kind == FieldKind::List) list(f.name).setEntries(SettingListItems(f.name, l));
 }
 
-void OptionForm::WriteBackOptionBlock() {
+void OptionEditor::WriteBackOptionBlock() {
   for (int k = 0; k < addr::kOptionBlockSize; ++k)
     s_.MemImage.byte(addr::kOptionBlockAddress + k) = s_.OptionSettings[static_cast<std::size_t>(k)];
 }
 
-void OptionForm::RefreshOptionForm() {
+void OptionEditor::RefreshOptionForm() {
   ++refreshCount;
   for (int k = 0; k < addr::kOptionBlockSize; ++k)
     s_.OptionSettings[static_cast<std::size_t>(k)] = s_.MemImage.byte(addr::kOptionBlockAddress + k);
@@ -358,7 +358,7 @@ void OptionForm::RefreshOptionForm() {
   showVfo(*b_);
 }
 
-void OptionForm::showSettings() {
+void OptionEditor::showSettings() {
   const RecordBytes block = workingCopy();
   const auto shown = [&block](const char* control) { return Decode(block, FindField(kSettings, control)); };
   for (const RefreshStep& r : kRefreshOrder) {
@@ -403,7 +403,7 @@ void OptionForm::showSettings() {
   }
 }
 
-void OptionForm::showTone(PlainList& list, const ToneCode& tone) {
+void OptionEditor::showTone(PlainList& list, const ToneCode& tone) {
   if (const std::optional<int> entry = vfo::ToneEntry(tone, kFirstDcsEntry)) {
     // DCS numbers past the listed codes have no entry: shown as off.
     list.select(*entry);
@@ -413,7 +413,7 @@ void OptionForm::showTone(PlainList& list, const ToneCode& tone) {
   list.setEditText(CtcssText(tone.value));
 }
 
-void OptionForm::showVfo(Vfo& v) {
+void OptionEditor::showVfo(Vfo& v) {
   const RecordBytes bytes = record(v);
   v.freq.setText(vfo::FrequencyText(bytes));
   v.offset.select(vfo::OffsetEntry(vfo::OffsetKhz(bytes)));
@@ -423,17 +423,17 @@ void OptionForm::showVfo(Vfo& v) {
   for (std::size_t i = 0; i < std::size(kVfoFields); ++i) v.fields[i].select(Decode(bytes, kVfoFields[i]));
 }
 
-void OptionForm::channelTotalChanged() {
+void OptionEditor::channelTotalChanged() {
   if (!ChannelTotalInRange(chanTotal_.text())) channelTotalRefused();
 }
 
-void OptionForm::channelTotalRefused() {
+void OptionEditor::channelTotalRefused() {
   warn(kTitlePromptUpper.zh, kTitlePromptUpper.en, kChannelTotalText.zh, kChannelTotalText.en);
   chanTotal_.takeFocus();
   chanTotal_.setText("128");
 }
 
-void OptionForm::Text_chann_total_LostFocus() {
+void OptionEditor::Text_chann_total_LostFocus() {
   const std::optional<int> total = AcceptChannelTotal(chanTotal_.text());
   if (!total) {
     channelTotalRefused();
@@ -446,7 +446,7 @@ void OptionForm::Text_chann_total_LostFocus() {
 
 // --- VFO rules -----------------------------------------------------------------
 
-void OptionForm::bandChosen(Vfo& v) {
+void OptionEditor::bandChosen(Vfo& v) {
   const int i = v.band.selectedIndex();
   lower(v) = i == 0 ? kVhfLower : kUhfLower;
   upper(v) = i == 0 ? kVhfUpper : kUhfUpper;
@@ -457,7 +457,7 @@ void OptionForm::bandChosen(Vfo& v) {
   FrequencyLostFocus(v);
 }
 
-void OptionForm::FrequencyLostFocus(Vfo& v) {
+void OptionEditor::FrequencyLostFocus(Vfo& v) {
   const double f = TextToNumber(v.freq.text());
   if (f < lower(v) || f > upper(v)) {
     messages_.show(Warn(s_.LanguageFlag, kPromptBoth, kFrequencyOutOfBandText));
@@ -469,11 +469,11 @@ void OptionForm::FrequencyLostFocus(Vfo& v) {
   RefreshOptionForm();
 }
 
-void OptionForm::toneChosen(Vfo& v, PlainList& list, const Field& field) {
+void OptionEditor::toneChosen(Vfo& v, PlainList& list, const Field& field) {
   vfo::StoreTone(record(v), field, vfo::EntryTone(list.selectedIndex(), list.text(), kFirstDcsEntry));
 }
 
-void OptionForm::ToneLostFocus(PlainList& list) {
+void OptionEditor::ToneLostFocus(PlainList& list) {
   const int before = list.selectedIndex();
   std::string t = TrimBlanks(list.text());
   const double v = TextToNumber(t);
@@ -490,14 +490,14 @@ void OptionForm::ToneLostFocus(PlainList& list) {
 
 // --- option parameter file ---------------------------------------------------
 
-bool OptionForm::LoadImageFile(const std::string& path) {
+bool OptionEditor::LoadImageFile(const std::string& path) {
   const auto read = [this](const std::string& from) { return ReadTableRowsInto(s_.MemImage, 0, kFileLastRow, from); };
   if (!OpenFileAndTell(s_, messages_, path, read, {}, [this] { RefreshOptionForm(); }, kFileTexts)) return false;
   view_.reset();
   return true;
 }
 
-bool OptionForm::SaveImageFile(const std::string& path) {
+bool OptionEditor::SaveImageFile(const std::string& path) {
   const auto write = [this](const std::string& to) { return SaveTableRows(s_.MemImage, 0, kFileLastRow, to); };
   return SaveFileAndTell(s_, messages_, path, write, kFileTexts, [this](bool saved) {
     if (saved) view_.setStatusText(Pick(s_.LanguageFlag, kFileSavedLabel));

@@ -5,14 +5,14 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "adj_mod_fixture.h"
+#include "legacy_options_fixture.h"
 
 namespace brel::legacy_options::test {
 namespace {
 
 // --- list guards and interlocks ----------------------------------------------
 
-TEST_F(AdjModFixture, TypingThatLeavesAListWithoutEntryPutsTheFirstEntryBack) {
+TEST_F(LegacyOptionsFixture, TypingThatLeavesAListWithoutEntryPutsTheFirstEntryBack) {
   open();
   for (const char* name : {"Combo_tot", "Combo_Offset_A", "Combo_scr_b", "Combo_pf2", "Combo_S_info_b"}) {
     PlainList& l = form.list(name);
@@ -26,7 +26,7 @@ TEST_F(AdjModFixture, TypingThatLeavesAListWithoutEntryPutsTheFirstEntryBack) {
   EXPECT_EQ(form.list("Combo_tot").selectedIndex(), 7);
 }
 
-TEST_F(AdjModFixture, AToneListIsGuardedOnlyAfterATypedKey) {
+TEST_F(LegacyOptionsFixture, AToneListIsGuardedOnlyAfterATypedKey) {
   open();
   PlainList& rx = form.list("Combo_r_ctdcs_a");
   PlainList& tx = form.list("Combo_t_ctdcs_b");
@@ -46,7 +46,7 @@ TEST_F(AdjModFixture, AToneListIsGuardedOnlyAfterATypedKey) {
   EXPECT_EQ(tx.selectedIndex(), 9);
 }
 
-TEST_F(AdjModFixture, ChannelSyncAndDualWatchCompanderAndScramblers) {
+TEST_F(LegacyOptionsFixture, ChannelSyncAndDualWatchCompanderAndScramblers) {
   open();
   PlainCheckBox& tdr = form.check("Check_tdr");
   PlainCheckBox& syn = form.check("Check_chann_syn");
@@ -74,7 +74,7 @@ TEST_F(AdjModFixture, ChannelSyncAndDualWatchCompanderAndScramblers) {
 
 // --- typed fields --------------------------------------------------------------
 
-TEST_F(AdjModFixture, VfoFrequencyIsReadExactlyAndWrittenToTheQuarterKilohertz) {
+TEST_F(LegacyOptionsFixture, VfoFrequencyIsReadExactlyAndWrittenToTheQuarterKilohertz) {
   open();
   const struct {
     const char* typed;
@@ -105,7 +105,7 @@ TEST_F(AdjModFixture, VfoFrequencyIsReadExactlyAndWrittenToTheQuarterKilohertz) 
   EXPECT_EQ(messages.lastText(), "当前工作频率超出范围 ！");
 }
 
-TEST_F(AdjModFixture, ChannelTotalIsCheckedAtEveryChangeAndTakenWhenLeft) {
+TEST_F(LegacyOptionsFixture, ChannelTotalIsCheckedAtEveryChangeAndTakenWhenLeft) {
   open();
   const struct {
     const char* typed;
@@ -131,7 +131,7 @@ TEST_F(AdjModFixture, ChannelTotalIsCheckedAtEveryChangeAndTakenWhenLeft) {
   }
 }
 
-TEST_F(AdjModFixture, PasswordPassesEmptyOrAsSixDigits) {
+TEST_F(LegacyOptionsFixture, PasswordPassesEmptyOrAsSixDigits) {
   open();
   const struct {
     const char* typed;
@@ -151,7 +151,7 @@ TEST_F(AdjModFixture, PasswordPassesEmptyOrAsSixDigits) {
   }
 }
 
-TEST_F(AdjModFixture, ProgrammableLimitsKeepTheReceiveAndTransmitRangesInOrder) {
+TEST_F(LegacyOptionsFixture, ProgrammableLimitsKeepTheReceiveAndTransmitRangesInOrder) {
   using F = TypedField;
   struct Case {
     const char* name;
@@ -202,7 +202,7 @@ TEST_F(AdjModFixture, ProgrammableLimitsKeepTheReceiveAndTransmitRangesInOrder) 
   }
 }
 
-TEST_F(AdjModFixture, LimitsAreStoredFromTheirNumbersWholePart) {
+TEST_F(LegacyOptionsFixture, LimitsAreStoredFromTheirNumbersWholePart) {
   open();
   const struct {
     const char* text;
@@ -221,7 +221,7 @@ TEST_F(AdjModFixture, LimitsAreStoredFromTheirNumbersWholePart) {
 
 // --- buttons and an unchecked field --------------------------------------------
 
-TEST_F(AdjModFixture, AButtonFirstChecksTheFieldLeftUncheckedAndStopsWhenItRefuses) {
+TEST_F(LegacyOptionsFixture, AButtonFirstChecksTheFieldLeftUncheckedAndStopsWhenItRefuses) {
   open();
   form.typed(TypedField::Password, "1A2345");
   state.ChannelTotal = 100;
@@ -244,13 +244,13 @@ TEST_F(AdjModFixture, AButtonFirstChecksTheFieldLeftUncheckedAndStopsWhenItRefus
 
 // --- the option file -----------------------------------------------------------------
 
-class AdjModFile : public AdjModFixture {
+class LegacyOptionsFile : public LegacyOptionsFixture {
  protected:
-  AdjModFile() {
-    dir = std::filesystem::temp_directory_path() / ("adj_mod_file_" + std::to_string(::getpid()));
+  LegacyOptionsFile() {
+    dir = std::filesystem::temp_directory_path() / ("legacy_options_file_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
   }
-  ~AdjModFile() override { std::filesystem::remove_all(dir); }
+  ~LegacyOptionsFile() override { std::filesystem::remove_all(dir); }
   std::string path(const char* name) const { return (dir / name).string(); }
   static std::string Read(const std::string& p) {
     std::ifstream in(p, std::ios::binary);
@@ -262,7 +262,7 @@ class AdjModFile : public AdjModFixture {
   std::filesystem::path dir;
 };
 
-TEST_F(AdjModFile, SaveAfterDefaultWritesTwelveLinesAndOpeningRestoresThem) {
+TEST_F(LegacyOptionsFile, SaveAfterDefaultWritesTwelveLinesAndOpeningRestoresThem) {
   open();
   ASSERT_TRUE(form.SaveAdjModFile(path("a.dat")));
   EXPECT_EQ(messages.lastText(), "Complete storing optional parameters.");
@@ -288,7 +288,7 @@ TEST_F(AdjModFile, SaveAfterDefaultWritesTwelveLinesAndOpeningRestoresThem) {
   EXPECT_EQ(shown("Text_Freq_b"), "173.62500");
 }
 
-TEST_F(AdjModFile, OpeningShowsTheFilesVfoRecordsWhateverRowsTwelveAndThirteenHold) {
+TEST_F(LegacyOptionsFile, OpeningShowsTheFilesVfoRecordsWhateverRowsTwelveAndThirteenHold) {
   open();
   form.list("Combo_scr_b").select(0);
   form.check("Check_comp").setChecked(true);
@@ -302,7 +302,7 @@ TEST_F(AdjModFile, OpeningShowsTheFilesVfoRecordsWhateverRowsTwelveAndThirteenHo
   EXPECT_EQ(shown("Combo_step_b"), "25.00 KHZ");
 }
 
-TEST_F(AdjModFile, ABadFileIsRefusedWithItsReasonAndChangesNothing) {
+TEST_F(LegacyOptionsFile, ABadFileIsRefusedWithItsReasonAndChangesNothing) {
   open();
   std::string good;
   for (int i = 0; i < 192; ++i) good += " 1 ";

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kBlock = 0x0E20;
 
-TEST_F(OptionFormTest, OpeningOnTheStartUpImageOnlyClearsVfoBTonesAndSetsTheBandLimits) {
+TEST_F(OptionEditorTest, OpeningOnTheStartUpImageOnlyClearsVfoBTonesAndSetsTheBandLimits) {
   const ProgramState before = state;
   form.Form_Load();
   EXPECT_EQ(form.refreshCount, 3) << "load, VFO A's band, VFO B's band";
@@ -36,7 +36,7 @@ TEST_F(OptionFormTest, OpeningOnTheStartUpImageOnlyClearsVfoBTonesAndSetsTheBand
   EXPECT_FALSE(form.progress().visible);
 }
 
-TEST_F(OptionFormTest, EachSettingsChoiceStoresItsOffsetAndRewritesTheBlockFromTheWorkingCopy) {
+TEST_F(OptionEditorTest, EachSettingsChoiceStoresItsOffsetAndRewritesTheBlockFromTheWorkingCopy) {
   PutBytes(state, kBlock + 40, {0x77});  // an offset the window never edits
   open();
   const ProgramState before = state;
@@ -57,7 +57,7 @@ TEST_F(OptionFormTest, EachSettingsChoiceStoresItsOffsetAndRewritesTheBlockFromT
   }
 }
 
-TEST_F(OptionFormTest, FlagBoxesChangeOnlyTheirOwnBit) {
+TEST_F(OptionEditorTest, FlagBoxesChangeOnlyTheirOwnBit) {
   PutBytes(state, kBlock + kOptFlags, {0x80});
   open();
   form.check("Check_radio").setChecked(true);
@@ -71,7 +71,7 @@ TEST_F(OptionFormTest, FlagBoxesChangeOnlyTheirOwnBit) {
   EXPECT_EQ(byte(kBlock + kOptFlags), 23) << "bit 2 stays set";
 }
 
-TEST_F(OptionFormTest, VoxEnableAndAlarmModeEnableTheirDependants) {
+TEST_F(OptionEditorTest, VoxEnableAndAlarmModeEnableTheirDependants) {
   PutBytes(state, kBlock + 4, {7});
   PutBytes(state, kBlock + 24, {1});
   open();
@@ -89,7 +89,7 @@ TEST_F(OptionFormTest, VoxEnableAndAlarmModeEnableTheirDependants) {
   EXPECT_TRUE(sound.enabled());
 }
 
-TEST_F(OptionFormTest, TheDisplayWritesBackWhatItCouldNotShowAsStored) {
+TEST_F(OptionEditorTest, TheDisplayWritesBackWhatItCouldNotShowAsStored) {
   PutBytes(state, kBlock + 9, {0xFF});   // time-out beyond its 40 entries
   PutBytes(state, kBlock + 0, {10});     // squelch = its entry count
   PutBytes(state, kBlock + 7, {5});      // dual watch
@@ -108,7 +108,7 @@ TEST_F(OptionFormTest, TheDisplayWritesBackWhatItCouldNotShowAsStored) {
     EXPECT_EQ(form.check(box).checked(), false) << box;
 }
 
-TEST_F(OptionFormTest, AStoredChannelTotalOutsideTheRangeIsReportedOncePerDisplayAndKept) {
+TEST_F(OptionEditorTest, AStoredChannelTotalOutsideTheRangeIsReportedOncePerDisplayAndKept) {
   PutBytes(state, kBlock + kOptChanTotal, {0});
   open();
   EXPECT_EQ(texts(), std::vector<std::string>(4, kChannelTotalText.en));
@@ -129,7 +129,7 @@ TEST_F(OptionFormTest, AStoredChannelTotalOutsideTheRangeIsReportedOncePerDispla
   EXPECT_EQ(shown, (std::vector<std::string>{"200", "128"}));
 }
 
-TEST_F(OptionFormTest, TheChannelTotalBoxTakesOnlyOneTo128) {
+TEST_F(OptionEditorTest, TheChannelTotalBoxTakesOnlyOneTo128) {
   open();
   struct Case {
     const char* text;
@@ -157,7 +157,7 @@ TEST_F(OptionFormTest, TheChannelTotalBoxTakesOnlyOneTo128) {
   }
 }
 
-TEST_F(OptionFormTest, DefaultRestoresTheDefaults) {
+TEST_F(OptionEditorTest, DefaultRestoresTheDefaults) {
   open();
   form.list("Combo_sql").select(9);
   form.list("Combo_step_a").select(0);
@@ -174,7 +174,7 @@ TEST_F(OptionFormTest, DefaultRestoresTheDefaults) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(OptionFormTest, ListsHoldTheirEntriesInBothLanguages) {
+TEST_F(OptionEditorTest, ListsHoldTheirEntriesInBothLanguages) {
   open();
   EXPECT_EQ(form.list("Combo_dtmfst").entries().front(), "OFF All ");
   EXPECT_EQ(form.vfoA().field(6).entries()[1], "NARROR");
@@ -192,7 +192,7 @@ TEST_F(OptionFormTest, ListsHoldTheirEntriesInBothLanguages) {
   EXPECT_EQ(tones[2210], "D754I");
 
   int lists = 0;
-  for (const auto& c : form.controls()) lists += c.kind == OptionForm::Kind::List;
+  for (const auto& c : form.controls()) lists += c.kind == OptionEditor::Kind::List;
   EXPECT_EQ(lists, 45);
   // The field tables know how many entries each list holds (a stored value
   // beyond them shows the last entry).
@@ -212,7 +212,7 @@ TEST_F(OptionFormTest, ListsHoldTheirEntriesInBothLanguages) {
   EXPECT_EQ(form.vfoA().rxTone.count(), 2211);
 }
 
-TEST_F(OptionFormTest, OptionFileLoadsAllOrNothingAndSavesSixteenValuesARow) {
+TEST_F(OptionEditorTest, OptionFileLoadsAllOrNothingAndSavesSixteenValuesARow) {
   const std::string dir = ::testing::TempDir();
   const std::string path = dir + "/options-496.dat";
   open();

@@ -2,7 +2,7 @@
 // and the VFO records.
 #include <map>
 
-#include "adj_mod_fixture.h"
+#include "legacy_options_fixture.h"
 
 namespace brel::legacy_options::test {
 namespace {
@@ -38,9 +38,9 @@ const std::map<std::string, bool> kBoxDefaults = {
     {"Check_comp", false},
 };
 
-class AdjModForm_Defaults : public AdjModFixture, public ::testing::WithParamInterface<int> {};
+class LegacyOptionsEditor_Defaults : public LegacyOptionsFixture, public ::testing::WithParamInterface<int> {};
 
-TEST_P(AdjModForm_Defaults, LoadAndDefaultShowTheDefaultsWithEveryEntryOnce) {
+TEST_P(LegacyOptionsEditor_Defaults, LoadAndDefaultShowTheDefaultsWithEveryEntryOnce) {
   state.LanguageFlag = static_cast<std::int16_t>(GetParam());
   Texts expected = kEnglishDefaults;
   if (GetParam() != 0)
@@ -76,9 +76,9 @@ TEST_P(AdjModForm_Defaults, LoadAndDefaultShowTheDefaultsWithEveryEntryOnce) {
   EXPECT_EQ(state.ChannelTotal, 128);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, AdjModForm_Defaults, ::testing::Values(0, -1));
+INSTANTIATE_TEST_SUITE_P(Languages, LegacyOptionsEditor_Defaults, ::testing::Values(0, -1));
 
-TEST_F(AdjModFixture, ListEntriesAtTheirPositions) {
+TEST_F(LegacyOptionsFixture, ListEntriesAtTheirPositions) {
   open();
   const struct {
     const char* list;
@@ -93,7 +93,7 @@ TEST_F(AdjModFixture, ListEntriesAtTheirPositions) {
   for (const auto& c : cases) EXPECT_EQ(form.list(c.list).entry(c.position), c.text) << c.list << " " << c.position;
 }
 
-TEST_F(AdjModFixture, DefaultsFollowTheLimitsOfTheLastHandshake) {
+TEST_F(LegacyOptionsFixture, DefaultsFollowTheLimitsOfTheLastHandshake) {
   state.VhfUpper = 175;  // a handshake that reported 136-174
   open();
   EXPECT_EQ(shown("Text_Freq_b"), "174.62500");
@@ -106,7 +106,7 @@ TEST_F(AdjModFixture, DefaultsFollowTheLimitsOfTheLastHandshake) {
 
 // --- the settings block -----------------------------------------------------
 
-TEST_F(AdjModFixture, AnErasedImageShowsLastEntriesAndCollectsWhatTheControlsCanHold) {
+TEST_F(LegacyOptionsFixture, AnErasedImageShowsLastEntriesAndCollectsWhatTheControlsCanHold) {
   open();
   form.RefreshAdjModForm();  // every cell 0xFF
 
@@ -142,7 +142,7 @@ TEST_F(AdjModFixture, AnErasedImageShowsLastEntriesAndCollectsWhatTheControlsCan
   EXPECT_EQ(row(6), std::vector<int>(16, 0));
 }
 
-TEST_F(AdjModFixture, DisplayThenCollectionKeepsEveryFieldAndClearsTheRest) {
+TEST_F(LegacyOptionsFixture, DisplayThenCollectionKeepsEveryFieldAndClearsTheRest) {
   open();
   putRow(0, {2, 0x11, 0x22, 1, 4, 0x33, 5, 1, 0, 7, 0x44, 0x55, 0x66, 0x77, 2, 0x88});
   putRow(1, {3, 0x99, 1, 2, 20, 1, 0, 0, 7, 0xAA, 0xBB, 0xCC, 0xDD, 2, 0, 1});
@@ -163,7 +163,7 @@ TEST_F(AdjModFixture, DisplayThenCollectionKeepsEveryFieldAndClearsTheRest) {
   EXPECT_EQ(row(3), (std::vector<int>{0, 2, 4, 1, 7, 1, 0x36, 1, 0x73, 1, 0x40, 1, 0x50, 0, 0, 0}));
 }
 
-TEST_F(AdjModFixture, ListsWithoutSelectionAndControlsOutsideTheBlockCollectAsZero) {
+TEST_F(LegacyOptionsFixture, ListsWithoutSelectionAndControlsOutsideTheBlockCollectAsZero) {
   open();
   form.listEdited(form.list("Combo_MDF_A"), "Chan");  // no handler puts it back
   form.listEdited(form.list("Combo_sc_rev"), "");
@@ -186,7 +186,7 @@ TEST_F(AdjModFixture, ListsWithoutSelectionAndControlsOutsideTheBlockCollectAsZe
 
 // --- the VFO records ----------------------------------------------------------
 
-TEST_F(AdjModFixture, VfoRecordsShowAndCollect) {
+TEST_F(LegacyOptionsFixture, VfoRecordsShowAndCollect) {
   open();
   struct Case {
     std::vector<int> second;  // the record's second row (offset, tones, packed bytes)
@@ -236,7 +236,7 @@ TEST_F(AdjModFixture, VfoRecordsShowAndCollect) {
   }
 }
 
-TEST_F(AdjModFixture, FrequencyDigitsShowAndCollect) {
+TEST_F(LegacyOptionsFixture, FrequencyDigitsShowAndCollect) {
   open();
   const struct {
     std::vector<int> digits;
@@ -260,7 +260,7 @@ TEST_F(AdjModFixture, FrequencyDigitsShowAndCollect) {
   }
 }
 
-TEST_F(AdjModFixture, ATextInAToneFieldWithoutSelectionIsStoredOnlyAsAToneTheRecordKeeps) {
+TEST_F(LegacyOptionsFixture, ATextInAToneFieldWithoutSelectionIsStoredOnlyAsAToneTheRecordKeeps) {
   open();
   const struct {
     const char* text;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "dtmf_fixture.h"
-#include "dtmf_form.h"
+#include "dtmf_editor.h"
 #include "dtmf_texts.h"
 
 namespace brel::dtmf {
@@ -10,9 +10,9 @@ namespace {
 using test::Bytes;
 using test::Code;
 
-class DtmfFormTest : public ::testing::Test {
+class DtmfEditorTest : public ::testing::Test {
  protected:
-  DtmfFormTest() : image(state), form(state, messages) {}
+  DtmfEditorTest() : image(state), form(state, messages) {}
 
   void load() {
     form.FillDtmfCombos();
@@ -43,10 +43,10 @@ class DtmfFormTest : public ::testing::Test {
   ProgramState state;
   test::DtmfImage image;
   brel::test::RecordingMessages messages;
-  DtmfForm form;
+  DtmfEditor form;
 };
 
-TEST_F(DtmfFormTest, DefaultsShowAsTheirDigitsAndTheAreaStaysAsItIs) {
+TEST_F(DtmfEditorTest, DefaultsShowAsTheirDigitsAndTheAreaStaysAsItIs) {
   const Bytes before = image.area();
   load();
   EXPECT_EQ(group(0), "20202");
@@ -71,7 +71,7 @@ TEST_F(DtmfFormTest, DefaultsShowAsTheirDigitsAndTheAreaStaysAsItIs) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(DtmfFormTest, ListsHoldTheTimesAndTheGroupCallCodes) {
+TEST_F(DtmfEditorTest, ListsHoldTheTimesAndTheGroupCallCodes) {
   load();
   ASSERT_EQ(form.Combo_Enc_ys1.count(), 196);
   EXPECT_EQ(form.Combo_Enc_ys1.entry(0), "50");
@@ -80,7 +80,7 @@ TEST_F(DtmfFormTest, ListsHoldTheTimesAndTheGroupCallCodes) {
   EXPECT_FALSE(form.Combo_Enc_qh.enabled());
 }
 
-TEST_F(DtmfFormTest, ErasedAreaShowsEmptyCodesAllTicksAndTheLastTimes) {
+TEST_F(DtmfEditorTest, ErasedAreaShowsEmptyCodesAllTicksAndTheLastTimes) {
   image.eraseArea();
   load();
   for (int g = 0; g < 15; ++g) EXPECT_EQ(group(g), "");
@@ -98,7 +98,7 @@ TEST_F(DtmfFormTest, ErasedAreaShowsEmptyCodesAllTicksAndTheLastTimes) {
   EXPECT_EQ(image.area(), expected);
 }
 
-TEST_F(DtmfFormTest, DisplayWritesBackOnlyWhatItHadToAdjust) {
+TEST_F(DtmfEditorTest, DisplayWritesBackOnlyWhatItHadToAdjust) {
   image.put(0x0C80, {1, 10, 2, 0xFF, 0xFF});   // a gap: the code closes up
   image.put(0x0C85, {0xFF, 1, 2, 3, 4});       // empty code: its tail is erased
   image.put(0x0B20, {0xFF, 1, 2, 3, 4, 7});    // groups are not rewritten
@@ -122,7 +122,7 @@ TEST_F(DtmfFormTest, DisplayWritesBackOnlyWhatItHadToAdjust) {
   EXPECT_EQ(image.byte(0x0CB4), 7);
 }
 
-TEST_F(DtmfFormTest, BoxesChangeOnlyTheirOwnBit) {
+TEST_F(DtmfEditorTest, BoxesChangeOnlyTheirOwnBit) {
   image.put(0x0C8F, {0xFC});
   image.put(0x0CAF, {0xFE});
   image.put(0x0CB0, {0xFF, 0xE3});
@@ -138,7 +138,7 @@ TEST_F(DtmfFormTest, BoxesChangeOnlyTheirOwnBit) {
   EXPECT_EQ(image.byte(0x0CB3), 10);
 }
 
-TEST_F(DtmfFormTest, ControlSwitchEnablesTheIdentitiesAndTheirRights) {
+TEST_F(DtmfEditorTest, ControlSwitchEnablesTheIdentitiesAndTheirRights) {
   load();
   form.Check_Ctrl_En.setChecked(false);
   EXPECT_EQ(image.byte(0x0C9F), 0);
@@ -154,7 +154,7 @@ TEST_F(DtmfFormTest, ControlSwitchEnablesTheIdentitiesAndTheirRights) {
   EXPECT_TRUE(form.box(ViceRight(4)).enabled());
 }
 
-TEST_F(DtmfFormTest, SixthDigitIsDroppedExceptInTheOwnIdentity) {
+TEST_F(DtmfEditorTest, SixthDigitIsDroppedExceptInTheOwnIdentity) {
   load();
   form.code(CodeField::XC).setText("");
   typeCode(CodeField::XC, "123456");
@@ -167,7 +167,7 @@ TEST_F(DtmfFormTest, SixthDigitIsDroppedExceptInTheOwnIdentity) {
   EXPECT_EQ(image.bytes(0x0CAA, 5), Code({6}));
 }
 
-TEST_F(DtmfFormTest, RefusedKeysLeaveTheFieldAsItIs) {
+TEST_F(DtmfEditorTest, RefusedKeysLeaveTheFieldAsItIs) {
   load();
   // Letters, symbols and blanks are dropped; a full own identity is not
   // emptied by a key that is not entered.
@@ -189,7 +189,7 @@ struct LeaveCase {
   const char* textAfter;
 };
 
-TEST_F(DtmfFormTest, LeavingACodeFieldChecksItsTextInEveryField) {
+TEST_F(DtmfEditorTest, LeavingACodeFieldChecksItsTextInEveryField) {
   const LeaveCase cases[] = {
       {"12A*#", {1, 2, 13, 11, 12}, "", false, "12A*#"},
       {"345", Code({3, 4, 5}), "", false, "345"},
@@ -232,7 +232,7 @@ TEST_F(DtmfFormTest, LeavingACodeFieldChecksItsTextInEveryField) {
   }
 }
 
-TEST_F(DtmfFormTest, ChineseTitlesAndTextsFollowTheLanguage) {
+TEST_F(DtmfEditorTest, ChineseTitlesAndTextsFollowTheLanguage) {
   state.LanguageFlag = -1;
   load();
   form.code(CodeField::XC).setText("12a");
@@ -242,7 +242,7 @@ TEST_F(DtmfFormTest, ChineseTitlesAndTextsFollowTheLanguage) {
   EXPECT_EQ(messages.shown[0].text, "码组字符只能是 0 - 9 或 * # A B C D  ！");
 }
 
-TEST_F(DtmfFormTest, GroupStoresItsRowWhenLeftAndShowsWhatItStored) {
+TEST_F(DtmfEditorTest, GroupStoresItsRowWhenLeftAndShowsWhatItStored) {
   load();
   typeGroup(2, "1a#");
   EXPECT_EQ(image.bytes(0x0B20, 16), Bytes(16, 0xFF));  // nothing before leaving
@@ -261,7 +261,7 @@ TEST_F(DtmfFormTest, GroupStoresItsRowWhenLeftAndShowsWhatItStored) {
   EXPECT_EQ(image.bytes(0x0B20, 5), (Bytes{0xFF, 1, 2, 3, 4}));
 }
 
-TEST_F(DtmfFormTest, PassingThroughAGroupRewritesItsRow) {
+TEST_F(DtmfEditorTest, PassingThroughAGroupRewritesItsRow) {
   image.put(0x0B30, {1, 0xFF, 3, 0xFF, 0xFF, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7});
   load();
   EXPECT_EQ(group(3), "13");
@@ -277,7 +277,7 @@ TEST_F(DtmfFormTest, PassingThroughAGroupRewritesItsRow) {
   EXPECT_EQ(image.bytes(0x0B30, 16), Bytes(16, 0xFF));
 }
 
-TEST_F(DtmfFormTest, FullGroupStartsAnewOnlyForAKeyThatEntersACharacter) {
+TEST_F(DtmfEditorTest, FullGroupStartsAnewOnlyForAKeyThatEntersACharacter) {
   load();
   typeGroup(0, "\r\x1b\x03\x01");  // Enter, Esc, Ctrl+C, Ctrl+A
   EXPECT_EQ(group(0), "20202");

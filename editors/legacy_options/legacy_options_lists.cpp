@@ -1,4 +1,4 @@
-#include "adj_mod_lists.h"
+#include "legacy_options_lists.h"
 
 #include "numtext.h"
 #include "option_settings.h"

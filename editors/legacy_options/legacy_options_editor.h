@@ -41,7 +41,7 @@ enum class Instance { Mod = 0, Tune = 1 };
 // The typed fields checked when they lose the focus.
 enum class TypedField { ChannelTotal, FreqA, FreqB, Password, RxLower, RxUpper, TxLower, TxUpper };
 
-class AdjModForm {
+class LegacyOptionsEditor {
  public:
   enum class Kind { List, CheckBox, OptionButton, TextBox };
   struct NamedControl {
@@ -50,10 +50,10 @@ class AdjModForm {
     PlainControl* control;
   };
 
-  AdjModForm(ProgramState& state, MessageSink& messages, Instance instance);
-  ~AdjModForm();
-  AdjModForm(const AdjModForm&) = delete;
-  AdjModForm& operator=(const AdjModForm&) = delete;
+  LegacyOptionsEditor(ProgramState& state, MessageSink& messages, Instance instance);
+  ~LegacyOptionsEditor();
+  LegacyOptionsEditor(const LegacyOptionsEditor&) = delete;
+  LegacyOptionsEditor& operator=(const LegacyOptionsEditor&) = delete;
 
   // The window's own exchange talks through these; without them Read and
   // Write report a port that cannot be opened.

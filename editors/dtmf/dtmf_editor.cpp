@@ -1,4 +1,4 @@
-#include "dtmf_form.h"
+#include "dtmf_editor.h"
 
 #include <algorithm>
 
@@ -26,7 +26,7 @@ constexpr const char* kSampleText = "20202";
 
 }  // namespace
 
-DtmfForm::DtmfForm(ProgramState& state, MessageSink& messages) : state_(state), messages_(messages) {
+DtmfEditor::DtmfEditor(ProgramState& state, MessageSink& messages) : state_(state), messages_(messages) {
   // The stored layout first, before any handler is attached.
   for (auto& group : Text_tx_Encode) group.setText(kSampleText);
   for (auto& field : codeFields) field.setText(kSampleText);
@@ -54,7 +54,7 @@ DtmfForm::DtmfForm(ProgramState& state, MessageSink& messages) : state_(state), 
   };
 }
 
-void DtmfForm::FillDtmfCombos() {
+void DtmfEditor::FillDtmfCombos() {
   std::vector<std::string> times;
   for (int v = 50; v <= 2000; v += 10) times.push_back(std::to_string(v));
   Combo_Enc_ys1.setEntries(times);
@@ -62,7 +62,7 @@ void DtmfForm::FillDtmfCombos() {
   Combo_Enc_qh.setEntries(std::vector<std::string>(std::begin(kGroupCallEntries), std::end(kGroupCallEntries)));
 }
 
-void DtmfForm::showCode(PlainTextBox& box, int address) {
+void DtmfEditor::showCode(PlainTextBox& box, int address) {
   const MemoryImage& im = image();
   if (im.byte(address) == kNoCharacter) {
     box.setText("");
@@ -72,7 +72,7 @@ void DtmfForm::showCode(PlainTextBox& box, int address) {
                            im.byte(address + 4)));
 }
 
-void DtmfForm::ShowDtmfSettings() {
+void DtmfEditor::ShowDtmfSettings() {
   auto showFlags = [this](int address, FlagBox first, int count) {
     const int value = image().byte(address);
     for (int k = 0; k < count; ++k) box(static_cast<FlagBox>(static_cast<int>(first) + k)).setChecked(false);
@@ -102,7 +102,7 @@ void DtmfForm::ShowDtmfSettings() {
   Combo_Enc_qh.setText(DigitCodeToText(image().byte(addr::DTMF_GROUP_CALL)));
 }
 
-void DtmfForm::applyControlEnable() {
+void DtmfEditor::applyControlEnable() {
   const bool on = Check_Ctrl_En.checked();
   code(CodeField::MID).setEnabled(on);
   for (int k = 0; k < kRightsCount; ++k) box(MasterRight(k)).setEnabled(on);
@@ -110,16 +110,16 @@ void DtmfForm::applyControlEnable() {
   for (int k = 0; k < kRightsCount; ++k) box(ViceRight(k)).setEnabled(on);
 }
 
-void DtmfForm::storeFlag(FlagBox b) {
+void DtmfEditor::storeFlag(FlagBox b) {
   const FlagBoxDef& def = Def(b);
   std::int16_t& byte = image().byte(def.address);
   const int value = box(b).checked() ? (byte | def.mask) : (byte & ~def.mask);
   byte = static_cast<std::int16_t>(value & 0xFF);
 }
 
-void DtmfForm::storeCode(CodeField f) { storeCodeText(Def(f).address, code(f).text()); }
+void DtmfEditor::storeCode(CodeField f) { storeCodeText(Def(f).address, code(f).text()); }
 
-void DtmfForm::storeCodeText(int address, const std::string& text) {
+void DtmfEditor::storeCodeText(int address, const std::string& text) {
   for (int k = 0; k < addr::kDtmfCodeLength; ++k) image().byte(address + k) = kNoCharacter;
   const std::vector<std::string> chars = Characters(TrimBlanks(text));
   const int stored = std::min<int>(static_cast<int>(chars.size()), addr::kDtmfCodeLength);
@@ -127,7 +127,7 @@ void DtmfForm::storeCodeText(int address, const std::string& text) {
     image().byte(address + k) = static_cast<std::int16_t>(TextToDigitCode(chars[static_cast<std::size_t>(k)]));
 }
 
-bool DtmfForm::codeKeyPress(CodeField f, char32_t ch) {
+bool DtmfEditor::codeKeyPress(CodeField f, char32_t ch) {
   if (ch == kBackspace) return true;
   if (ch < U'0' || ch > U'9') return false;
   if (CharacterCount(TrimBlanks(code(f).text())) > 4) {
@@ -137,7 +137,7 @@ bool DtmfForm::codeKeyPress(CodeField f, char32_t ch) {
   return true;
 }
 
-std::string DtmfForm::ValidateCodeText(const std::string& text) {
+std::string DtmfEditor::ValidateCodeText(const std::string& text) {
   const std::vector<std::string> chars = Characters(text);
   if (chars.size() > static_cast<std::size_t>(addr::kDtmfCodeLength)) {
     warn(kTitleCodeCheck, kLengthText);
@@ -154,7 +154,7 @@ std::string DtmfForm::ValidateCodeText(const std::string& text) {
   return "";
 }
 
-bool DtmfForm::leaveCode(CodeField f) {
+bool DtmfEditor::leaveCode(CodeField f) {
   PlainTextBox& field = code(f);
   if (field.text().empty()) return false;  // no code: its five bytes are 0xFF already
   if (TrimBlanks(ValidateCodeText(field.text())).empty()) {
@@ -168,18 +168,18 @@ bool DtmfForm::leaveCode(CodeField f) {
   return true;
 }
 
-void DtmfForm::groupKeyPress(int group, char32_t ch) {
+void DtmfEditor::groupKeyPress(int group, char32_t ch) {
   if (ch == kBackspace || EntersNothing(ch)) return;
   PlainTextBox& box = Text_tx_Encode.at(static_cast<std::size_t>(group));
   if (CharacterCount(box.text()) > 4) groupTextEdited(group, "");
 }
 
-void DtmfForm::groupTextEdited(int group, const std::string& text) {
+void DtmfEditor::groupTextEdited(int group, const std::string& text) {
   Text_tx_Encode.at(static_cast<std::size_t>(group)).setText(text);
   pendingGroup_ = group;
 }
 
-void DtmfForm::leaveGroup(int group) {
+void DtmfEditor::leaveGroup(int group) {
   const int address = addr::DtmfGroupAddress(group);
   for (int k = addr::kDtmfCodeLength; k < 16; ++k) image().byte(address + k) = kNoCharacter;
   storeCodeText(address, Text_tx_Encode.at(static_cast<std::size_t>(group)).text());
@@ -187,11 +187,11 @@ void DtmfForm::leaveGroup(int group) {
   ShowDtmfSettings();
 }
 
-void DtmfForm::commitPendingEdit() {
+void DtmfEditor::commitPendingEdit() {
   if (pendingGroup_ >= 0) leaveGroup(pendingGroup_);
 }
 
-void DtmfForm::warn(const Bilingual& title, const Bilingual& text) {
+void DtmfEditor::warn(const Bilingual& title, const Bilingual& text) {
   messages_.show(Warn(state_.LanguageFlag, title, text));
 }
 

@@ -65,7 +65,7 @@ char ToneKey(char typed);
 // any other is rounded to whole kHz and its remainder to 0, 250 or 500 Hz.
 std::string RasterFrequencyText(const std::string& text);
 
-class OptionForm {
+class OptionEditor {
  public:
   struct Vfo {
     explicit Vfo(char which);
@@ -84,10 +84,10 @@ class OptionForm {
     PlainControl* control;
   };
 
-  OptionForm(ProgramState& state, MessageSink& messages);
-  ~OptionForm();
-  OptionForm(const OptionForm&) = delete;
-  OptionForm& operator=(const OptionForm&) = delete;
+  OptionEditor(ProgramState& state, MessageSink& messages);
+  ~OptionEditor();
+  OptionEditor(const OptionEditor&) = delete;
+  OptionEditor& operator=(const OptionEditor&) = delete;
 
   // The window's own exchange talks through these; without them its Read
   // and Write report a port that cannot be opened.

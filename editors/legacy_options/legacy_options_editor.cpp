@@ -1,12 +1,12 @@
-#include "adj_mod_form.h"
+#include "legacy_options_editor.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
-#include "adj_mod_lists.h"
-#include "adj_mod_texts.h"
+#include "legacy_options_lists.h"
+#include "legacy_options_texts.h"
 #include "band_limit.h"
 #include "channel_total.h"
 #include "exact_decimal.h"
@@ -128,24 +128,24 @@ std::string NormalFrequencyText(const ExactDecimal& v) {
 
 }  // namespace
 
-AdjModForm::AdjModForm(ProgramState& state, MessageSink& messages, Instance instance)
+LegacyOptionsEditor::LegacyOptionsEditor(ProgramState& state, MessageSink& messages, Instance instance)
     : s_(state), messages_(messages), instance_(instance) {
   buildControls();
   view_.replaced = [this] { RefreshAdjModForm(); };
 }
 
-AdjModForm::~AdjModForm() = default;
+LegacyOptionsEditor::~LegacyOptionsEditor() = default;
 
-void AdjModForm::attachLink(StatusPanels& panels, link::LinkServices& services) {
+void LegacyOptionsEditor::attachLink(StatusPanels& panels, link::LinkServices& services) {
   transfer_ = std::make_unique<LegacyOptionsTransfer>(link::LinkContext{s_, messages_, panels, services},
                                                       view_, image());
 }
 
-void AdjModForm::add(const std::string& name, Kind kind, PlainControl& control) {
+void LegacyOptionsEditor::add(const std::string& name, Kind kind, PlainControl& control) {
   named_.push_back(NamedControl{name, kind, &control});
 }
 
-void AdjModForm::buildControls() {
+void LegacyOptionsEditor::buildControls() {
   std::vector<std::string> listNames;
   for (const ListSpec& l : kSettingLists) listNames.emplace_back(l.control);
   for (const VfoListSpec& l : kVfoLists) {
@@ -203,7 +203,7 @@ void AdjModForm::buildControls() {
   texts_["Text_chann_total"].onChange = [this] { channelTotalChange(); };
 }
 
-const char* AdjModForm::FieldName(TypedField f) {
+const char* LegacyOptionsEditor::FieldName(TypedField f) {
   switch (f) {
     case TypedField::ChannelTotal: return "Text_chann_total";
     case TypedField::FreqA: return "Text_Freq_a";
@@ -217,7 +217,7 @@ const char* AdjModForm::FieldName(TypedField f) {
   return "";
 }
 
-PlainControl* AdjModForm::find(const std::string& name) const {
+PlainControl* LegacyOptionsEditor::find(const std::string& name) const {
   for (const NamedControl& c : named_)
     if (c.name == name) return c.control;
   return nullptr;
@@ -230,22 +230,22 @@ static T& Named(const std::map<std::string, T>& controls, const std::string& nam
   return const_cast<T&>(it->second);
 }
 
-PlainList& AdjModForm::list(const std::string& name) const { return Named(lists_, name); }
-PlainCheckBox& AdjModForm::check(const std::string& name) const { return Named(checks_, name); }
-PlainOptionButton& AdjModForm::option(const std::string& name) const { return Named(options_, name); }
-PlainTextBox& AdjModForm::text(const std::string& name) const { return Named(texts_, name); }
-PlainTextBox& AdjModForm::field(TypedField f) const { return text(FieldName(f)); }
+PlainList& LegacyOptionsEditor::list(const std::string& name) const { return Named(lists_, name); }
+PlainCheckBox& LegacyOptionsEditor::check(const std::string& name) const { return Named(checks_, name); }
+PlainOptionButton& LegacyOptionsEditor::option(const std::string& name) const { return Named(options_, name); }
+PlainTextBox& LegacyOptionsEditor::text(const std::string& name) const { return Named(texts_, name); }
+PlainTextBox& LegacyOptionsEditor::field(TypedField f) const { return text(FieldName(f)); }
 
 // --- window ------------------------------------------------------------------
 
-void AdjModForm::Form_Load() {
+void LegacyOptionsEditor::Form_Load() {
   FillAdjModLists();
   view_.setProgressVisible(false);
 }
 
-void AdjModForm::Form_Activate() { field(TypedField::ChannelTotal).setText(std::to_string(s_.ChannelTotal)); }
+void LegacyOptionsEditor::Form_Activate() { field(TypedField::ChannelTotal).setText(std::to_string(s_.ChannelTotal)); }
 
-void AdjModForm::Command_def_Click() {
+void LegacyOptionsEditor::Command_def_Click() {
   if (!runPendingCheck()) return;
   if (busy()) {
     warn(kBusyText, kTitlePromptLower);
@@ -256,12 +256,12 @@ void AdjModForm::Command_def_Click() {
   FillAdjModLists();
 }
 
-bool AdjModForm::Command_close_Click() {
+bool LegacyOptionsEditor::Command_close_Click() {
   if (!runPendingCheck()) return false;
   return queryUnload();
 }
 
-bool AdjModForm::queryUnload() {
+bool LegacyOptionsEditor::queryUnload() {
   if (running()) {
     warn(kCloseRefusedEditorText, kTitlePromptLower);
     return false;
@@ -270,7 +270,7 @@ bool AdjModForm::queryUnload() {
   return true;
 }
 
-void AdjModForm::Command_read_Click() {
+void LegacyOptionsEditor::Command_read_Click() {
   if (!runPendingCheck()) return;
   if (busy()) {
     warn(kBusyText, kTitlePromptLower);
@@ -284,7 +284,7 @@ void AdjModForm::Command_read_Click() {
   warn(link::texts::kPortErrorShort);
 }
 
-void AdjModForm::Command_Write_Click() {
+void LegacyOptionsEditor::Command_Write_Click() {
   if (!runPendingCheck()) return;
   if (busy()) {
     warn(kBusyText, kTitlePromptLower);
@@ -299,28 +299,28 @@ void AdjModForm::Command_Write_Click() {
   warn(link::texts::kPortErrorShort);
 }
 
-bool AdjModForm::fileButton() { return runPendingCheck(); }
+bool LegacyOptionsEditor::fileButton() { return runPendingCheck(); }
 
-void AdjModForm::warn(const Bilingual& text, const Bilingual& title) {
+void LegacyOptionsEditor::warn(const Bilingual& text, const Bilingual& title) {
   messages_.show(Warn(s_.LanguageFlag, title, text));
 }
 
 // --- lists and defaults --------------------------------------------------------
 
-void AdjModForm::fillList(const std::string& name, int defaultPosition) {
+void LegacyOptionsEditor::fillList(const std::string& name, int defaultPosition) {
   PlainList& l = list(name);
   l.setEntries(ListItems(name, s_.LanguageFlag, s_.ToneList));
   l.select(defaultPosition);
 }
 
-void AdjModForm::fillVfo(int which) {
+void LegacyOptionsEditor::fillVfo(int which) {
   field(which == 0 ? TypedField::FreqA : TypedField::FreqB)
       .setText(which == 0 ? WholeText(s_.VhfLower) + ".02500"
                           : std::to_string(static_cast<long long>(std::floor(s_.VhfUpper)) - 1) + ".62500");
   for (const VfoListSpec& l : kVfoLists) fillList(vfo::Control(l.control, which), l.defaultPosition);
 }
 
-void AdjModForm::FillAdjModLists() {
+void LegacyOptionsEditor::FillAdjModLists() {
   fillVfo(0);
   fillVfo(1);
   auto settingList = [this](const char* name) {
@@ -363,12 +363,12 @@ void AdjModForm::FillAdjModLists() {
 
 // --- the settings block -----------------------------------------------------------
 
-void AdjModForm::setBox(PlainCheckBox& box, bool ticked) {
+void LegacyOptionsEditor::setBox(PlainCheckBox& box, bool ticked) {
   box.setChecked(false);
   if (ticked) box.setChecked(true);
 }
 
-void AdjModForm::showSettings() {
+void LegacyOptionsEditor::showSettings() {
   const RecordBytes block(std::as_const(image()), 0);
   auto showList = [&](const char* name) { list(name).select(Decode(block, FindField(kSettings, name))); };
   auto ticked = [&](const char* name) { return Decode(block, FindField(kSettings, name)) != 0; };
@@ -411,7 +411,7 @@ void AdjModForm::showSettings() {
   }
 }
 
-void AdjModForm::collectSettings() {
+void LegacyOptionsEditor::collectSettings() {
   const RecordBytes block(image(), 0);
   const ExactDecimal total = ReadExactDecimal(field(TypedField::ChannelTotal).text());
   const long long count = total.negative ? 0 : total.Units(0, Rounding::HalfEven).value_or(255);
@@ -440,12 +440,12 @@ void AdjModForm::collectSettings() {
   }
 }
 
-void AdjModForm::RefreshAdjModForm() {
+void LegacyOptionsEditor::RefreshAdjModForm() {
   showSettings();
   ShowVfoRecords(10, 12);
 }
 
-void AdjModForm::CollectAdjModForm() {
+void LegacyOptionsEditor::CollectAdjModForm() {
   image().fill(0, OptionStageTable::kRows - 1, 0, OptionStageTable::kCols - 1, 0);
   collectSettings();
   collectVfo(0, 6);
@@ -454,12 +454,12 @@ void AdjModForm::CollectAdjModForm() {
 
 // --- the VFO records -------------------------------------------------------------
 
-void AdjModForm::ShowVfoRecords(int firstRowA, int firstRowB) {
+void LegacyOptionsEditor::ShowVfoRecords(int firstRowA, int firstRowB) {
   showVfo(0, firstRowA);
   showVfo(1, firstRowB);
 }
 
-void AdjModForm::showTone(PlainList& l, const ToneCode& tone) {
+void LegacyOptionsEditor::showTone(PlainList& l, const ToneCode& tone) {
   if (const std::optional<int> entry = vfo::ToneEntry(tone, kFirstDcsEntry)) {
     // A DCS number no list holds (211..254) shows as off.
     l.select(*entry);
@@ -470,7 +470,7 @@ void AdjModForm::showTone(PlainList& l, const ToneCode& tone) {
   l.setEditTextMatching(CtcssText(tone.value));
 }
 
-void AdjModForm::showVfo(int which, int f) {
+void LegacyOptionsEditor::showVfo(int which, int f) {
   const RecordBytes rec(std::as_const(image()), f);
   text(vfo::Control(kFreq, which)).setText(vfo::FrequencyText(rec));
   list(vfo::Control(kOffsetList, which)).select(vfo::OffsetEntry(vfo::OffsetKhz(rec)));
@@ -479,7 +479,7 @@ void AdjModForm::showVfo(int which, int f) {
   for (const Field& p : kVfoPacked) list(vfo::Control(p.name, which)).select(Decode(rec, p));
 }
 
-void AdjModForm::collectVfo(int which, int f) {
+void LegacyOptionsEditor::collectVfo(int which, int f) {
   const RecordBytes rec(image(), f);
   vfo::StoreFrequency(rec, text(vfo::Control(kFreq, which)).text());
   vfo::StoreOffset(rec, list(vfo::Control(kOffsetList, which)).text());
@@ -494,7 +494,7 @@ void AdjModForm::collectVfo(int which, int f) {
 
 // --- the option file ----------------------------------------------------------------
 
-bool AdjModForm::LoadAdjModFile(const std::string& path) {
+bool LegacyOptionsEditor::LoadAdjModFile(const std::string& path) {
   const auto read = [this](const std::string& from) { return ReadTableRowsInto(image(), 0, kFileLastRow, from); };
   // The file's VFO records are its collected copy (rows 6..9); rows 10..13
   // hold nothing a save wrote, so they are not shown.
@@ -507,7 +507,7 @@ bool AdjModForm::LoadAdjModFile(const std::string& path) {
   return true;
 }
 
-bool AdjModForm::SaveAdjModFile(const std::string& path) {
+bool LegacyOptionsEditor::SaveAdjModFile(const std::string& path) {
   CollectAdjModForm();
   const auto write = [this](const std::string& to) { return SaveTableRows(image(), 0, kFileLastRow, to); };
   return SaveFileAndTell(s_, messages_, path, write, kFileTexts);
@@ -515,30 +515,30 @@ bool AdjModForm::SaveAdjModFile(const std::string& path) {
 
 // --- typed fields -------------------------------------------------------------------
 
-void AdjModForm::typed(TypedField f, const std::string& t) {
+void LegacyOptionsEditor::typed(TypedField f, const std::string& t) {
   pending_ = f;
   field(f).setText(t);
 }
 
-void AdjModForm::keyPressed(PlainList& l) {
+void LegacyOptionsEditor::keyPressed(PlainList& l) {
   for (const char* name : {kRxTone, kTxTone})
     for (const int which : {0, 1})
       if (&list(vfo::Control(name, which)) == &l) toneKeyPending_ = true;
 }
 
-bool AdjModForm::LostFocus(TypedField f) {
+bool LegacyOptionsEditor::LostFocus(TypedField f) {
   if (pending_ == f) pending_.reset();
   return checkField(f);
 }
 
-bool AdjModForm::runPendingCheck() {
+bool LegacyOptionsEditor::runPendingCheck() {
   if (!pending_) return true;
   const TypedField f = *pending_;
   pending_.reset();
   return checkField(f);
 }
 
-bool AdjModForm::refuse(TypedField focus, const Bilingual& message, const std::function<void()>& resets,
+bool LegacyOptionsEditor::refuse(TypedField focus, const Bilingual& message, const std::function<void()>& resets,
                         const Bilingual& title) {
   warn(message, title);
   if (resets) resets();
@@ -546,12 +546,12 @@ bool AdjModForm::refuse(TypedField focus, const Bilingual& message, const std::f
   return false;
 }
 
-void AdjModForm::resetReceiveLimits() {
+void LegacyOptionsEditor::resetReceiveLimits() {
   field(TypedField::RxLower).setText(NumberToTrimmedText(s_.VhfLower));
   field(TypedField::RxUpper).setText(NumberToTrimmedText(s_.VhfUpper - 1));
 }
 
-bool AdjModForm::channelTotalChange() {
+bool LegacyOptionsEditor::channelTotalChange() {
   if (ChannelTotalInRange(field(TypedField::ChannelTotal).text())) return true;
   warn(kChannelTotalRange);
   field(TypedField::ChannelTotal).takeFocus();
@@ -559,7 +559,7 @@ bool AdjModForm::channelTotalChange() {
   return false;
 }
 
-bool AdjModForm::checkField(TypedField f) {
+bool LegacyOptionsEditor::checkField(TypedField f) {
   switch (f) {
     case TypedField::ChannelTotal: {
       if (!channelTotalChange()) return false;
@@ -576,7 +576,7 @@ bool AdjModForm::checkField(TypedField f) {
   }
 }
 
-bool AdjModForm::checkFrequency(TypedField f) {
+bool LegacyOptionsEditor::checkFrequency(TypedField f) {
   PlainTextBox& box = field(f);
   const ExactDecimal v = ReadExactDecimal(box.text());
   if (v.CompareTo(s_.VhfLower) < 0)
@@ -590,7 +590,7 @@ bool AdjModForm::checkFrequency(TypedField f) {
   return true;
 }
 
-bool AdjModForm::checkPassword() {
+bool LegacyOptionsEditor::checkPassword() {
   const std::u32string s = Characters(TrimBlanks(field(TypedField::Password).text()));
   if (s.empty()) return true;
   if (s.size() != kPasswordDigits) return refuse(TypedField::Password, kPasswordLength);
@@ -600,7 +600,7 @@ bool AdjModForm::checkPassword() {
   return true;
 }
 
-bool AdjModForm::checkLimit(TypedField f) {
+bool LegacyOptionsEditor::checkLimit(TypedField f) {
   auto num = [this](TypedField which) { return ReadExactDecimal(field(which).text()); };
   auto copy = [this](TypedField to, TypedField from) { field(to).setText(field(from).text()); };
   auto reset = [this] { resetReceiveLimits(); };

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "adj_mod_form.h"
+#include "legacy_options_editor.h"
 #include "program_state.h"
 #include "test_doubles.h"
 #include "tone_tables.h"
@@ -22,9 +22,9 @@ inline void StartUpState(ProgramState& s) {
   BuildToneTables(s);
 }
 
-class AdjModFixture : public ::testing::Test {
+class LegacyOptionsFixture : public ::testing::Test {
  protected:
-  AdjModFixture() {
+  LegacyOptionsFixture() {
     StartUpState(state);
     form.field(TypedField::ChannelTotal);  // the controls exist before loading
   }
@@ -46,8 +46,8 @@ class AdjModFixture : public ::testing::Test {
   std::string shown(const std::string& control) {
     for (const auto& c : form.controls()) {
       if (c.name != control) continue;
-      if (c.kind == AdjModForm::Kind::List) return static_cast<PlainList*>(c.control)->text();
-      if (c.kind == AdjModForm::Kind::TextBox) return static_cast<PlainTextBox*>(c.control)->text();
+      if (c.kind == LegacyOptionsEditor::Kind::List) return static_cast<PlainList*>(c.control)->text();
+      if (c.kind == LegacyOptionsEditor::Kind::TextBox) return static_cast<PlainTextBox*>(c.control)->text();
     }
     return "?";
   }
@@ -61,7 +61,7 @@ class AdjModFixture : public ::testing::Test {
 
   ProgramState state;
   brel::test::RecordingMessages messages;
-  AdjModForm form{state, messages, Instance::Mod};
+  LegacyOptionsEditor form{state, messages, Instance::Mod};
 };
 
 }  // namespace brel::legacy_options::test

@@ -7,7 +7,7 @@
 // The display sets the controls as a user could, so each control whose shown
 // value changes runs its handler and writes back what had to be adjusted.
 //
-//   DtmfForm form(state, messages);
+//   DtmfEditor form(state, messages);
 //   form.FillDtmfCombos();
 //   form.ShowDtmfSettings();
 //   if (form.codeKeyPress(CodeField::Ani, U'7')) ...   // let the key through
@@ -24,13 +24,13 @@
 
 namespace brel::dtmf {
 
-class DtmfForm {
+class DtmfEditor {
  public:
   // The controls start as the window's layout stores them: sample texts,
   // the stored ticks, empty lists, the group-call list disabled.
-  DtmfForm(ProgramState& state, MessageSink& messages);
-  DtmfForm(const DtmfForm&) = delete;
-  DtmfForm& operator=(const DtmfForm&) = delete;
+  DtmfEditor(ProgramState& state, MessageSink& messages);
+  DtmfEditor(const DtmfEditor&) = delete;
+  DtmfEditor& operator=(const DtmfEditor&) = delete;
 
   // --- controls ------------------------------------------------------------
   std::array<PlainTextBox, addr::kDtmfGroupCount> Text_tx_Encode;
