@@ -128,6 +128,11 @@ class ImageAreaReadPlan : public TableAreaReadPlan<MemoryImage> {
   ImageAreaReadPlan(MemoryImage& image, int base, int blocks);
 };
 
+// Read or Write in a window that has no link to talk through: the port
+// error flag set, and the user told the port could not be opened.
+void ReportNoLink(ProgramState& state, MessageSink& messages, const Bilingual& text = texts::kPortErrorShort,
+                  const Bilingual& title = kTitlePromptUpper);
+
 // What a window shows of an exchange.
 class TransferView {
  public:

@@ -165,22 +165,14 @@ ChannelTransfer* frm_chann::ensureTransfer() {
 }
 
 void frm_chann::Command_read_Click() {
-  if (ChannelTransfer* transfer = ensureTransfer()) {
-    transfer->read();
-    return;
-  }
-  state().PortErrorFlag = -1;
-  warn(link::texts::kPortError);
+  if (ChannelTransfer* transfer = ensureTransfer()) transfer->read();
+  else link::ReportNoLink(state(), context().messages, link::texts::kPortError, kTitlePromptLower);
 }
 
 void frm_chann::Command_Write_Click() {
   if (!busy()) commitPendingEdit();  // the radio gets what was typed last
-  if (ChannelTransfer* transfer = ensureTransfer()) {
-    transfer->write();
-    return;
-  }
-  state().PortErrorFlag = -1;
-  warn(link::texts::kPortError);
+  if (ChannelTransfer* transfer = ensureTransfer()) transfer->write();
+  else link::ReportNoLink(state(), context().messages, link::texts::kPortError, kTitlePromptLower);
 }
 
 void frm_chann::ShowOpenChannDialog() { ShowFileDialog(*this, FormId::Form_open_chann, busy()); }

@@ -260,22 +260,14 @@ void frm_dtmf::Command_close_Click() {
 }
 
 void frm_dtmf::Command_read_Click() {
-  if (transfer_) {
-    transfer_->read();
-    return;
-  }
-  state().PortErrorFlag = -1;
-  warn(link::texts::kPortErrorShort, kTitlePromptUpper);
+  if (transfer_) transfer_->read();
+  else link::ReportNoLink(state(), context().messages);
 }
 
 void frm_dtmf::Command_Write_Click() {
   if (!busy()) commitPendingEdit();  // the radio gets what was typed last
-  if (transfer_) {
-    transfer_->write();
-    return;
-  }
-  state().PortErrorFlag = -1;
-  warn(link::texts::kPortErrorShort, kTitlePromptUpper);
+  if (transfer_) transfer_->write();
+  else link::ReportNoLink(state(), context().messages);
 }
 
 bool frm_dtmf::userMovedFocusWithin(Qt::FocusReason reason) const {

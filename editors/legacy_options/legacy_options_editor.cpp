@@ -276,12 +276,8 @@ void LegacyOptionsEditor::Command_read_Click() {
     warn(kBusyText, kTitlePromptLower);
     return;
   }
-  if (transfer_) {
-    transfer_->read();
-    return;
-  }
-  s_.PortErrorFlag = -1;
-  warn(link::texts::kPortErrorShort);
+  if (transfer_) transfer_->read();
+  else link::ReportNoLink(s_, messages_);
 }
 
 void LegacyOptionsEditor::Command_Write_Click() {
@@ -291,12 +287,8 @@ void LegacyOptionsEditor::Command_Write_Click() {
     return;
   }
   CollectAdjModForm();
-  if (transfer_) {
-    transfer_->write();
-    return;
-  }
-  s_.PortErrorFlag = -1;
-  warn(link::texts::kPortErrorShort);
+  if (transfer_) transfer_->write();
+  else link::ReportNoLink(s_, messages_);
 }
 
 bool LegacyOptionsEditor::fileButton() { return runPendingCheck(); }

@@ -306,21 +306,13 @@ void OptionEditor::attachLink(StatusPanels& panels, link::LinkServices& services
 }
 
 void OptionEditor::Command_read_Click() {
-  if (transfer_) {
-    transfer_->read();
-    return;
-  }
-  s_.PortErrorFlag = -1;
-  messages_.show(Warn(s_.LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
+  if (transfer_) transfer_->read();
+  else link::ReportNoLink(s_, messages_);
 }
 
 void OptionEditor::Command_Write_Click() {
-  if (transfer_) {
-    transfer_->write();
-    return;
-  }
-  s_.PortErrorFlag = -1;
-  messages_.show(Warn(s_.LanguageFlag, kTitlePromptUpper, link::texts::kPortErrorShort));
+  if (transfer_) transfer_->write();
+  else link::ReportNoLink(s_, messages_);
 }
 
 void OptionEditor::FillOptionLists() {
