@@ -5,9 +5,9 @@
 //
 //   BindList(ui.combo, sheet.Combo_Enc_ys1);   // a pick-only list
 //   BindCheck(ui.box, sheet.Check_Dec_back);
-//   BindOption(ui.freq, form.option("Option_freq"));
+//   BindOption(ui.freq, editor.option("Option_freq"));
 //   BindText(ui.edit, sheet.tones[0]);         // typed text goes to the box
-//   BindText(ui.code, form.code(f), {.keys = [&](char32_t c) { return form.codeKeyPress(f, c) ? c : 0; }});
+//   BindText(ui.code, editor.code(f), {.keys = [&](char32_t c) { return editor.codeKeyPress(f, c) ? c : 0; }});
 //   BindTypedList(ui.tone, vfo.rxTone, {.keys = ToneKeyRule});
 //
 // Every later change of a control (by a rule or by the user) is mirrored at
