@@ -14,7 +14,9 @@
 //   class frm_Thing : public EditorWindow {
 //    public:
 //     explicit frm_Thing(AppContext& context) : EditorWindow(context, FormId::frm_Thing, ThingParts()) {
-//       // ... its controls; progressBar() and statusLabel() are placed with them
+//       // ... its controls, each placed and bound to its plain control
+//       // (plain_widgets.h: BindList(combo, editor_.list), ...); progressBar()
+//       // and statusLabel() are placed with them
 //       if (context.link != nullptr)
 //         transfer_ = adoptTransfer(std::make_unique<ThingTransfer>(linkContext(), transferView()));
 //     }
