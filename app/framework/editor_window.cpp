@@ -40,12 +40,9 @@ link::LinkContext EditorWindow::linkContext() const {
   return link::LinkContext{context().state, context().messages, context().panels, *context().link};
 }
 
-void EditorWindow::showProgressOf(PlainProgress& progress, std::function<void()> after) {
+void EditorWindow::showProgressOf(PlainProgress& progress) {
   view_.showOn(progress);
-  progress.changed = [this, after = std::move(after)] {
-    showProgress();
-    if (after) after();
-  };
+  progress.changed = [this] { showProgress(); };
   showProgress();
 }
 

@@ -137,8 +137,7 @@ class EditorWindow : public Form {
   // --- the progress display -----------------------------------------------
   // The bar and label mirror a PlainProgress: the window's own, which its
   // exchange sets through transferView(), or the one its plain model keeps.
-  // `after` runs after each change has been shown.
-  void showProgressOf(PlainProgress& progress, std::function<void()> after = {});
+  void showProgressOf(PlainProgress& progress);
   // Shows the progress afresh.
   void showProgress();
   void resetProgress() { view_.reset(); }
