@@ -27,16 +27,14 @@
 //
 //   // The configuration: the profile (how the handshake goes, whether frames
 //   // carry a leading 0x06, how fast bytes go), the texts, the plans.
-//   class ThingTransfer {
+//   class ThingTransfer : public link::EditorTransfer {  // busy(), running(), stop(), transfer()
 //    public:
 //     ThingTransfer(link::LinkContext context, link::TransferView& view)
-//         : state_(context.state), transfer_(context, link::profiles::ThingEditor(), ThingTexts(), view) {}
+//         : EditorTransfer(context, link::profiles::ThingEditor(), ThingTexts(), view), state_(context.state) {}
 //     void read() { transfer_.read(std::make_shared<ThingReadPlan>(state_.MemImage), kRetries); }
 //     void write() { transfer_.write(std::make_shared<ThingWritePlan>(state_.MemImage), kRetries); }
-//     link::Transfer& transfer() { return transfer_; }
 //    private:
 //     ProgramState& state_;
-//     link::Transfer transfer_;
 //   };
 //
 // An exchange that reads one block, decides and writes one frame is a
@@ -237,6 +235,25 @@ class Transfer : private LinkObserver {
   TransferView& view_;
   LinkObserver* listener_ = nullptr;
   LinkEngine engine_;
+};
+
+// The base of an editor's transfer configuration: the one Transfer it
+// configures (profile, texts, view) and what a window asks of it.  The
+// configuration adds its Read and Write commands: its plans and retries.
+class EditorTransfer {
+ public:
+  EditorTransfer(LinkContext context, EngineProfile profile, TransferTexts texts, TransferView& view)
+      : transfer_(context, std::move(profile), std::move(texts), view) {}
+  bool busy() const { return transfer_.busy(); }
+  bool running() const { return transfer_.running(); }
+  // Stops every timer and closes the port (the window is going).
+  void stop() { transfer_.stop(); }
+  const LinkEngine& engine() const { return transfer_.engine(); }
+  Transfer& transfer() { return transfer_; }
+  const Transfer& transfer() const { return transfer_; }
+
+ protected:
+  Transfer transfer_;
 };
 
 }  // namespace brel::link

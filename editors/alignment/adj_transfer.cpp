@@ -40,6 +40,6 @@ link::TransferTexts AdjTransferTexts() {
 }
 
 AdjTransfer::AdjTransfer(link::LinkContext context, link::TransferView& view)
-    : state_(context.state), transfer_(context, link::profiles::AlignmentEditor(), AdjTransferTexts(), view) {}
+    : EditorTransfer(context, link::profiles::AlignmentEditor(), AdjTransferTexts(), view), state_(context.state) {}
 
 }  // namespace brel::adj

@@ -39,7 +39,7 @@ class AdjWritePlan : public link::WritePlan {
 
 link::TransferTexts AdjTransferTexts();
 
-class AdjTransfer {
+class AdjTransfer : public link::EditorTransfer {
  public:
   static constexpr int kRetries = 3;
 
@@ -49,15 +49,8 @@ class AdjTransfer {
   bool read() { return transfer_.read(std::make_shared<AdjReadPlan>(state_.AdjImage), kRetries); }
   bool write() { return transfer_.write(std::make_shared<AdjWritePlan>(state_.AdjImage), kRetries); }
 
-  bool busy() const { return transfer_.busy(); }
-  bool running() const { return transfer_.running(); }
-  void stop() { transfer_.stop(); }
-  const link::LinkEngine& engine() const { return transfer_.engine(); }
-  link::Transfer& transfer() { return transfer_; }
-
  private:
   ProgramState& state_;
-  link::Transfer transfer_;
 };
 
 }  // namespace brel::adj

@@ -96,9 +96,9 @@ link::TransferTexts Texts(const int& blocksPerArea, const int& channels) {
 
 ChannelTransfer::ChannelTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels,
                                  link::LinkServices& services, link::TransferView& view)
-    : state_(state),
-      transfer_(link::LinkContext{state, messages, panels, services}, link::profiles::ChannelEditor(),
-                Texts(blocksPerArea_, channels_), view) {
+    : EditorTransfer(link::LinkContext{state, messages, panels, services}, link::profiles::ChannelEditor(),
+                     Texts(blocksPerArea_, channels_), view),
+      state_(state) {
   transfer_.setListener(this);
 }
 

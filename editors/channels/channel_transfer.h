@@ -45,7 +45,7 @@ class ChannelWritePlan : public link::WritePlan {
   int channels_;
 };
 
-class ChannelTransfer : private link::LinkObserver {
+class ChannelTransfer : public link::EditorTransfer, private link::LinkObserver {
  public:
   ChannelTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels, link::LinkServices& services,
                   link::TransferView& view);
@@ -53,12 +53,6 @@ class ChannelTransfer : private link::LinkObserver {
   // The Read and Write buttons.
   void read();
   void write();
-  bool busy() const { return transfer_.busy(); }
-  bool running() const { return transfer_.running(); }
-  // Stops every timer and closes the port (the window is going).
-  void stop() { transfer_.stop(); }
-  const link::LinkEngine& engine() const { return transfer_.engine(); }
-  link::Transfer& transfer() { return transfer_; }
 
  private:
   void connected() override { state_.AreaToggle = 0; }
@@ -67,7 +61,6 @@ class ChannelTransfer : private link::LinkObserver {
   // What the progress wording needs of the plans under way.
   int blocksPerArea_ = 1;
   int channels_ = 1;
-  link::Transfer transfer_;
 };
 
 }  // namespace brel::chann

@@ -49,7 +49,7 @@ std::vector<int> DtmfWritePlan::Rows() {
 }
 
 DtmfTransfer::DtmfTransfer(link::LinkContext context, link::TransferView& view)
-    : state_(context.state), transfer_(context, link::profiles::DtmfEditor(), Texts(), view) {}
+    : EditorTransfer(context, link::profiles::DtmfEditor(), Texts(), view), state_(context.state) {}
 
 void DtmfTransfer::read() { transfer_.read(std::make_shared<DtmfReadPlan>(state_.MemImage), kRetries); }
 

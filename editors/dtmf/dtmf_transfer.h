@@ -33,7 +33,7 @@ class DtmfWritePlan : public link::WritePlan {
   const MemoryImage& image_;
 };
 
-class DtmfTransfer {
+class DtmfTransfer : public link::EditorTransfer {
  public:
   DtmfTransfer(link::LinkContext context, link::TransferView& view);
 
@@ -41,15 +41,9 @@ class DtmfTransfer {
   // a byte is refused before anything is sent.
   void read();
   void write();
-  bool busy() const { return transfer_.busy(); }
-  // Stops every timer and closes the port (the window is going).
-  void stop() { transfer_.stop(); }
-  const link::Transfer& transfer() const { return transfer_; }
-  link::Transfer& transfer() { return transfer_; }
 
  private:
   ProgramState& state_;
-  link::Transfer transfer_;
 };
 
 }  // namespace brel::dtmf

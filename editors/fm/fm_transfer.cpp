@@ -55,9 +55,9 @@ link::TransferTexts FmTransferTexts() {
 }
 
 FmTransfer::FmTransfer(link::LinkContext context, link::TransferView& view, FmReadPlan::Commit show)
-    : state_(context.state),
-      show_(std::move(show)),
-      transfer_(context, link::profiles::FmEditor(), FmTransferTexts(), view) {}
+    : EditorTransfer(context, link::profiles::FmEditor(), FmTransferTexts(), view),
+      state_(context.state),
+      show_(std::move(show)) {}
 
 bool FmTransfer::read() { return transfer_.read(std::make_shared<FmReadPlan>(show_), kRetries); }
 

@@ -56,7 +56,7 @@ class FmWritePlan : public link::WritePlan {
 
 link::TransferTexts FmTransferTexts();
 
-class FmTransfer {
+class FmTransfer : public link::EditorTransfer {
  public:
   // `show` puts a completed read into the grid and boxes (by default
   // FmEditor::showReadBlocks; a window runs it where its view follows).
@@ -65,14 +65,10 @@ class FmTransfer {
   // The Read and Write commands (the window encodes the grid before Write).
   bool read();
   bool write();
-  bool busy() const { return transfer_.busy(); }
-  bool running() const { return transfer_.running(); }
-  link::Transfer& transfer() { return transfer_; }
 
  private:
   ProgramState& state_;
   FmReadPlan::Commit show_;
-  link::Transfer transfer_;
 };
 
 }  // namespace brel::fm

@@ -50,7 +50,7 @@ link::TransferTexts LegacyOptionsTransferTexts() {
 
 LegacyOptionsTransfer::LegacyOptionsTransfer(link::LinkContext context, link::TransferView& view,
                                              OptionStageTable& image)
-    : image_(image), transfer_(context, link::profiles::OlderOptionEditor(), LegacyOptionsTransferTexts(), view) {}
+    : EditorTransfer(context, link::profiles::OlderOptionEditor(), LegacyOptionsTransferTexts(), view), image_(image) {}
 
 bool LegacyOptionsTransfer::read() {
   return transfer_.read(std::make_shared<LegacyOptionsReadPlan>(image_), kRetries);

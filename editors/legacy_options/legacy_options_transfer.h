@@ -41,7 +41,7 @@ class LegacyOptionsWritePlan : public link::WritePlan {
 
 link::TransferTexts LegacyOptionsTransferTexts();
 
-class LegacyOptionsTransfer {
+class LegacyOptionsTransfer : public link::EditorTransfer {
  public:
   // `image` is the window's stage image: a completed read replaces it, a
   // write sends it.
@@ -49,15 +49,10 @@ class LegacyOptionsTransfer {
 
   bool read();
   bool write();
-  bool busy() const { return transfer_.busy(); }
-  bool running() const { return transfer_.running(); }
   bool closeRequested() { return transfer_.closeRequested(); }
-  void stop() { transfer_.stop(); }
-  link::Transfer& transfer() { return transfer_; }
 
  private:
   OptionStageTable& image_;
-  link::Transfer transfer_;
 };
 
 }  // namespace brel::legacy_options

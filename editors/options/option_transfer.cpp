@@ -49,9 +49,9 @@ link::FrameData OptionWritePlan::frame(int index) const {
 
 OptionTransfer::OptionTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels,
                                link::LinkServices& services, link::TransferView& view)
-    : state_(state),
-      transfer_(link::LinkContext{state, messages, panels, services}, link::profiles::OptionEditor(),
-                Texts(OptionWritePlan(state.MemImage).frameCount()), view) {}
+    : EditorTransfer(link::LinkContext{state, messages, panels, services}, link::profiles::OptionEditor(),
+                     Texts(OptionWritePlan(state.MemImage).frameCount()), view),
+      state_(state) {}
 
 void OptionTransfer::read() { transfer_.read(std::make_shared<OptionReadPlan>(state_.MemImage), kRetries); }
 

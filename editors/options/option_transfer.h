@@ -38,7 +38,7 @@ class OptionWritePlan : public link::WritePlan {
   std::vector<int> rows_;
 };
 
-class OptionTransfer {
+class OptionTransfer : public link::EditorTransfer {
  public:
   OptionTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels, link::LinkServices& services,
                  link::TransferView& view);
@@ -46,14 +46,9 @@ class OptionTransfer {
   // The Read and Write buttons.
   void read();
   void write();
-  bool running() const { return transfer_.running(); }
-  void stop() { transfer_.stop(); }
-  const link::Transfer& transfer() const { return transfer_; }
-  link::Transfer& transfer() { return transfer_; }
 
  private:
   ProgramState& state_;
-  link::Transfer transfer_;
 };
 
 }  // namespace brel::options

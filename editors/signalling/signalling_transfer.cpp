@@ -42,11 +42,11 @@ link::TransferTexts SignallingTransferTexts(const SignallingArea& area) {
 
 SignallingTransfer::SignallingTransfer(link::LinkContext context, link::TransferView& view, SignallingArea area,
                                        ShowRead show, RowSource rows)
-    : view_(view),
+    : EditorTransfer(context, link::profiles::SignallingEditor(), SignallingTransferTexts(area), view),
+      view_(view),
       area_(area),
       show_(std::move(show)),
-      rows_(std::move(rows)),
-      transfer_(context, link::profiles::SignallingEditor(), SignallingTransferTexts(area), view) {
+      rows_(std::move(rows)) {
   transfer_.setListener(this);
 }
 

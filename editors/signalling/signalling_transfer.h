@@ -65,7 +65,7 @@ class RowsWritePlan : public link::WritePlan {
 
 link::TransferTexts SignallingTransferTexts(const SignallingArea& area);
 
-class SignallingTransfer : private link::LinkObserver {
+class SignallingTransfer : public link::EditorTransfer, private link::LinkObserver {
  public:
   SignallingTransfer(link::LinkContext context, link::TransferView& view, SignallingArea area, ShowRead show,
                      RowSource rows);
@@ -74,9 +74,6 @@ class SignallingTransfer : private link::LinkObserver {
   // its set before calling write().
   bool read();
   bool write();
-  bool busy() const { return transfer_.busy(); }
-  bool running() const { return transfer_.running(); }
-  link::Transfer& transfer() { return transfer_; }
 
  private:
   void gaveUp() override;
@@ -85,7 +82,6 @@ class SignallingTransfer : private link::LinkObserver {
   SignallingArea area_;
   ShowRead show_;
   RowSource rows_;
-  link::Transfer transfer_;
 };
 
 }  // namespace brel::signalling
