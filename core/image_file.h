@@ -39,12 +39,9 @@ std::optional<std::string> LoadTableRows(CellTable<Rows, Cols>& table, int first
   return std::nullopt;
 }
 
-// The image file of the Open and Save dialogs: MemImage rows 0..480.
+// The image file the Save dialog writes: MemImage rows 0..480.
 inline std::optional<std::string> SaveImageFile(const MemoryImage& image, const std::string& path) {
   return SaveTableRows(image, addr::kImageFileFirstRow, addr::kImageFileLastRow, path);
-}
-inline std::optional<std::string> LoadImageFile(MemoryImage& image, const std::string& path) {
-  return LoadTableRows(image, addr::kImageFileFirstRow, addr::kImageFileLastRow, path);
 }
 
 // What every window that saves or opens a parameter file says.

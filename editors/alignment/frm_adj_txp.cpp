@@ -609,8 +609,7 @@ void frm_Adj_Txp::unloadHandling() {
 }
 
 FileRead frm_Adj_Txp::readFile(const std::string& path) {
-  const auto load = [](AdjTable& rows, const std::string& from) { return LoadTableRows(rows, 0, kEditedRows - 1, from); };
-  return ReadRowsInto(state().AdjImage, 0, kEditedRows - 1, path, load);
+  return ReadTableRowsInto(state().AdjImage, 0, kEditedRows - 1, path);
 }
 
 std::optional<std::string> frm_Adj_Txp::writeFile(const std::string& path) {
