@@ -113,7 +113,7 @@ void FileDialogForm::confirm() {
   const NameCheckResult check =
       CheckFileName(browser_->directory().toStdString(), name_->text().toStdString(), suffix_);
   switch (check.outcome) {
-    case NameCheckOutcome::RefusedCharacter: warn(texts_.refusedName); return;
+    case NameCheckOutcome::RefusedName: warn(texts_.refusedName); return;
     case NameCheckOutcome::BadSuffix: warn(texts_.badSuffix); return;
     case NameCheckOutcome::Accepted: break;
   }

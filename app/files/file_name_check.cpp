@@ -27,13 +27,19 @@ NameCheckResult CheckFileName(std::string_view directory, std::string_view typed
   NameCheckResult result;
   const std::string name = TrimBlanks(typedName);
   if (name.find_first_of("*$\\/#") != std::string::npos) {
-    result.outcome = NameCheckOutcome::RefusedCharacter;
+    result.outcome = NameCheckOutcome::RefusedName;
     return result;
   }
   // The suffix is plain ASCII, so comparing the last bytes of the UTF-8 name
   // is the same as comparing its last characters.
   if (!EndsWith(name, suffix) && !EndsWith(name, Upper(suffix))) {
     result.outcome = NameCheckOutcome::BadSuffix;
+    return result;
+  }
+  // Nothing before the suffix names no file, only a hidden one that no file
+  // list shows.
+  if (name.size() == suffix.size()) {
+    result.outcome = NameCheckOutcome::RefusedName;
     return result;
   }
   result.outcome = NameCheckOutcome::Accepted;

@@ -8,8 +8,8 @@ namespace brel {
 
 enum class NameCheckOutcome {
   Accepted,
-  RefusedCharacter,  // the name holds "*", "$", "\", "/" or "#"
-  BadSuffix,         // the name does not end in the suffix, all small or all capital
+  RefusedName,  // the name holds "*", "$", "\", "/" or "#", or is the suffix alone
+  BadSuffix,    // the name does not end in the suffix, all small or all capital
 };
 
 struct NameCheckResult {
@@ -19,9 +19,10 @@ struct NameCheckResult {
 };
 
 // `suffix` is given in small letters (".dat", ".adj"); the same suffix in
-// capitals passes too, a mixed-case one does not.  Blanks around the name are
-// dropped, blanks inside it stay.  The directory is used as the list gives
-// it, so a root directory "/" yields "//name".
+// capitals passes too, a mixed-case one does not; the suffix alone is no
+// name.  Blanks around the name are dropped, blanks inside it stay.  The
+// directory is used as the list gives it, so a root directory "/" yields
+// "//name".
 NameCheckResult CheckFileName(std::string_view directory, std::string_view typedName,
                               std::string_view suffix);
 

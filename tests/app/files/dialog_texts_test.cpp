@@ -68,11 +68,16 @@ TEST_F(DialogTextsTest, RefusedNamesShowTheDialogsTextAndChangeNothing) {
   for (std::int16_t language : {std::int16_t{0}, std::int16_t{-1}}) {
     state.LanguageFlag = language;
     for (const DialogTexts& d : kDialogs) {
+      // The suffix alone names nothing: it would make a hidden file no list shows.
+      const std::string bareSuffix = d.pattern + 1;
+      const std::string bareCapitals = QString::fromStdString(bareSuffix).toUpper().toStdString();
       const struct {
-        const char* name;
+        std::string name;
         const Bilingual& text;
-      } attempts[] = {{d.pattern, d.refused}, {"a#b.dat", d.refused}, {"x.Dat", d.suffix},
-                      {"ab", d.suffix},       {"", d.suffix},         {d.otherSuffixName, d.suffix}};
+      } attempts[] = {{d.pattern, d.refused},      {"a#b.dat", d.refused},    {bareSuffix, d.refused},
+                      {bareCapitals, d.refused},   {" " + bareSuffix + " ", d.refused},
+                      {"x.Dat", d.suffix},         {"ab", d.suffix},          {"", d.suffix},
+                      {d.otherSuffixName, d.suffix}};
       for (const auto& attempt : attempts) {
         SCOPED_TRACE(std::string(FormName(d.id)) + " \"" + attempt.name + (language ? "\" zh" : "\" en"));
         messages.shown.clear();
@@ -89,6 +94,7 @@ TEST_F(DialogTextsTest, RefusedNamesShowTheDialogsTextAndChangeNothing) {
   EXPECT_EQ(state.ParamFileName, "before");
   EXPECT_EQ(state.FileOpenRequest | state.FileSaveRequest | state.AdjOpenRequest | state.AdjSaveRequest, 0);
   EXPECT_EQ(readFile("x.adj"), "<missing>");
+  for (const char* name : {".dat", ".DAT", ".adj", ".ADJ"}) EXPECT_EQ(readFile(name), "<missing>") << name;
 }
 
 TEST_F(DialogTextsTest, EnterInTheNameBoxDoesNotConfirm) {

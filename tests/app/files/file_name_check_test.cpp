@@ -17,20 +17,25 @@ struct NameCase {
 TEST(FileNameCheck, RefusesBadCharactersAndSuffixesAndBuildsThePath) {
   const NameCase cases[] = {
       // The name box starts with the pattern, which is refused for its '*'.
-      {"*.dat", ".dat", O::RefusedCharacter, ""},
-      {"a#b.dat", ".dat", O::RefusedCharacter, ""},
-      {"sub/b.dat", ".dat", O::RefusedCharacter, ""},
-      {"sub\\b.dat", ".dat", O::RefusedCharacter, ""},
-      {"a$b.dat", ".dat", O::RefusedCharacter, ""},
+      {"*.dat", ".dat", O::RefusedName, ""},
+      {"a#b.dat", ".dat", O::RefusedName, ""},
+      {"sub/b.dat", ".dat", O::RefusedName, ""},
+      {"sub\\b.dat", ".dat", O::RefusedName, ""},
+      {"a$b.dat", ".dat", O::RefusedName, ""},
       // A refused character wins over a missing suffix.
-      {"a*b", ".dat", O::RefusedCharacter, ""},
+      {"a*b", ".dat", O::RefusedName, ""},
       // Only the all-small and all-capital suffixes pass.
       {"x.Dat", ".dat", O::BadSuffix, ""},
       {"x.daT", ".dat", O::BadSuffix, ""},
       {"x.dat", ".dat", O::Accepted, "/data/x.dat"},
       {"X.DAT", ".dat", O::Accepted, "/data/X.DAT"},
       {"radio.v2.backup.dat", ".dat", O::Accepted, "/data/radio.v2.backup.dat"},
-      {".dat", ".dat", O::Accepted, "/data/.dat"},
+      // The suffix alone is no name.
+      {".dat", ".dat", O::RefusedName, ""},
+      {".DAT", ".dat", O::RefusedName, ""},
+      {"  .dat ", ".dat", O::RefusedName, ""},
+      {".adj", ".adj", O::RefusedName, ""},
+      {".Dat", ".dat", O::BadSuffix, ""},
       // Too short for a suffix, or none at all.
       {"", ".dat", O::BadSuffix, ""},
       {"   ", ".dat", O::BadSuffix, ""},
