@@ -66,8 +66,13 @@ FileBrowser::FileBrowser(const QString& pattern, QWidget* parent)
   connect(file_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     if (item != nullptr) emit fileChosen(item->text());
   });
-  connect(file_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item, QListWidgetItem*) {
-    if (!filling_ && item != nullptr) emit fileChosen(item->text());
+  // A file is chosen when the user selects it.  The current item alone is no
+  // choice: the list makes its first file current when Tab gives it the
+  // focus, and taking that for a choice would replace the typed name.
+  connect(file_, &QListWidget::itemSelectionChanged, this, [this] {
+    if (filling_) return;
+    const QList<QListWidgetItem*> selected = file_->selectedItems();
+    if (!selected.isEmpty()) emit fileChosen(selected.first()->text());
   });
 }
 

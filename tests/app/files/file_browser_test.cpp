@@ -1,4 +1,5 @@
 // The drive, directory and file lists as a user works them.
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 
@@ -41,6 +42,49 @@ TEST_F(FileBrowserTest, ClickingAFileFillsTheNameBoxWhichThenConfirms) {
   dialog->confirmButton()->click();
   EXPECT_EQ(state.ParamFileName, pathOf("b.dat"));
   EXPECT_EQ(readFile("b.dat").size(), 481u * 50u);  // sixteen " 0 " and CR LF a line
+}
+
+class FileListKeysTest : public FileBrowserTest {
+ protected:
+  // The image Save dialog with the keyboard, "newfile.dat" typed, and Tab
+  // pressed until the file list has the focus.
+  FileDialogForm* tabIntoFileList() {
+    showMainWindow();
+    FileDialogForm* dialog = load(FormId::Form_save_chann);
+    files = dialog->browser()->fileList();
+    EXPECT_EQ(files->count(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), dialog->nameBox());
+    QTest::keyClick(dialog->nameBox(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(dialog->nameBox(), "newfile.dat");
+    for (int tabs = 0; tabs < 10 && QApplication::focusWidget() != files; ++tabs)
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), files);
+    return dialog;
+  }
+  QListWidget* files = nullptr;
+};
+
+TEST_F(FileListKeysTest, TabIntoTheFileListKeepsTheTypedNameAndSaveMakesThatFile) {
+  const std::string listed = " 7  7 \r\n";
+  writeFile("A.DAT", listed);
+  writeFile("b.dat", listed);
+  FileDialogForm* dialog = tabIntoFileList();
+  EXPECT_EQ(dialog->nameBox()->text(), "newfile.dat");
+  dialog->confirmButton()->click();
+  EXPECT_EQ(readFile("newfile.dat").size(), 481u * 50u);
+  EXPECT_EQ(readFile("A.DAT"), listed);
+  EXPECT_EQ(readFile("b.dat"), listed);
+}
+
+TEST_F(FileListKeysTest, ArrowKeysInTheFileListChooseTheFileTheyLandOn) {
+  FileDialogForm* dialog = tabIntoFileList();
+  QTest::keyClick(files, Qt::Key_Down);
+  ASSERT_NE(files->currentItem(), nullptr);
+  const QString first = files->currentItem()->text();
+  EXPECT_EQ(dialog->nameBox()->text(), first);
+  QTest::keyClick(files, files->currentRow() == 0 ? Qt::Key_Down : Qt::Key_Up);
+  EXPECT_NE(files->currentItem()->text(), first);
+  EXPECT_EQ(dialog->nameBox()->text(), files->currentItem()->text());
 }
 
 TEST_F(FileBrowserTest, DirectoryListShowsThePathAndSubfoldersAndMovesOnActivation) {
