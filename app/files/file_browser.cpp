@@ -171,12 +171,16 @@ void FileBrowser::fillDirectoryList() {
     current = item;
     ++depth;
   }
-  // ... then the directories inside it.
+  // ... then the directories inside it.  QDir lets a link to something that
+  // is neither file nor folder (a device, a pipe) through as a directory:
+  // only what resolves to a folder is listed.
   const QDir here(directory_);
-  for (const QString& name : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-    auto* item =
-        new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon), QString(depth * 2, ' ') + name, dir_);
-    item->setData(kPathRole, Clean(here.filePath(name)));
+  for (const QFileInfo& entry :
+       here.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    if (!entry.isDir()) continue;
+    auto* item = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirIcon),
+                                     QString(depth * 2, ' ') + entry.fileName(), dir_);
+    item->setData(kPathRole, Clean(entry.filePath()));
   }
   if (current != nullptr) dir_->setCurrentItem(current);
   filling_ = false;

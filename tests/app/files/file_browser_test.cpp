@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "file_forms_fixture.h"
 
@@ -85,6 +86,19 @@ TEST_F(FileListKeysTest, ArrowKeysInTheFileListChooseTheFileTheyLandOn) {
   QTest::keyClick(files, files->currentRow() == 0 ? Qt::Key_Down : Qt::Key_Up);
   EXPECT_NE(files->currentItem()->text(), first);
   EXPECT_EQ(dialog->nameBox()->text(), files->currentItem()->text());
+}
+
+TEST_F(FileBrowserTest, FolderListHoldsFoldersAndLinksToFoldersOnly) {
+  const QString here = dir.path();
+  ASSERT_EQ(::mkfifo(QFile::encodeName(here + "/pipe").constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(here + "/pipe", here + "/pipe-link"));
+  ASSERT_TRUE(QFile::link(here + "/b.dat", here + "/file-link"));
+  ASSERT_TRUE(QFile::link(here + "/sub", here + "/linked"));
+  FileDialogForm* dialog = load(FormId::Form_open_chann);
+  QListWidget* dirs = dialog->browser()->directoryList();
+  QStringList below;
+  for (int i = dirs->currentRow() + 1; i < dirs->count(); ++i) below.append(dirs->item(i)->text().trimmed());
+  EXPECT_EQ(below, (QStringList{"folder.dat", "linked", "sub"}));
 }
 
 TEST_F(FileBrowserTest, DirectoryListShowsThePathAndSubfoldersAndMovesOnActivation) {
