@@ -623,7 +623,13 @@ void LinkEngine::readThenWritePhase() {
         if (!takeReply(reply, payload)) return;
         stepPayloadLength_ = payload.size();
         std::copy(payload.begin(), payload.end(), stepPayload_.begin());
-        port_->writeByte(kAck);
+        // The radio's 0x06 for ours is awaited like any answer: under the
+        // reply time-out, restarted once our 0x06 has left the port.
+        if (!port_->writeByte(kAck)) {
+          failAttempt();
+          return;
+        }
+        timer2_->start(profile_.replyTimeoutMs);
         step_ = Step::AnswerToAck;
         break;
       }

@@ -1,5 +1,5 @@
 // The block exchange on the line: read and write framing per window, the
-// read-then-write exchange, the long frame, stray bytes between replies,
+// read-then-write exchange and its time-outs, the long frame, stray bytes between replies,
 // the pacing of frames, misuse of the start routines, and late answers of
 // an earlier attempt, which never count for a later one.
 #include <algorithm>
@@ -232,6 +232,71 @@ TEST_F(BlockExchangeTest, ReadThenWriteRefusedOrUnansweredWritesNothing) {
   EXPECT_EQ(outcomes.gaveUpCount, 1);
   EXPECT_TRUE(radio->writeFrames().empty());
   EXPECT_EQ(radio->memory()[0x1FF0], 5);
+}
+
+// When each attempt's handshake completed and when it timed out.
+class Stamps : public RecordingObserver {
+ public:
+  explicit Stamps(const link::VirtualClock& clock) : clock_(clock) {}
+  void connected() override { connectedAt.push_back(clock_.nowUs()); }
+  void attemptTimedOut() override {
+    RecordingObserver::attemptTimedOut();
+    timedOutAt.push_back(clock_.nowUs());
+  }
+  std::vector<std::int64_t> connectedAt, timedOutAt;
+
+ private:
+  const link::VirtualClock& clock_;
+};
+
+TEST_F(BlockExchangeTest, ReadThenWriteEndsWhereverTheRadioFallsSilent) {
+  // Answer 0 is the reply; answer 1 opens with the radio's 0x06 for our lone
+  // 0x06, and its byte 1 is the radio's answer to the frame.
+  struct Case {
+    const char* what;
+    sim::Fault fault;
+    int retries;
+    int timeouts;
+    bool held;      // the radio holds the frame
+    bool answered;  // its answer to the frame was taken
+  };
+  const Case cases[] = {
+      {"silent before its reply", {sim::FaultKind::Disconnect, 0}, 0, 1, false, false},
+      {"silent after its reply", {sim::FaultKind::Disconnect, 1}, 0, 1, false, false},
+      {"silent after its reply, also after a retry", {sim::FaultKind::Disconnect, 1}, 1, 2, false, false},
+      {"its 0x06 for ours lost", {sim::FaultKind::DropByte, 1, 0}, 0, 1, false, false},
+      {"its 0x06 for ours lost, also after a retry", {sim::FaultKind::DropByte, 1, 0}, 1, 2, false, false},
+      {"its 0x06 for ours lost once: the retry goes through", {sim::FaultKind::DropByte, 1, 0, 1}, 1, 1, true, true},
+      {"its answer to the frame lost", {sim::FaultKind::DropByte, 1, 1}, 0, 1, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    sim::SimConfig config;
+    config.identType = 2;
+    plugRadio(config).addFault(c.fault);
+    radio->memory()[0x1FF0] = 5;
+    Stamps stamps(clock);
+    auto e = std::make_unique<link::LinkEngine>(link::LinkContext{state, messages, panels, services},
+                                                link::profiles::PasswordDialog(), stamps);
+    e->setRetries(c.retries);
+    ASSERT_TRUE(e->startReadThenWrite(std::make_shared<RaiseFirstByte>()));
+    ASSERT_TRUE(runUntil([&] { return !e->running(); }, 30 * kSecond)) << "the exchange never ends";
+
+    EXPECT_EQ(stamps.timeouts, c.timeouts);
+    EXPECT_EQ(stamps.gaveUpCount, c.answered ? 0 : 1);
+    EXPECT_EQ(stamps.answers, c.answered ? Bytes{0x06} : Bytes{});
+    EXPECT_EQ(radio->memory()[0x1FF0], c.held ? 6 : 5);
+    EXPECT_EQ(radio->sessions(), 1 + std::min(c.retries, c.timeouts));
+    EXPECT_FALSE(e->portOpen());
+    // Each time-out comes a reply time-out after the attempt's last byte,
+    // within the few bytes of the block phase.
+    ASSERT_EQ(stamps.timedOutAt.size(), stamps.connectedAt.size() - (c.answered ? 1 : 0));
+    for (std::size_t k = 0; k < stamps.timedOutAt.size(); ++k) {
+      EXPECT_GE(stamps.timedOutAt[k] - stamps.connectedAt[k], 1000 * kMs);
+      EXPECT_LE(stamps.timedOutAt[k] - stamps.connectedAt[k], 1100 * kMs);
+    }
+    bus.unplug(kRadioPort);
+  }
 }
 
 TEST_F(BlockExchangeTest, TheLongFrameOpensTheBlockPhaseOnlyWhereItIsAccepted) {

@@ -115,6 +115,7 @@ void RadioSim::received(std::uint8_t byte) {
         // The stepped radio answers the PC's Ack of a reply with its own,
         // which is the first byte of the next block's answer.
         replyAwaitsAck_ = false;
+        answerLed_ = true;
         sendAnswer(block_, {kAck});
       }
       return;
@@ -129,6 +130,7 @@ void RadioSim::beginSession(Mode mode) {
   frame_.clear();
   block_ = 0;
   replyAwaitsAck_ = false;
+  answerLed_ = false;
   writeFrames_.clear();
   readRequests_.clear();
   deaf_ = false;
@@ -159,9 +161,10 @@ void RadioSim::answerRead(int address, int length) {
   int first = 0;
   if (mode_ != Mode::Stepped) {
     reply.push_back(kAck);
-  } else if (block_ > 0) {
+  } else if (answerLed_) {
     first = 1;  // its Ack went out when the PC acknowledged the last reply
   }
+  answerLed_ = false;
   reply.push_back(0x58);
   reply.push_back(static_cast<std::uint8_t>(address >> 8));
   reply.push_back(static_cast<std::uint8_t>(address & 0xFF));
@@ -173,7 +176,8 @@ void RadioSim::answerRead(int address, int length) {
 }
 
 void RadioSim::answerWrite() {
-  sendAnswer(block_, {kAck});
+  sendAnswer(block_, {kAck}, answerLed_ ? 1 : 0);
+  answerLed_ = false;
   ++block_;
 }
 

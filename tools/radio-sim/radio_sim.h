@@ -51,6 +51,9 @@ enum class FaultKind {
 
 // Answers within a session: the three of the handshake, then block 0, 1, ...
 // (a read reply with the Ack in front of it, or the Ack of a write frame).
+// The stepped radio's 0x06 for the program's Ack of a reply is byte 0 of
+// the next answer, whatever follows it: the next reply, or the Ack of the
+// frame that a read-then-write sends (byte 1 then).
 inline constexpr int kCommandAck = -3;
 inline constexpr int kIdentFrame = -2;
 inline constexpr int kFinalAck = -1;
@@ -126,6 +129,7 @@ class RadioSim {
   int block_ = 0;                     // next block answer of the session
   bool deaf_ = false;                 // silence or disconnect for the rest of the session
   bool replyAwaitsAck_ = false;       // stepped: the PC's Ack of a reply gets one back
+  bool answerLed_ = false;            // that 0x06 went out as byte 0 of the next answer
   std::vector<std::vector<std::uint8_t>> writeFrames_;
   std::vector<int> readRequests_;
 };

@@ -352,5 +352,36 @@ TEST_F(AdjWindow, PasswordDialogTypesSixCharactersAndClosesAfterAChange) {
   EXPECT_EQ(radio->memory()[0x1FF6], 'B');
 }
 
+TEST_F(AdjWindow, PasswordDialogEndsWhenTheRadiosLastAckNeverComes) {
+  radio = std::make_unique<sim::RadioSim>();
+  radio->config().identType = 2;
+  const char line[] = "123456BRP888WXYZ";
+  for (int i = 0; i < 16; ++i) radio->memory()[static_cast<std::size_t>(0x1FF0 + i)] = static_cast<std::uint8_t>(line[i]);
+  // The radio's 0x06 for the dialog's 0x06 after the reply is lost.
+  radio->addFault({sim::FaultKind::DropByte, 1, 0});
+  onLine = std::make_unique<sim::SimOnLine>(*radio, bus.plug(kCablePort));
+  state().PortNumber = kCablePort;
+
+  window().host().loadForm(FormId::Form_Write_PassWord);
+  auto* dialog = dynamic_cast<adj::Form_Write_PassWord*>(child(FormId::Form_Write_PassWord));
+  ASSERT_NE(dialog, nullptr);
+  clickInto(dialog->oldBox());
+  QTest::keyClicks(dialog->oldBox(), "123456");
+  clickInto(dialog->newBox1());
+  QTest::keyClicks(dialog->newBox1(), "new");
+  clickInto(dialog->newBox2());
+  QTest::keyClicks(dialog->newBox2(), "new");
+  press(dialog->modifyButton());
+  EXPECT_TRUE(dialog->running());
+  ASSERT_TRUE(runUntil([&] { return !dialog->running(); }, 10 * kSecond)) << "the dialog stays busy";
+  EXPECT_EQ(messages().lastText(), "Fail connect with transceiver.");
+  EXPECT_EQ(panel(2), "Communication fault.");
+  EXPECT_EQ(radio->memory()[0x1FF0], '1');
+  EXPECT_TRUE(radio->writeFrames().empty());
+  EXPECT_EQ(dialog->oldBox()->text(), "123456");
+  press(dialog->closeButton());
+  ASSERT_TRUE(runUntil([&] { return child(FormId::Form_Write_PassWord) == nullptr; }, 2 * kSecond));
+}
+
 }  // namespace
 }  // namespace brel::program_test
