@@ -246,6 +246,10 @@ TEST_F(AdjModWindow, ARefusedTextReachesNeitherTheRadioNorAFileUntilCorrected) {
     fileDialog(w, "Command_save", FormId::Form_save_menu, "corrected.dat");
     ASSERT_TRUE(messageShown("Complete storing optional parameters."));
     EXPECT_TRUE(QFile::exists(folder.filePath("corrected.dat")));
+    for (std::size_t i = 0; i < c.bytes.size(); ++i) {  // what the file holds: stage rows 0..3 are 0x0E20..0x0E5F
+      const int offset = c.address - 0x0E20 + static_cast<int>(i);
+      EXPECT_EQ(state().OptionStageImage[0].at(offset / 16, offset % 16), c.bytes[i]) << i;
+    }
     press(get<QPushButton>(w, "Command_Write"));
     ASSERT_TRUE(messageShown("Complete writing optional parameters to the transceiver."));
     EXPECT_EQ(radioBytes(c.address, static_cast<int>(c.bytes.size())), c.bytes);
