@@ -18,6 +18,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,6 +58,11 @@ class PlainControl {
   bool visible_ = true;
 };
 
+// A text box whose text may have to pass a check when the user leaves it
+// (`leaveCheck`).  Text the user typed, and text a check refused, is due
+// for the check until it passes, so a refused text is never taken as
+// checked: a command that stores, saves or writes the text runs the checks
+// still due first (RunDueChecks) and stops while one refuses.
 class PlainTextBox : public PlainControl {
  public:
   const std::string& text() const { return text_; }
@@ -66,11 +72,36 @@ class PlainTextBox : public PlainControl {
     shown();
     if (onChange) onChange();
   }
+  // The user's edit: the text as it now stands, and the check is due.
+  void typed(std::string text) {
+    checkDue_ = true;
+    setText(std::move(text));
+  }
+  // The field is left: its check runs, due or not; it stays due while it
+  // refuses.  True when it passes (or there is none).
+  bool leave() {
+    const bool passed = !leaveCheck || leaveCheck();
+    checkDue_ = !passed;
+    return passed;
+  }
+  bool checkDue() const { return checkDue_; }
   std::function<void()> onChange;
+  // True when the text passes; a refusal says why itself.
+  std::function<bool()> leaveCheck;
 
  private:
   std::string text_;
+  bool checkDue_ = false;
 };
+
+// Before a command stores, saves or writes: the check of each of `fields`
+// that is due, in their order, up to the first that refuses.  True when
+// none refused.
+inline bool RunDueChecks(std::span<PlainTextBox* const> fields) {
+  for (PlainTextBox* field : fields)
+    if (field->checkDue() && !field->leave()) return false;
+  return true;
+}
 
 class PlainCheckBox : public PlainControl {
  public:

@@ -158,7 +158,7 @@ void BindText(QLineEdit* edit, PlainTextBox& text, TypingRules rules) {
   text.focusRequested = [edit] { edit->setFocus(); };
   text.viewChanged();
   std::function<void(const std::string&)> edited = rules.edited;
-  if (!edited) edited = [&text](const std::string& typed) { text.setText(typed); };
+  if (!edited) edited = [&text](const std::string& typed) { text.typed(typed); };
   QObject::connect(edit, &QLineEdit::textEdited, edit,
                    [edited = std::move(edited)](const QString& typed) { edited(typed.toStdString()); });
   FilterKeys(edit, edit, std::move(rules.keys));

@@ -44,7 +44,7 @@ using KeyRule = std::function<char32_t(char32_t typed)>;
 struct TypingRules {
   KeyRule keys = {};  // none: every key goes through
   // The user's edit, with the field's text as it now stands; none: the
-  // control's own setter takes it (PlainTextBox::setText, PlainList::setEditText).
+  // control takes it as typed (PlainTextBox::typed, PlainList::setEditText).
   std::function<void(const std::string&)> edited = {};
 };
 

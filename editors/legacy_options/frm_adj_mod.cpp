@@ -234,8 +234,7 @@ void frm_Adj_Mod::bindControls() {
         TypedField field{};
         for (int f = 0; f <= static_cast<int>(TypedField::TxUpper); ++f)
           if (c.name == LegacyOptionsEditor::FieldName(static_cast<TypedField>(f))) field = static_cast<TypedField>(f);
-        BindText(edit, *static_cast<PlainTextBox*>(c.control),
-                 {.edited = [this, field](const std::string& text) { form_.typed(field, text); }});
+        BindText(edit, *static_cast<PlainTextBox*>(c.control));
         onFocusOut(edit, [this, field](Qt::FocusReason reason) { fieldLeft(field, reason); });
         c.control->focusRequested = [this, edit] {
           // The field a refusal brings the focus back from is not checked

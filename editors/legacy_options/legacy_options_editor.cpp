@@ -175,6 +175,11 @@ void LegacyOptionsEditor::buildControls() {
   for (const TypedField f : {TypedField::FreqA, TypedField::FreqB, TypedField::ChannelTotal, TypedField::Password,
                              TypedField::RxLower, TypedField::RxUpper, TypedField::TxLower, TypedField::TxUpper})
     add(FieldName(f), Kind::TextBox, texts_[FieldName(f)]);
+  for (int f = 0; f <= static_cast<int>(TypedField::TxUpper); ++f) {
+    PlainTextBox& box = texts_[FieldName(static_cast<TypedField>(f))];
+    box.leaveCheck = [this, f] { return checkField(static_cast<TypedField>(f)); };
+    typedFields_.push_back(&box);
+  }
 
   options_["Option_freq"].setGroup({&options_["Option_freq"], &options_["Option_chann"]});
   options_["Option_chann"].setGroup({&options_["Option_freq"], &options_["Option_chann"]});
@@ -500,6 +505,8 @@ bool LegacyOptionsEditor::LoadAdjModFile(const std::string& path) {
 }
 
 bool LegacyOptionsEditor::SaveAdjModFile(const std::string& path) {
+  // The dialog may have been confirmed after a field was refused.
+  if (!runPendingCheck()) return false;
   CollectAdjModForm();
   const auto write = [this](const std::string& to) { return SaveTableRows(image(), 0, kFileLastRow, to); };
   return SaveFileAndTell(s_, messages_, path, write, kFileTexts);
@@ -507,27 +514,14 @@ bool LegacyOptionsEditor::SaveAdjModFile(const std::string& path) {
 
 // --- typed fields -------------------------------------------------------------------
 
-void LegacyOptionsEditor::typed(TypedField f, const std::string& t) {
-  pending_ = f;
-  field(f).setText(t);
-}
-
 void LegacyOptionsEditor::keyPressed(PlainList& l) {
   for (const char* name : {kRxTone, kTxTone})
     for (const int which : {0, 1})
       if (&list(vfo::Control(name, which)) == &l) toneKeyPending_ = true;
 }
 
-bool LegacyOptionsEditor::LostFocus(TypedField f) {
-  if (pending_ == f) pending_.reset();
-  return checkField(f);
-}
-
-bool LegacyOptionsEditor::runPendingCheck() {
-  if (!pending_) return true;
-  const TypedField f = *pending_;
-  pending_.reset();
-  return checkField(f);
+bool LegacyOptionsEditor::checkPending() const {
+  return std::any_of(typedFields_.begin(), typedFields_.end(), [](const PlainTextBox* f) { return f->checkDue(); });
 }
 
 bool LegacyOptionsEditor::refuse(TypedField focus, const Bilingual& message, const std::function<void()>& resets,

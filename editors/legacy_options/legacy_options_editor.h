@@ -10,9 +10,11 @@
 // user's would: a list selected by code raises its click, a box set by code
 // its click, a text set by code its change.
 //
-// Typed fields are checked when they lose the focus.  Every button first
-// runs the check of a field typed into since its last check, and does
-// nothing more when that check refuses.
+// Typed fields are checked when they lose the focus.  A field typed into,
+// or refused, stays due for its check until the check passes: every button
+// first runs the checks still due, and does nothing more while one refuses,
+// and so does a save that the Save dialog asks for.  A refused text is
+// never stored, sent or saved.
 //
 // The Qt window (frm_Adj_Mod) mirrors these controls; tests drive them
 // directly.
@@ -22,7 +24,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,24 +93,25 @@ class LegacyOptionsEditor {
   void ShowVfoRecords(int firstRowA, int firstRowB);
 
   // --- the option file (stage rows 0..11) --------------------------------------
-  // Both refuse with the reason and change nothing when they fail.
+  // Both refuse with the reason and change nothing when they fail; a save
+  // refuses while a check still due refuses.
   bool LoadAdjModFile(const std::string& path);
   bool SaveAdjModFile(const std::string& path);
 
   // --- what the user does -------------------------------------------------------
   // A field typed into (the text as it now stands): its change check runs,
   // and its focus check becomes due.
-  void typed(TypedField field, const std::string& text);
+  void typed(TypedField field, const std::string& text) { this->field(field).typed(text); }
   // A character typed into a list: a tone list's next change is guarded.
   void keyPressed(PlainList& list);
   // The list's field now shows `text` after the user's edit.
   void listEdited(PlainList& list, const std::string& text) { list.setEditTextMatching(text); }
   // The focus leaves the field: its check; false when it refused.
-  bool LostFocus(TypedField field);
-  // The check of a field typed into since its last check; true when there
-  // is none or it passed.
-  bool runPendingCheck();
-  bool checkPending() const { return pending_.has_value(); }
+  bool LostFocus(TypedField field) { return this->field(field).leave(); }
+  // The checks still due, in the fields' order; false at the first that
+  // refuses.
+  bool runPendingCheck() { return RunDueChecks(typedFields_); }
+  bool checkPending() const;
 
   // --- controls ---------------------------------------------------------------
   const std::vector<NamedControl>& controls() const { return named_; }
@@ -158,7 +160,7 @@ class LegacyOptionsEditor {
   std::map<std::string, PlainTextBox> texts_;
   std::vector<NamedControl> named_;
   bool toneKeyPending_ = false;
-  std::optional<TypedField> pending_;
+  std::vector<PlainTextBox*> typedFields_;  // by TypedField
   PlainProgress progress_;
   // The exchange's view: a completed read shows the stage image.
   link::ProgressView view_{progress_};

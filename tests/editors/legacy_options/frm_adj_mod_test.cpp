@@ -178,6 +178,89 @@ TEST_F(AdjModWindow, TypingIsCheckedWhenTheFieldIsLeftOrAButtonIsClicked) {
   EXPECT_EQ(total->text(), "128");
 }
 
+// A refusal that leaves the text for the user to correct keeps the field
+// unchecked: Write and Save run its check again and take nothing while it
+// refuses, also when the Save dialog was already on screen; the corrected
+// text is what they then store.
+TEST_F(AdjModWindow, ARefusedTextReachesNeitherTheRadioNorAFileUntilCorrected) {
+  const struct {
+    const char* field;
+    const char* refused;
+    const char* message;
+    const char* corrected;
+    int address;  // where the corrected text lands in the radio
+    Row bytes;
+  } cases[] = {
+      {"Text_menu_pwd", "1A2345", "  Available Password from 000000 to 999999 ", "123456", 0x0E4F, {1, 2, 3, 4, 5, 6}},
+      {"Text_menu_pwd", "12345", "Password length is 6 digit.", "654321", 0x0E4F, {6, 5, 4, 3, 2, 1}},
+      {"Text_pvfo_t0", "130", "Transmit frequency of lower limit can't less than receive frequency of lower limit's.",
+       "140", 0x0E59, {0x01, 0x40}},
+  };
+  plugRadio();
+  start();
+  ASSERT_TRUE(identified());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.refused);
+    frm_Adj_Mod* w = load();
+    QLineEdit* field = get<QLineEdit>(w, c.field);
+    const Row before = radioBytes(0x0E20, 0x40);
+    const std::size_t sent = line->fromProgram().size();
+    const auto refusedAgain = [&](const char* what) {
+      EXPECT_EQ(messages().lastText(), c.message) << what;
+      EXPECT_EQ(field->text(), c.refused) << what;
+      EXPECT_TRUE(field->hasFocus()) << what;
+    };
+
+    // Save's dialog first, while every field still passes.
+    press(get<QPushButton>(w, "Command_save"));
+    ASSERT_NE(child(FormId::Form_save_menu), nullptr);
+    field->selectAll();
+    typeInto(field, c.refused);
+    tab();
+    refusedAgain("left");
+
+    messages().shown.clear();
+    press(get<QPushButton>(w, "Command_Write"));
+    refusedAgain("Write");
+    runFor(5 * kSecond);
+    EXPECT_EQ(line->fromProgram().size(), sent);  // not one byte went out
+    EXPECT_FALSE(w->running());
+
+    // Confirmed in the dialog shown before: the request finds the field refused.
+    QLineEdit* name = nameBox(FormId::Form_save_menu);
+    ASSERT_NE(name, nullptr);
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(name, "refused.dat");
+    press(button(FormId::Form_save_menu, "Command_enter"));
+    ASSERT_TRUE(runUntil([&] { return messages().shown.size() == 2; }));
+    EXPECT_EQ(messages().lastText(), c.message);
+    EXPECT_FALSE(QFile::exists(folder.filePath("refused.dat")));
+    // Save itself shows no dialog while the field refuses.
+    press(get<QPushButton>(w, "Command_save"));
+    refusedAgain("Save");
+    EXPECT_EQ(child(FormId::Form_save_menu), nullptr);
+    EXPECT_EQ(radioBytes(0x0E20, 0x40), before);
+
+    field->selectAll();
+    typeInto(field, c.corrected);
+    fileDialog(w, "Command_save", FormId::Form_save_menu, "corrected.dat");
+    ASSERT_TRUE(messageShown("Complete storing optional parameters."));
+    EXPECT_TRUE(QFile::exists(folder.filePath("corrected.dat")));
+    for (std::size_t i = 0; i < c.bytes.size(); ++i) {  // what the file holds: stage rows 0..3 are 0x0E20..0x0E5F
+      const int offset = c.address - 0x0E20 + static_cast<int>(i);
+      EXPECT_EQ(state().OptionStageImage[0].at(offset / 16, offset % 16), c.bytes[i]) << i;
+    }
+    press(get<QPushButton>(w, "Command_Write"));
+    ASSERT_TRUE(messageShown("Complete writing optional parameters to the transceiver."));
+    EXPECT_EQ(radioBytes(c.address, static_cast<int>(c.bytes.size())), c.bytes);
+    EXPECT_EQ(messages().shown.size(), 5u) << messages().lastText();
+    QFile::remove(folder.filePath("corrected.dat"));
+    press(get<QPushButton>(w, "Command_close"));
+    ASSERT_EQ(adj(FormId::frm_Adj_Mod), nullptr);
+    messages().shown.clear();
+  }
+}
+
 // A window being unloaded runs no leave rule: an unchecked password says
 // nothing while the program ends, whichever way it is ended.
 TEST_F(AdjModWindow, ExitWithAFieldTypedButNotLeftEndsWithoutAWord) {

@@ -221,25 +221,39 @@ TEST_F(LegacyOptionsFixture, LimitsAreStoredFromTheirNumbersWholePart) {
 
 // --- buttons and an unchecked field --------------------------------------------
 
-TEST_F(LegacyOptionsFixture, AButtonFirstChecksTheFieldLeftUncheckedAndStopsWhenItRefuses) {
+TEST_F(LegacyOptionsFixture, AButtonFirstRunsTheChecksStillDueAndStopsWhileOneRefuses) {
+  const std::string range = "  Available Password from 000000 to 999999 ";
   open();
   form.typed(TypedField::Password, "1A2345");
   state.ChannelTotal = 100;
   form.Command_def_Click();
-  EXPECT_EQ(texts(), std::vector<std::string>{"  Available Password from 000000 to 999999 "});
+  EXPECT_EQ(texts(), std::vector<std::string>{range});
   EXPECT_EQ(state.ChannelTotal, 100);  // Default did nothing more
   EXPECT_EQ(text(TypedField::Password), "1A2345");
 
+  // Refused, the password stays due beside a field typed after it (the
+  // focus went to another window and came back into that field).
+  const std::vector<int> settings = row(2);
+  const int freqA = image().at(6, 11);
   form.typed(TypedField::FreqA, "145.1");
+  form.Command_Write_Click();
+  EXPECT_EQ(messages.lastText(), range);
+  EXPECT_EQ(row(2), settings);  // nothing collected
+  EXPECT_EQ(image().at(6, 11), freqA);
+  EXPECT_TRUE(form.checkPending());
+
+  form.typed(TypedField::Password, "123456");
   form.Command_Write_Click();  // no link: the port message, after the field's normal form
   EXPECT_EQ(text(TypedField::FreqA), "145.10000");
   EXPECT_EQ(messages.lastText(), "Communication Port Open Error ！");
   EXPECT_EQ(image().at(6, 11), 1);  // the write collected first: 145.1 MHz
+  EXPECT_EQ(image().at(2, 15), 1);  // and the password's first digit
+  EXPECT_FALSE(form.checkPending());
 
   form.typed(TypedField::RxLower, "100");
   EXPECT_FALSE(form.Command_save_Click());
   EXPECT_EQ(text(TypedField::RxLower), "136");
-  EXPECT_TRUE(form.Command_save_Click());  // checked since: nothing pending
+  EXPECT_TRUE(form.Command_save_Click());  // the reset text passes its check
 }
 
 // --- the option file -----------------------------------------------------------------
