@@ -147,8 +147,8 @@ void LegacyOptionsEditor::add(const std::string& name, Kind kind, PlainControl& 
 
 void LegacyOptionsEditor::buildControls() {
   std::vector<std::string> listNames;
-  for (const ListSpec& l : kSettingLists) listNames.emplace_back(l.control);
-  for (const VfoListSpec& l : kVfoLists) {
+  for (const ListDefault& l : kSettingLists) listNames.emplace_back(l.control);
+  for (const ListDefault& l : kVfoLists) {
     listNames.emplace_back(vfo::Control(l.control, 0));
     listNames.emplace_back(vfo::Control(l.control, 1));
   }
@@ -309,14 +309,14 @@ void LegacyOptionsEditor::fillVfo(int which) {
   field(which == 0 ? TypedField::FreqA : TypedField::FreqB)
       .setText(which == 0 ? WholeText(s_.VhfLower) + ".02500"
                           : std::to_string(static_cast<long long>(std::floor(s_.VhfUpper)) - 1) + ".62500");
-  for (const VfoListSpec& l : kVfoLists) fillList(vfo::Control(l.control, which), l.defaultPosition);
+  for (const ListDefault& l : kVfoLists) fillList(vfo::Control(l.control, which), l.defaultPosition);
 }
 
 void LegacyOptionsEditor::FillAdjModLists() {
   fillVfo(0);
   fillVfo(1);
   auto settingList = [this](const char* name) {
-    for (const ListSpec& l : kSettingLists)
+    for (const ListDefault& l : kSettingLists)
       if (std::string(l.control) == name) fillList(name, l.defaultPosition);
   };
   settingList("Combo_tot");
