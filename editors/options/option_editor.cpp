@@ -131,6 +131,12 @@ std::string RasterFrequencyText(const std::string& text) {
 
 OptionEditor::Vfo::Vfo(char w) : which(w), row(w == 'A' ? addr::kVfoARow : addr::kVfoBRow) {}
 
+PlainList& OptionEditor::Vfo::list(const Field& field) {
+  for (std::size_t i = 0; i < std::size(kVfoFields); ++i)
+    if (std::string_view(kVfoFields[i].name) == field.name) return fields[i];
+  throw std::out_of_range(std::string("no VFO list for ") + field.name);
+}
+
 OptionEditor::OptionEditor(ProgramState& state, MessageSink& messages) : s_(state), messages_(messages) {
   buildControls();
   view_.replaced = [this] { RefreshOptionForm(); };
@@ -199,7 +205,7 @@ void OptionEditor::wireVfo(Vfo& v) {
   const bool a = v.which == 'A';
   v.freq.onChange = [this, &v] {
     if (v.freq.text().size() <= 9) return;
-    warn("操作提示", "Operate prompt", kFrequencyTooLongText.zh, kFrequencyTooLongText.en);
+    warn(kTitlePromptLower, kFrequencyTooLongText);
     v.freq.setText("");
     v.freq.takeFocus();
   };
@@ -258,8 +264,8 @@ PlainOptionButton& OptionEditor::option(const std::string& n) const {
   return Named<PlainOptionButton>(named_, n, Kind::OptionButton);
 }
 
-void OptionEditor::warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en) {
-  messages_.show(Warn(s_.LanguageFlag, Bilingual{zhTitle, enTitle}, Bilingual{zh, en}));
+void OptionEditor::warn(const Bilingual& title, const Bilingual& text) {
+  messages_.show(Warn(s_.LanguageFlag, title, text));
 }
 
 // --- window handlers ---------------------------------------------------------
@@ -278,7 +284,7 @@ void OptionEditor::Form_Activate() {
 
 void OptionEditor::Command_def_Click() {
   if (busy()) {
-    warn(kTitlePromptLower.zh, kTitlePromptLower.en, kBusyText.zh, kBusyText.en);
+    warn(kTitlePromptLower, kBusyText);
     return;
   }
   view_.reset();
@@ -289,7 +295,7 @@ void OptionEditor::Command_def_Click() {
 
 bool OptionEditor::queryUnload() {
   if (busy()) {
-    warn(kTitlePromptLower.zh, kTitlePromptLower.en, kCloseRefusedEditorText.zh, kCloseRefusedEditorText.en);
+    warn(kTitlePromptLower, kCloseRefusedEditorText);
     return false;
   }
   if (transfer_) transfer_->stop();
@@ -320,17 +326,17 @@ void OptionEditor::FillOptionLists() {
   const Items tones = ToneItems(l, s_.QtDqtNames);
   const Items offsets = OffsetItems();
   for (Vfo* v : {a_.get(), b_.get()}) {
-    v->field(5).setEntries(PowerItems(l));
+    v->list(vfo::kPower).setEntries(PowerItems(l));
     v->band.setEntries(BandItems());
     v->rxTone.setEntries(tones);
     v->txTone.setEntries(tones);
-    v->field(6).setEntries(WidthItems(l));
-    v->field(0).setEntries(ShiftItems(l));
+    v->list(vfo::kWidth).setEntries(WidthItems(l));
+    v->list(vfo::kShift).setEntries(ShiftItems(l));
     v->offset.setEntries(offsets);
-    v->field(4).setEntries(StepItems());
-    v->field(3).setEntries(OptionalSignalItems(l));
-    v->field(2).setEntries(SpeakMuteItems(l));
-    v->field(1).setEntries(settings::SharedListItems(vfo::kSignalCode.name, l));
+    v->list(vfo::kStep).setEntries(StepItems());
+    v->list(vfo::kOptionalSignal).setEntries(OptionalSignalItems(l));
+    v->list(vfo::kSpeakerMute).setEntries(SpeakMuteItems(l));
+    v->list(vfo::kSignalCode).setEntries(settings::SharedListItems(vfo::kSignalCode.name, l));
   }
   for (const Field& f : kSettings)
     if (f.kind == FieldKind::List) list(f.name).setEntries(SettingListItems(f.name, l));
@@ -420,7 +426,7 @@ void OptionEditor::channelTotalChanged() {
 }
 
 void OptionEditor::channelTotalRefused() {
-  warn(kTitlePromptUpper.zh, kTitlePromptUpper.en, kChannelTotalText.zh, kChannelTotalText.en);
+  warn(kTitlePromptUpper, kChannelTotalText);
   chanTotal_.takeFocus();
   chanTotal_.setText("128");
 }

@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bilingual.h"
 #include "field_table.h"
 #include "option_settings.h"
 #include "option_transfer.h"
@@ -74,7 +75,8 @@ class OptionEditor {
     PlainTextBox freq, range;
     PlainList offset, rxTone, txTone, band;
     std::array<PlainList, 7> fields;  // ordered as VfoFields()
-    PlainList& field(int i) { return fields.at(static_cast<std::size_t>(i)); }
+    // The list that shows `field`, one of VfoFields().
+    PlainList& list(const Field& field);
   };
 
   enum class Kind { List, CheckBox, OptionButton, TextBox };
@@ -139,7 +141,6 @@ class OptionEditor {
   int refreshCount = 0;
 
   ProgramState& state() { return s_; }
-  void warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en);
 
  private:
   RecordBytes workingCopy();
@@ -147,6 +148,7 @@ class OptionEditor {
   void buildControls();
   void wireVfo(Vfo& vfo);
   void name(const std::string& name, Kind kind, PlainControl& control, bool hidden = false);
+  void warn(const Bilingual& title, const Bilingual& text);
   void showSettings();
   void showVfo(Vfo& vfo);
   void showTone(PlainList& list, const ToneCode& tone);

@@ -3,6 +3,7 @@
 #include "option_fixture.h"
 #include "option_lists.h"
 #include "option_texts.h"
+#include "vfo_record.h"
 
 namespace brel::options::test {
 namespace {
@@ -30,7 +31,7 @@ TEST_F(OptionEditorTest, OpeningOnTheStartUpImageOnlyClearsVfoBTonesAndSetsTheBa
   EXPECT_EQ(form.vfoB().freq.text(), "470.62500");
   EXPECT_EQ(form.vfoA().range.text(), "136 - 174.9950");
   EXPECT_EQ(form.vfoB().range.text(), "400 - 479.9950");
-  EXPECT_EQ(form.vfoB().field(4).selectedIndex(), 5);
+  EXPECT_EQ(form.vfoB().list(vfo::kStep).selectedIndex(), 5);
   EXPECT_EQ(form.list("Combo_pri").text(), "CH-128");
   EXPECT_EQ(form.channelTotal().text(), "128");
   EXPECT_FALSE(form.progress().visible);
@@ -177,7 +178,7 @@ TEST_F(OptionEditorTest, DefaultRestoresTheDefaults) {
 TEST_F(OptionEditorTest, ListsHoldTheirEntriesInBothLanguages) {
   open();
   EXPECT_EQ(form.list("Combo_dtmfst").entries().front(), "OFF All ");
-  EXPECT_EQ(form.vfoA().field(6).entries()[1], "NARROR");
+  EXPECT_EQ(form.vfoA().list(vfo::kWidth).entries()[1], "NARROR");
   EXPECT_EQ(form.list("Combo_tot").entries()[39], "600");
   EXPECT_EQ(form.list("Combo_Rp_Ste").entries()[10], "1000");
   const Items& offsets = form.vfoA().offset.entries();
