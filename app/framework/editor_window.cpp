@@ -77,9 +77,8 @@ bool EditorWindow::saveFileAndTell(const std::string& path) {
   const bool saved = SaveFileAndTell(
       state(), context().messages, path, [this](const std::string& to) { return writeFile(to); }, parts_.fileTexts,
       [this, labelled](bool written) {
-        if (!labelled) return;
-        if (!written) resetProgress();
-        else if (parts_.savedLabel) setStatusText(text(*parts_.savedLabel));
+        if (written && parts_.savedLabel) setStatusText(text(*parts_.savedLabel));
+        else if (!written && labelled) resetProgress();
       });
   if (labelled) resetProgress();
   return saved;

@@ -80,8 +80,9 @@ struct EditorParts {
   // for a window without a file.
   std::optional<RequestPair> fileRequests;
   FileTexts fileTexts;
-  // What the status label says while a file is saved and once it is; a
-  // window that tells its saves there clears the progress display after.
+  // What the status label says while a file is saved, and once it is.  A
+  // window that says both clears the progress display once the user has
+  // been told; one that says only the second keeps it there.
   std::optional<Bilingual> savingLabel;
   std::optional<Bilingual> savedLabel;
   // What the close box and Exit say while the exchange runs.

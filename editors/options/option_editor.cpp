@@ -10,9 +10,6 @@
 #include "bilingual.h"
 #include "default_contents.h"
 #include "exact_decimal.h"
-#include "file_and_tell.h"
-#include "image_file.h"
-#include "link_texts.h"
 #include "numtext.h"
 #include "option_lists.h"
 #include "option_texts.h"
@@ -68,10 +65,6 @@ const RefreshStep kRefreshOrder[] = {
 const char* const kFlagBoxes[] = {"Check_chann_menu", "Check_chann_init", "Check_Alarm_Sound", "Check_radio"};
 
 constexpr Bilingual kPromptBoth{"操作提示", "操作提示"};
-
-// The option file: the whole image in use, rows 0..495.
-constexpr int kFileLastRow = addr::kLastImageRowInUse;
-constexpr FileTexts kFileTexts{};
 
 std::string WholeText(double v) { return std::to_string(static_cast<long long>(std::floor(v))); }
 
@@ -139,7 +132,6 @@ PlainList& OptionEditor::Vfo::list(const Field& field) {
 
 OptionEditor::OptionEditor(ProgramState& state, MessageSink& messages) : s_(state), messages_(messages) {
   buildControls();
-  view_.replaced = [this] { RefreshOptionForm(); };
 }
 
 OptionEditor::~OptionEditor() = default;
@@ -274,7 +266,6 @@ void OptionEditor::Form_Load() {
   s_.FormOpenFlags.OptionFormOpen = -1;
   FillOptionLists();
   RefreshOptionForm();
-  view_.setProgressVisible(false);
 }
 
 void OptionEditor::Form_Activate() {
@@ -282,43 +273,12 @@ void OptionEditor::Form_Activate() {
   RefreshOptionForm();
 }
 
-void OptionEditor::Command_def_Click() {
-  if (busy()) {
-    warn(kTitlePromptLower, kBusyText);
-    return;
-  }
-  view_.reset();
+void OptionEditor::Form_Unload() { s_.FormOpenFlags.OptionFormOpen = 0; }
+
+void OptionEditor::RestoreDefaults() {
   s_.ChannelTotal = 128;
   LoadOptionDefaults(s_);
   RefreshOptionForm();
-}
-
-bool OptionEditor::queryUnload() {
-  if (busy()) {
-    warn(kTitlePromptLower, kCloseRefusedEditorText);
-    return false;
-  }
-  if (transfer_) transfer_->stop();
-  return true;
-}
-
-void OptionEditor::Form_Unload() {
-  if (transfer_) transfer_->stop();
-  s_.FormOpenFlags.OptionFormOpen = 0;
-}
-
-void OptionEditor::attachLink(StatusPanels& panels, link::LinkServices& services) {
-  transfer_ = std::make_unique<OptionTransfer>(s_, messages_, panels, services, view_);
-}
-
-void OptionEditor::Command_read_Click() {
-  if (transfer_) transfer_->read();
-  else link::ReportNoLink(s_, messages_);
-}
-
-void OptionEditor::Command_Write_Click() {
-  if (transfer_) transfer_->write();
-  else link::ReportNoLink(s_, messages_);
 }
 
 void OptionEditor::FillOptionLists() {
@@ -484,22 +444,6 @@ void OptionEditor::ToneLostFocus(PlainList& list) {
     }
   list.select(before);
   RefreshOptionForm();
-}
-
-// --- option parameter file ---------------------------------------------------
-
-bool OptionEditor::LoadImageFile(const std::string& path) {
-  const auto read = [this](const std::string& from) { return ReadTableRowsInto(s_.MemImage, 0, kFileLastRow, from); };
-  if (!OpenFileAndTell(s_, messages_, path, read, {}, [this] { RefreshOptionForm(); }, kFileTexts)) return false;
-  view_.reset();
-  return true;
-}
-
-bool OptionEditor::SaveImageFile(const std::string& path) {
-  const auto write = [this](const std::string& to) { return SaveTableRows(s_.MemImage, 0, kFileLastRow, to); };
-  return SaveFileAndTell(s_, messages_, path, write, kFileTexts, [this](bool saved) {
-    if (saved) view_.setStatusText(Pick(s_.LanguageFlag, kFileSavedLabel));
-  });
 }
 
 }  // namespace brel::options
