@@ -18,7 +18,8 @@ constexpr int kRightColumn = 280;
 
 }  // namespace
 
-frm_dtmf::frm_dtmf(AppContext& context) : EditorWindow(context, FormId::frm_dtmf), editor_(context.state, context.messages) {
+frm_dtmf::frm_dtmf(AppContext& context)
+    : EditorWindow(context, FormId::frm_dtmf), editor_(context.state, context.messages) {
   buildEncodeFrame();
   buildHiddenFrames();
 

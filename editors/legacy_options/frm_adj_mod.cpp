@@ -213,7 +213,8 @@ void frm_Adj_Mod::bindControls() {
       case LegacyOptionsEditor::Kind::List: {
         auto* combo = static_cast<QComboBox*>(w);
         PlainList& list = *static_cast<PlainList*>(c.control);
-        BindTypedList(combo, list, {.edited = [this, &list](const std::string& text) { editor_.listEdited(list, text); }});
+        BindTypedList(combo, list,
+                      {.edited = [this, &list](const std::string& text) { editor_.listEdited(list, text); }});
         // Every key that types a character (backspace and Enter included);
         // the Delete and arrow keys type none.  The user's keys reach the
         // box, which hands them to its field past the field's watchers; a

@@ -41,7 +41,6 @@ class frm_Adj_Mod : public EditorWindow {
   void Command_close_Click();
 
   LegacyOptionsEditor& editor() { return editor_; }
-  LegacyOptionsTransfer* transfer() { return transfer_; }
   QWidget* widget(const std::string& name) const;
 
  private:

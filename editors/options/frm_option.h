@@ -1,10 +1,10 @@
 // The optional features window: four frames of settings with Default and
 // Close.  Its widgets mirror the plain controls of OptionEditor, which holds
-// every rule; the window runs its exchange (OptionTransfer) and its option
+// every rule; the window runs the exchange (OptionTransfer) and the option
 // file (image rows 0..495).  The frames of the VFOs, the work mode and the
 // channel mode, a few settings, the Read and Write buttons and the option
-// file are kept hidden, as the radio's release has them, but still filled
-// and handled.
+// file's commands are kept hidden, as the radio's release has them, but
+// still filled and handled.
 #pragma once
 
 #include <QLabel>
@@ -44,7 +44,6 @@ class frm_option : public EditorWindow {
   void PollFileRequests() { pollFileRequests(); }
 
   OptionEditor& editor() { return editor_; }
-  OptionTransfer* transfer() { return transfer_; }
   // The widget of a control or frame, by its name.
   QWidget* widget(const std::string& name) const;
 

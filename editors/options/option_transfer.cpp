@@ -48,8 +48,8 @@ link::FrameData OptionWritePlan::frame(int index) const {
 }
 
 OptionTransfer::OptionTransfer(link::LinkContext context, link::TransferView& view)
-    : EditorTransfer(context, link::profiles::OptionEditor(), Texts(OptionWritePlan(context.state.MemImage).frameCount()),
-                     view),
+    : EditorTransfer(context, link::profiles::OptionEditor(),
+                     Texts(OptionWritePlan(context.state.MemImage).frameCount()), view),
       state_(context.state) {}
 
 void OptionTransfer::read() { transfer_.read(std::make_shared<OptionReadPlan>(state_.MemImage), kRetries); }

@@ -328,7 +328,8 @@ class AdjModHosted : public ::testing::Test, protected test::HostedWindows {
   LegacyOptionsEditor& editor() { return window->editor(); }
   OptionStageTable& image() { return state.OptionStageImage[0]; }
   void putRow(int row, const std::vector<int>& cells) {
-    for (std::size_t c = 0; c < cells.size(); ++c) image().at(row, static_cast<int>(c)) = static_cast<std::int16_t>(cells[c]);
+    for (std::size_t c = 0; c < cells.size(); ++c)
+      image().at(row, static_cast<int>(c)) = static_cast<std::int16_t>(cells[c]);
   }
   std::vector<int> row(int r) {
     std::vector<int> out;
