@@ -1,5 +1,5 @@
-// The settings block, the display with its write-backs and the window's
-// commands, on plain-state controls.
+// The settings block, the display with its write-backs, the lists and the
+// defaults, on plain-state controls.
 #include "option_fixture.h"
 #include "option_lists.h"
 #include "option_texts.h"
