@@ -1,8 +1,7 @@
 // What every window does when it opens or saves a parameter file: read all
 // or nothing, commit open edits, apply, show, and tell the user.  The editor
-// windows reach it through EditorWindow, the image dialogs and the plain
-// models that keep a file of their own (the option editors) call it
-// directly, each with its own titles and texts.
+// windows reach it through EditorWindow, each with its own titles and
+// texts; the image dialogs call it directly.
 //
 //   const FileTexts texts{kThingLoaded, kThingSaved, kTitlePromptUpper, kTitlePromptUpper};
 //   OpenFileAndTell(state, messages, path,

@@ -1,7 +1,7 @@
 // An exchange shown on a PlainProgress: the bar's value (0..100), whether
-// the bar shows, and the status text.  A plain model keeps one for its own
-// exchange; an editor window keeps one and mirrors the PlainProgress onto
-// its bar and label.  The two moments of a read go to the hooks:
+// the bar shows, and the status text.  An editor window keeps one and
+// mirrors the PlainProgress onto its bar and label.  The two moments of a
+// read go to the hooks:
 //
 //   PlainProgress progress;
 //   link::ProgressView view{progress};
@@ -20,19 +20,15 @@ namespace brel::link {
 
 class ProgressView : public TransferView {
  public:
-  explicit ProgressView(PlainProgress& progress) : progress_(&progress) {}
-
-  PlainProgress& progress() const { return *progress_; }
-  // Shows on `progress` from now on (a window showing its model's).
-  void showOn(PlainProgress& progress) { progress_ = &progress; }
+  explicit ProgressView(PlainProgress& progress) : progress_(progress) {}
 
   void setProgressValue(int value) override {
-    progress_->set(progress_->visible, std::clamp(value, 0, 100), progress_->label);
+    progress_.set(progress_.visible, std::clamp(value, 0, 100), progress_.label);
   }
-  void setProgressVisible(bool visible) override { progress_->set(visible, progress_->value, progress_->label); }
-  void setStatusText(const std::string& text) override { progress_->set(progress_->visible, progress_->value, text); }
+  void setProgressVisible(bool visible) override { progress_.set(visible, progress_.value, progress_.label); }
+  void setStatusText(const std::string& text) override { progress_.set(progress_.visible, progress_.value, text); }
   // The bar hidden at 0, the text emptied.
-  void reset() { progress_->set(false, 0, ""); }
+  void reset() { progress_.set(false, 0, ""); }
 
   // A read is about to commit its blocks; it has committed them.
   std::function<void()> beforeReplaced;
@@ -45,7 +41,7 @@ class ProgressView : public TransferView {
   }
 
  private:
-  PlainProgress* progress_;
+  PlainProgress& progress_;
 };
 
 }  // namespace brel::link

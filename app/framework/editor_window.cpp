@@ -8,14 +8,15 @@ EditorWindow::EditorWindow(AppContext& context, FormId id, EditorParts parts)
     : Form(context, id), parts_(std::move(parts)) {
   // The bar over the label where a layout lets them meet.
   statusLabel_ = new QLabel(this);
-  statusLabel_->setObjectName(parts_.statusLabelName);
+  statusLabel_->setObjectName("Label_tr_count");
   progressBar_ = new QProgressBar(this);
-  progressBar_->setObjectName(parts_.progressBarName);
+  progressBar_->setObjectName("ProgressBar1");
   progressBar_->setRange(0, 100);
   progressBar_->hide();
   view_.beforeReplaced = [this] { beforeImageReplaced(); };
   view_.replaced = [this] { imageReplaced(); };
-  showProgressOf(ownProgress_);
+  progress_.changed = [this] { showProgress(); };
+  showProgress();
   if (parts_.fileRequests)
     poller_.emplace(context.state, *parts_.fileRequests, windowToken(),
                     FileRequestHandlers{[this](const std::string& path) { openFileAndTell(path); },
@@ -24,8 +25,7 @@ EditorWindow::EditorWindow(AppContext& context, FormId id, EditorParts parts)
 }
 
 EditorWindow::~EditorWindow() {
-  // A watched exchange has gone with the model that owned it.
-  if (ownedTransfer_ != nullptr) exchange_->stop();
+  if (exchange_ != nullptr) exchange_->stop();
 }
 
 bool EditorWindow::queryUnload() { return !refuseWhileBusy(running(), parts_.closeRefused); }
@@ -40,13 +40,7 @@ link::LinkContext EditorWindow::linkContext() const {
   return link::LinkContext{context().state, context().messages, context().panels, *context().link};
 }
 
-void EditorWindow::showProgressOf(PlainProgress& progress) {
-  view_.showOn(progress);
-  progress.changed = [this] { showProgress(); };
-  showProgress();
-}
-
-void EditorWindow::showProgress() { ShowProgress(view_.progress(), *progressBar_, *statusLabel_); }
+void EditorWindow::showProgress() { ShowProgress(progress_, *progressBar_, *statusLabel_); }
 
 void EditorWindow::startFilePolling() {
   if (poller_ && context().link != nullptr) poller_->start(context().link->timers);
@@ -77,9 +71,8 @@ bool EditorWindow::saveFileAndTell(const std::string& path) {
   const bool saved = SaveFileAndTell(
       state(), context().messages, path, [this](const std::string& to) { return writeFile(to); }, parts_.fileTexts,
       [this, labelled](bool written) {
-        if (!labelled) return;
-        if (!written) resetProgress();
-        else if (parts_.savedLabel) setStatusText(text(*parts_.savedLabel));
+        if (written && parts_.savedLabel) setStatusText(text(*parts_.savedLabel));
+        else if (!written && labelled) resetProgress();
       });
   if (labelled) resetProgress();
   return saved;

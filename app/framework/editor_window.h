@@ -43,17 +43,11 @@
 //     ThingTransfer* transfer_ = nullptr;
 //   };
 //
-// A window over a plain model that keeps its own exchange, progress and
-// file (the option editors) shows and watches the model's instead:
-//
-//   form_.attachLink(context.panels, *context.link);
-//   watchTransfer(form_.transfer()->transfer());  // running(), the refusals
-//   showProgressOf(form_.progress());             // the bar and label
-//   bool openFileAndTell(const std::string& path) override { return form_.LoadThingFile(path); }
-//
-// The close box and Exit are refused while the exchange runs or waits to
-// retry; unloading stops the activation watch, the polling (dropping what
-// still waits for the window) and the exchange.
+// The plain model keeps the rules only: the window owns the exchange, the
+// progress display and the file.  The close box and Exit are refused while
+// the exchange runs or waits to retry; unloading stops the activation
+// watch, the polling (dropping what still waits for the window) and the
+// exchange.
 #pragma once
 
 #include <QLabel>
@@ -73,15 +67,13 @@ namespace brel {
 
 // What an editor window has of the base, where windows differ.
 struct EditorParts {
-  // The object names of the progress bar and the status label.
-  const char* progressBarName = "ProgressBar1";
-  const char* statusLabelName = "Label_tr_count";
   // The pair of file requests the window's Open and Save dialogs post; none
   // for a window without a file.
   std::optional<RequestPair> fileRequests;
   FileTexts fileTexts;
-  // What the status label says while a file is saved and once it is; a
-  // window that tells its saves there clears the progress display after.
+  // What the status label says while a file is saved, and once it is.  A
+  // window that says both clears the progress display once the user has
+  // been told; one that says only the second keeps it there.
   std::optional<Bilingual> savingLabel;
   std::optional<Bilingual> savedLabel;
   // What the close box and Exit say while the exchange runs.
@@ -105,11 +97,9 @@ class EditorWindow : public Form {
   // The window's file requests end here.  Opening: the file read whole (a
   // refused file changes nothing), open edits committed, the file applied
   // and shown, the user told, the progress display cleared.  Saving: open
-  // edits committed, the file written, the user told.  A window whose plain
-  // model keeps the file hands the path to the model, which runs the same
-  // sequence (file_and_tell.h) with its own texts.
-  virtual bool openFileAndTell(const std::string& path);
-  virtual bool saveFileAndTell(const std::string& path);
+  // edits committed, the file written, the user told.
+  bool openFileAndTell(const std::string& path);
+  bool saveFileAndTell(const std::string& path);
 
   QProgressBar* progressBar() const { return progressBar_; }
   QLabel* statusLabel() const { return statusLabel_; }
@@ -125,9 +115,6 @@ class EditorWindow : public Form {
     ownedTransfer_ = std::move(transfer);
     return adopted;
   }
-  // An exchange its plain model owns, watched but not kept: the model's
-  // transfer outlives nothing of the window's.
-  void watchTransfer(link::Transfer& transfer) { exchange_ = &transfer; }
   link::TransferView& transferView() { return view_; }
   // The link the exchange talks through; only when context().link is set.
   link::LinkContext linkContext() const;
@@ -135,14 +122,9 @@ class EditorWindow : public Form {
   bool refuseWhileRunning(const Bilingual& message = kBusyText) const { return refuseWhileBusy(running(), message); }
 
   // --- the progress display -----------------------------------------------
-  // The bar and label mirror a PlainProgress: the window's own, which its
-  // exchange sets through transferView(), or the one its plain model keeps.
-  void showProgressOf(PlainProgress& progress);
-  // Shows the progress afresh.
-  void showProgress();
+  // The bar and label mirror the window's PlainProgress, which its exchange
+  // sets through transferView().
   void resetProgress() { view_.reset(); }
-  void setProgressValue(int value) { view_.setProgressValue(value); }
-  void setProgressVisible(bool visible) { view_.setProgressVisible(visible); }
   void setStatusText(const std::string& text) { view_.setStatusText(text); }
 
   // --- files --------------------------------------------------------------
@@ -173,11 +155,13 @@ class EditorWindow : public Form {
   virtual void imageReplaced() {}
 
  private:
+  void showProgress();
+
   EditorParts parts_;
   QProgressBar* progressBar_;
   QLabel* statusLabel_;
-  PlainProgress ownProgress_;
-  link::ProgressView view_{ownProgress_};
+  PlainProgress progress_;
+  link::ProgressView view_{progress_};
   link::Transfer* exchange_ = nullptr;
   std::shared_ptr<void> ownedTransfer_;
   std::optional<FileRequestPoller> poller_;

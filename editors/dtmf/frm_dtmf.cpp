@@ -18,7 +18,8 @@ constexpr int kRightColumn = 280;
 
 }  // namespace
 
-frm_dtmf::frm_dtmf(AppContext& context) : EditorWindow(context, FormId::frm_dtmf), form_(context.state, context.messages) {
+frm_dtmf::frm_dtmf(AppContext& context)
+    : EditorWindow(context, FormId::frm_dtmf), editor_(context.state, context.messages) {
   buildEncodeFrame();
   buildHiddenFrames();
 
@@ -175,29 +176,29 @@ void frm_dtmf::bindControls() {
     QLineEdit* edit = groups_[static_cast<std::size_t>(i)];
     TypingRules rules;
     rules.keys = [this, i](char32_t ch) {
-      form_.groupKeyPress(i, ch);
+      editor_.groupKeyPress(i, ch);
       return ch;
     };
-    rules.edited = [this, i](const std::string& text) { form_.groupTextEdited(i, text); };
-    BindText(edit, form_.Text_tx_Encode[static_cast<std::size_t>(i)], std::move(rules));
+    rules.edited = [this, i](const std::string& text) { editor_.groupTextEdited(i, text); };
+    BindText(edit, editor_.Text_tx_Encode[static_cast<std::size_t>(i)], std::move(rules));
     onFocusOut(edit, [this, i](Qt::FocusReason reason) {
-      if (userMovedFocusWithin(reason)) form_.leaveGroup(i);
+      if (userMovedFocusWithin(reason)) editor_.leaveGroup(i);
     });
   }
   for (int f = 0; f < kCodeFieldCount; ++f) {
     QLineEdit* edit = codes_[static_cast<std::size_t>(f)];
     const CodeField field = static_cast<CodeField>(f);
-    BindText(edit, form_.code(field), {.keys = [this, field](char32_t ch) {
-      return form_.codeKeyPress(field, ch) ? ch : 0;
+    BindText(edit, editor_.code(field), {.keys = [this, field](char32_t ch) {
+      return editor_.codeKeyPress(field, ch) ? ch : 0;
     }});
-    watchLeave(edit, [this, field] { return form_.leaveCode(field); });
+    watchLeave(edit, [this, field] { return editor_.leaveCode(field); });
   }
   for (int b = 0; b < kFlagBoxCount; ++b)
-    BindCheck(boxes_[static_cast<std::size_t>(b)], form_.box(static_cast<FlagBox>(b)));
-  BindCheck(ctrlEnable_, form_.Check_Ctrl_En);
-  BindList(onTime_, form_.Combo_Enc_ys1);
-  BindList(offTime_, form_.Combo_Enc_ys2);
-  BindList(groupCall_, form_.Combo_Enc_qh);
+    BindCheck(boxes_[static_cast<std::size_t>(b)], editor_.box(static_cast<FlagBox>(b)));
+  BindCheck(ctrlEnable_, editor_.Check_Ctrl_En);
+  BindList(onTime_, editor_.Combo_Enc_ys1);
+  BindList(offTime_, editor_.Combo_Enc_ys2);
+  BindList(groupCall_, editor_.Combo_Enc_qh);
 }
 
 void frm_dtmf::loadHandling() {
@@ -206,10 +207,10 @@ void frm_dtmf::loadHandling() {
   placeCentred(QSize(static_cast<int>(main.width() / 1.3), static_cast<int>(main.height() / 1.7)));
   encodeFrame_->show();
   setCaptions();
-  form_.FillDtmfCombos();
+  editor_.FillDtmfCombos();
   for (int k = 0; k < addr::kDtmfGroupCount; ++k)
     findChild<QLabel*>(QString("Label_xh(%1)").arg(k))->setText(QString::number(k + 1));
-  form_.ShowDtmfSettings();
+  editor_.ShowDtmfSettings();
 
   // Losing the active place to another child window stores what is being
   // typed.
@@ -243,14 +244,14 @@ void frm_dtmf::unloadHandling() {
   state().FormOpenFlags.DtmfFormOpen = 0;
 }
 
-void frm_dtmf::commitPendingEdit() { form_.commitPendingEdit(); }
+void frm_dtmf::commitPendingEdit() { editor_.commitPendingEdit(); }
 
-void frm_dtmf::Form_Activate() { form_.ShowDtmfSettings(); }
+void frm_dtmf::Form_Activate() { editor_.ShowDtmfSettings(); }
 
 void frm_dtmf::Command_def_Click() {
   if (refuseWhileBusy(busy())) return;
   LoadDtmfDefaults(state().MemImage);
-  form_.ShowDtmfSettings();
+  editor_.ShowDtmfSettings();
 }
 
 void frm_dtmf::Command_close_Click() {

@@ -42,7 +42,7 @@ class frm_dtmf : public EditorWindow {
   void Command_read_Click();
   void Command_Write_Click();
 
-  DtmfEditor& form() { return form_; }
+  DtmfEditor& editor() { return editor_; }
   QLineEdit* group(int i) const { return groups_[static_cast<std::size_t>(i)]; }
   QLineEdit* codeField(CodeField f) const { return codes_[static_cast<std::size_t>(f)]; }
   QCheckBox* flagBox(FlagBox b) const { return boxes_[static_cast<std::size_t>(b)]; }
@@ -63,7 +63,7 @@ class frm_dtmf : public EditorWindow {
 
   void imageReplaced() override { Form_Activate(); }
 
-  DtmfEditor form_;
+  DtmfEditor editor_;
   QGroupBox* encodeFrame_;
   QGroupBox* aniFrame_;
   QGroupBox* stateFrame_;

@@ -64,8 +64,16 @@ std::string CheckedNameText(const std::string& typed, bool& tooLong) {
   return kept;
 }
 
+std::array<std::string, kBandBoxCount> FmSheet::boxTexts() const {
+  std::array<std::string, kBandBoxCount> texts;
+  for (std::size_t b = 0; b < boxes.size(); ++b) texts[b] = boxes[b].text();
+  return texts;
+}
+
 FmEditor::FmEditor(ProgramState& state, MessageSink& messages, FmSheet& sheet)
-    : state_(state), messages_(messages), sheet_(sheet) {}
+    : state_(state), messages_(messages), sheet_(sheet) {
+  for (int b = 0; b < kBandBoxCount; ++b) bandBox(b).onChange = [this, b] { bandBoxChanged(b); };
+}
 
 void FmEditor::warn(const Bilingual& title, const Bilingual& text) const {
   messages_.show(Warn(state_.LanguageFlag, title, text));
@@ -94,8 +102,7 @@ void FmEditor::load() {
   sheet_.fmLower = "87.50000";
   sheet_.fmUpper = "108.00000";
   const BandLimits limits = ShownBandLimits(state_);
-  sheet_.boxes = {LimitText(limits.aLower), LimitText(limits.aUpper), LimitText(limits.bLower),
-                  LimitText(limits.bUpper)};
+  for (int b = 0; b < kBandBoxCount; ++b) setBoxToLimit(b, IsUpperBox(b) ? limits.upper(b) : limits.lower(b));
   for (const DefaultPreset& p : kDefaultPresets) {
     sheet_.grid.setCell(p.row, kColFrequency, p.frequency);
     sheet_.grid.setCell(p.row, kColName, p.name);
@@ -148,35 +155,44 @@ void FmEditor::commitName(int r, const std::string& text) {
   sheet_.grid.setCell(r, kColName, name);
 }
 
-bool FmEditor::bandBoxChanged(int box) {
-  if (TrimBlanks(sheet_.boxes.at(static_cast<std::size_t>(box))).size() <= 9) return false;
+void FmEditor::bandBoxChanged(int b) {
+  if (boxRuleRunning_ || TrimBlanks(bandBox(b).text()).size() <= 9) return;
+  boxRuleRunning_ = true;
   const BandLimits limits = ShownBandLimits(state_);
-  const std::string lo = LimitText(limits.lower(box));
-  const std::string hi = LimitText(limits.upper(box));
-  const bool bandA = box < kBLower;
+  const std::string lo = LimitText(limits.lower(b));
+  const std::string hi = LimitText(limits.upper(b));
+  const bool bandA = b < kBLower;
   const std::string zh = std::string(bandA ? "A" : "B") + " 段频率的有效范围从 " + lo + "MHZ 到 " + hi + "MHZ   ";
   const std::string en = std::string("The availability range of  ") + (bandA ? "A" : "B") +
                          " band frequency is from  " + lo + "MHZ to " + hi + "MHZ   ";
   messages_.show(Message{Pick(state_.LanguageFlag, kTitlePromptLower), state_.LanguageFlag != 0 ? zh : en,
                          MessageIcon::Warning});
-  return true;
+  boxRuleRunning_ = false;
+  bandBox(b).takeFocus();
 }
 
-void FmEditor::setBoxToLimit(int box, double limit) { sheet_.boxes[static_cast<std::size_t>(box)] = LimitText(limit); }
+void FmEditor::setBoxToLimit(int b, double limit) { bandBox(b).setText(LimitText(limit)); }
 
 void FmEditor::bandBoxLeft(int box) {
+  if (boxRuleRunning_) return;
+  boxRuleRunning_ = true;
+  checkBandBoxLeft(box);
+  boxRuleRunning_ = false;
+}
+
+void FmEditor::checkBandBoxLeft(int box) {
   const BandLimits limits = ShownBandLimits(state_);
   const double lo = limits.lower(box);
   const double hi = limits.upper(box);
   const bool upper = IsUpperBox(box);
   const double fallback = upper ? hi : lo;
-  const double v = TextToPlainNumber(sheet_.boxes.at(static_cast<std::size_t>(box)));
+  const double v = TextToPlainNumber(bandBox(box).text());
   if (v < lo || v > hi) {
     warn(kTitlePromptLower, RangeMessage(box));
     setBoxToLimit(box, fallback);
     return;
   }
-  const double other = TextToPlainNumber(sheet_.boxes.at(static_cast<std::size_t>(PartnerBox(box))));
+  const double other = TextToPlainNumber(bandBox(PartnerBox(box)).text());
   if (upper ? other > v : other < v) {
     warn(kTitlePromptLower, upper ? texts::kUpperBelowLower : texts::kLowerAboveUpper);
     setBoxToLimit(box, fallback);
@@ -190,7 +206,7 @@ void FmEditor::clear() {
     sheet_.grid.setCell(r, kColFrequency, "");
     sheet_.grid.setCell(r, kColName, "");
   }
-  sheet_.boxes = {};
+  for (PlainTextBox& b : sheet_.boxes) b.setText("");
 }
 
 void FmEditor::EncodeFmRow(int gridRow) {
@@ -199,7 +215,7 @@ void FmEditor::EncodeFmRow(int gridRow) {
   const RecordBytes record =
       EncodePresetRecord(sheet_.grid.cell(gridRow, kColFrequency), sheet_.grid.cell(gridRow, kColName));
   for (int k = 0; k < 16; ++k) state_.FmStageRows.at(row, k) = static_cast<std::int16_t>(record[static_cast<std::size_t>(k)]);
-  const auto limits = EncodeBandLimits(sheet_.boxes);
+  const auto limits = EncodeBandLimits(sheet_.boxTexts());
   for (int k = 0; k < kBandLimitDigits; ++k)
     state_.FmStageRows.at(kLimitStageRow, k) = static_cast<std::int16_t>(limits[static_cast<std::size_t>(k)]);
   sheet_.readout.clear();
@@ -221,7 +237,7 @@ void FmEditor::DecodeFmBlock(const std::uint8_t* block, int gridRow, int offset,
   for (int k = 0; k < kBandLimitDigits; ++k) digits[static_cast<std::size_t>(k)] = limitBlock[k];
   const auto boxes = DecodeBandLimits(digits.data());
   for (std::size_t b = 0; b < boxes.size(); ++b)
-    if (boxes[b]) sheet_.boxes[b] = *boxes[b];
+    if (boxes[b]) sheet_.boxes[b].setText(*boxes[b]);
 }
 
 void FmEditor::showReadBlocks(const std::vector<int>& addresses,

@@ -15,6 +15,7 @@
 
 #include "bilingual.h"
 #include "fm_records.h"
+#include "plain_controls.h"
 #include "program_state.h"
 #include "text_grid.h"
 #include "ui_ports.h"
@@ -40,10 +41,11 @@ struct BandLimits {
 };
 BandLimits ShownBandLimits(const ProgramState& state);
 
-// What the window shows, as plain texts.
+// What the window shows, as plain texts and controls.
 struct FmSheet {
   grid::TextGrid grid{kGridRows, kGridColumns, 1, 0};
-  std::array<std::string, kBandBoxCount> boxes;  // A lower, A upper, B lower, B upper
+  std::array<PlainTextBox, kBandBoxCount> boxes;  // A lower, A upper, B lower, B upper
+  std::array<std::string, kBandBoxCount> boxTexts() const;
   std::string fmLower;  // the FM receive range, fixed
   std::string fmUpper;
   std::string readout;  // the staging row last encoded
@@ -83,9 +85,11 @@ class FmEditor : public grid::GridRules {
   void commitFrequency(int r, const std::string& text);
   void commitName(int r, const std::string& text);
 
-  // A band box's text changed: returns true when the box must take the
-  // focus back (the text is longer than a limit can be).
-  bool bandBoxChanged(int box);
+  // A band box's text is checked at every change, typed or set by a rule:
+  // one longer than a limit can be is refused with a message, and the box
+  // takes the focus back.  No box rule runs while another does (its message
+  // box takes the focus; a leave rule sets boxes itself).
+
   // A band box lost the focus: the range and order checks.
   void bandBoxLeft(int box);
 
@@ -110,10 +114,14 @@ class FmEditor : public grid::GridRules {
  private:
   void warn(const Bilingual& title, const Bilingual& text) const;
   void setBoxToLimit(int box, double limit);
+  void bandBoxChanged(int box);
+  void checkBandBoxLeft(int box);
+  PlainTextBox& bandBox(int box) { return sheet_.boxes.at(static_cast<std::size_t>(box)); }
 
   ProgramState& state_;
   MessageSink& messages_;
   FmSheet& sheet_;
+  bool boxRuleRunning_ = false;
 };
 
 // The range of a preset frequency, both ends included.

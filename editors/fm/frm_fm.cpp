@@ -7,6 +7,7 @@
 #include "file_dialogs.h"
 #include "fm_file.h"
 #include "fm_texts.h"
+#include "plain_widgets.h"
 
 namespace brel::fm {
 namespace {
@@ -65,10 +66,10 @@ frm_FM::frm_FM(AppContext& context)
   for (int i = 0; i < kBandBoxCount; ++i) {
     QLineEdit* b = box(kBoxNames[static_cast<std::size_t>(i)], false);
     boxes_[static_cast<std::size_t>(i)] = b;
+    BindText(b, sheet_.boxes[static_cast<std::size_t>(i)]);
     onFocusOut(b, [this, i](Qt::FocusReason reason) {
-      if (!LostToAnotherWindow(reason)) bandBoxLeft(i);
+      if (!LostToAnotherWindow(reason)) editor_.bandBoxLeft(i);
     });
-    connect(b, &QLineEdit::textChanged, this, [this, i](const QString& text) { bandBoxEdited(i, text); });
   }
 
   auto label = [this](const char* name) {
@@ -105,7 +106,6 @@ frm_FM::~frm_FM() {
   // The widgets go after this object's members: none may call back into them.
   stopLeaveRules();
   if (QItemSelectionModel* selection = grid_->selectionModel()) QObject::disconnect(selection, nullptr, this, nullptr);
-  for (QLineEdit* b : boxes_) QObject::disconnect(b, nullptr, this, nullptr);
 }
 
 QPushButton* frm_FM::button(const char* name) const {
@@ -180,7 +180,6 @@ void frm_FM::loadHandling() {
   change([&] { editor_.load(); });  // the headings first: the columns are sized to them
   layOut();
   resetProgress();
-  showBoxes();
   fmLower_->setText(QString::fromStdString(sheet_.fmLower));
   fmUpper_->setText(QString::fromStdString(sheet_.fmUpper));
   Form_Activate();
@@ -202,31 +201,7 @@ void frm_FM::Form_Activate() {
   grid_->setCurrentIndex(model_->cellIndex(kPresetCount, kColNumber));
 }
 
-void frm_FM::showBoxes() {
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    const QString text = QString::fromStdString(sheet_.boxes[i]);
-    if (boxes_[i]->text() != text) boxes_[i]->setText(text);
-  }
-}
-
 void frm_FM::showReadout() { readoutLabel_->setText(QString::fromStdString(sheet_.readout)); }
-
-void frm_FM::bandBoxEdited(int box, const QString& text) {
-  sheet_.boxes[static_cast<std::size_t>(box)] = text.toStdString();
-  if (boxBusy_) return;
-  boxBusy_ = true;
-  const bool refocus = editor_.bandBoxChanged(box);
-  boxBusy_ = false;
-  if (refocus) boxes_[static_cast<std::size_t>(box)]->setFocus();
-}
-
-void frm_FM::bandBoxLeft(int box) {
-  if (boxBusy_) return;
-  boxBusy_ = true;
-  editor_.bandBoxLeft(box);
-  showBoxes();
-  boxBusy_ = false;
-}
 
 void frm_FM::Command_read_Click() {
   if (transfer_) transfer_->read();
@@ -247,7 +222,6 @@ void frm_FM::Command_Clear_Click() {
   if (auto* open = qobject_cast<QLineEdit*>(grid_->openEditor())) open->clear();
   commitPendingEdit();
   change([&] { editor_.clear(); });
-  showBoxes();
 }
 
 void frm_FM::Command_save_Click() { showFileDialog(FormId::Form_save_fm); }

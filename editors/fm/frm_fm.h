@@ -54,18 +54,14 @@ class frm_FM : public EditorWindow {
  private:
   void setCaptions();
   void layOut();
-  void showBoxes();
   void showReadout();
   // Runs a change of the grid's texts so the view follows.
   void change(const std::function<void()>& f);
-  void bandBoxEdited(int box, const QString& text);
-  void bandBoxLeft(int box);
 
   // The FM file: staging rows 0..15 in and out.
   FileRead readFile(const std::string& path) override;
   void showLoadedFile() override;
   std::optional<std::string> writeFile(const std::string& path) override;
-  void imageReplaced() override { showBoxes(); }
 
   FmSheet sheet_;
   FmEditor editor_;
@@ -83,7 +79,6 @@ class frm_FM : public EditorWindow {
   QLabel* readoutLabel_;
   std::array<QPushButton*, 6> buttons_{};
   FmTransfer* transfer_ = nullptr;
-  bool boxBusy_ = false;  // a box rule is running (its message box takes the focus)
 };
 
 }  // namespace brel::fm

@@ -10,8 +10,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "legacy_options_texts.h"
 #include "file_dialogs.h"
+#include "image_file.h"
+#include "legacy_options_texts.h"
 #include "plain_widgets.h"
 
 namespace brel::legacy_options {
@@ -111,9 +112,13 @@ bool LeftAligned(const std::string& name) {
   return false;
 }
 
+// The option file: stage rows 0..11, told with this window's own texts.
+constexpr int kFileLastRow = 11;
+
 EditorParts AdjModParts() {
   EditorParts parts;
   parts.fileRequests = RequestPair::File;
+  parts.fileTexts = FileTexts{kFileLoaded, kFileSaved, kTitlePromptUpper, kTitlePromptUpper};
   return parts;
 }
 
@@ -121,13 +126,11 @@ EditorParts AdjModParts() {
 
 frm_Adj_Mod::frm_Adj_Mod(AppContext& context, FormId id)
     : EditorWindow(context, id, AdjModParts()),
-      form_(context.state, context.messages, id == FormId::frm_Adj_Tune ? Instance::Tune : Instance::Mod) {
-  if (context.link != nullptr) {
-    form_.attachLink(context.panels, *context.link);
-    watchTransfer(form_.transfer()->transfer());
-  }
+      editor_(context.state, context.messages, id == FormId::frm_Adj_Tune ? Instance::Tune : Instance::Mod) {
   build();
   bindControls();
+  if (context.link != nullptr)
+    transfer_ = adoptTransfer(std::make_unique<LegacyOptionsTransfer>(linkContext(), transferView(), editor_.image()));
 }
 
 frm_Adj_Mod::~frm_Adj_Mod() = default;
@@ -204,19 +207,20 @@ void frm_Adj_Mod::bindControls() {
   button("Command_open", &frm_Adj_Mod::Command_open_Click);
   button("Command_close", &frm_Adj_Mod::Command_close_Click);
 
-  for (const LegacyOptionsEditor::NamedControl& c : form_.controls()) {
+  for (const LegacyOptionsEditor::NamedControl& c : editor_.controls()) {
     QWidget* w = widget(c.name);
     switch (c.kind) {
       case LegacyOptionsEditor::Kind::List: {
         auto* combo = static_cast<QComboBox*>(w);
         PlainList& list = *static_cast<PlainList*>(c.control);
-        BindTypedList(combo, list, {.edited = [this, &list](const std::string& text) { form_.listEdited(list, text); }});
+        BindTypedList(combo, list,
+                      {.edited = [this, &list](const std::string& text) { editor_.listEdited(list, text); }});
         // Every key that types a character (backspace and Enter included);
         // the Delete and arrow keys type none.  The user's keys reach the
         // box, which hands them to its field past the field's watchers; a
         // key sent to the field itself is seen there.  Either way, once.
         const auto typed = [this, &list](const QKeyEvent& key) {
-          if (!key.text().isEmpty() && key.key() != Qt::Key_Delete) form_.keyPressed(list);
+          if (!key.text().isEmpty() && key.key() != Qt::Key_Delete) editor_.keyPressed(list);
           return false;
         };
         WatchKeys(combo, typed);
@@ -248,7 +252,6 @@ void frm_Adj_Mod::bindControls() {
       }
     }
   }
-  showProgressOf(form_.progress());
 }
 
 void frm_Adj_Mod::fieldLeft(TypedField field, Qt::FocusReason reason) {
@@ -259,7 +262,7 @@ void frm_Adj_Mod::fieldLeft(TypedField field, Qt::FocusReason reason) {
   const bool toButton = qobject_cast<QPushButton*>(QApplication::focusWidget()) != nullptr &&
                         QApplication::focusWidget()->parentWidget() == this;
   if (LostToAnotherWindow(reason) || (reason == Qt::MouseFocusReason && toButton)) return;
-  form_.LostFocus(field);
+  editor_.LostFocus(field);
 }
 
 void frm_Adj_Mod::setCaptions() {
@@ -323,31 +326,43 @@ void frm_Adj_Mod::loadHandling() {
   fitRows();
   const QSize main = host().mainWindowSize();
   placeCentred(QSize(static_cast<int>(main.width() / 1.48f), static_cast<int>(main.height() / 1.15f)));
-  form_.Form_Load();
+  editor_.Form_Load();
+  resetProgress();
   startFilePolling();
   watchActivation([this] { Form_Activate(); });
 }
 
-bool frm_Adj_Mod::openFileAndTell(const std::string& path) { return form_.LoadAdjModFile(path); }
+void frm_Adj_Mod::Form_Activate() { editor_.Form_Activate(); }
 
-bool frm_Adj_Mod::saveFileAndTell(const std::string& path) { return form_.SaveAdjModFile(path); }
+void frm_Adj_Mod::Command_read_Click() {
+  if (!editor_.runPendingCheck() || refuseWhileBusy(busy())) return;
+  if (transfer_) transfer_->read();
+  else link::ReportNoLink(state(), context().messages);
+}
 
-void frm_Adj_Mod::Form_Activate() { form_.Form_Activate(); }
+void frm_Adj_Mod::Command_Write_Click() {
+  if (!editor_.runPendingCheck() || refuseWhileBusy(busy())) return;
+  editor_.CollectAdjModForm();
+  if (transfer_) transfer_->write();
+  else link::ReportNoLink(state(), context().messages);
+}
 
-void frm_Adj_Mod::Command_read_Click() { form_.Command_read_Click(); }
-void frm_Adj_Mod::Command_Write_Click() { form_.Command_Write_Click(); }
-void frm_Adj_Mod::Command_def_Click() { form_.Command_def_Click(); }
+void frm_Adj_Mod::Command_def_Click() {
+  if (!editor_.runPendingCheck() || refuseWhileBusy(busy())) return;
+  resetProgress();
+  editor_.RestoreDefaults();
+}
 
 void frm_Adj_Mod::Command_save_Click() {
-  if (form_.Command_save_Click()) ShowFileDialog(*this, FormId::Form_save_menu, busy());
+  if (editor_.runPendingCheck()) ShowFileDialog(*this, FormId::Form_save_menu, busy());
 }
 
 void frm_Adj_Mod::Command_open_Click() {
-  if (form_.Command_open_Click()) ShowFileDialog(*this, FormId::Form_open_menu, busy());
+  if (editor_.runPendingCheck()) ShowFileDialog(*this, FormId::Form_open_menu, busy());
 }
 
 void frm_Adj_Mod::Command_close_Click() {
-  if (!form_.Command_close_Click()) return;
+  if (!editor_.runPendingCheck() || !queryUnload()) return;
   FormHost& forms = host();
   const WindowToken token = windowToken();
   // Only the option-file dialogs this window showed go with it.
@@ -355,6 +370,15 @@ void frm_Adj_Mod::Command_close_Click() {
     if (auto* shown = dynamic_cast<RequestFileDialog*>(forms.form(dialog)); shown && shown->requester() == token)
       forms.unloadForm(dialog);
   forms.unloadForm(formId());
+}
+
+FileRead frm_Adj_Mod::readFile(const std::string& path) {
+  return ReadTableRowsInto(editor_.image(), 0, kFileLastRow, path);
+}
+
+std::optional<std::string> frm_Adj_Mod::writeFile(const std::string& path) {
+  editor_.CollectAdjModForm();
+  return SaveTableRows(editor_.image(), 0, kFileLastRow, path);
 }
 
 }  // namespace brel::legacy_options

@@ -1,8 +1,9 @@
 // The older option window: one design, two windows (frm_Adj_Mod and
 // frm_Adj_Tune), each with its own stage image, exchange and file requests.
-// Everything the widgets show lives in LegacyOptionsEditor; the window mirrors it and
-// feeds the user's picks, typing, clicks and focus moves back to it.  No
-// command of the main window opens either window.
+// Everything the widgets show lives in LegacyOptionsEditor; the window
+// mirrors it and feeds the user's picks, typing, clicks and focus moves back
+// to it, and runs the exchange (LegacyOptionsTransfer) and the option file
+// (stage rows 0..11).  No command of the main window opens either window.
 #pragma once
 
 #include <QLabel>
@@ -10,8 +11,9 @@
 #include <map>
 #include <string>
 
-#include "legacy_options_editor.h"
 #include "editor_window.h"
+#include "legacy_options_editor.h"
+#include "legacy_options_transfer.h"
 
 class QComboBox;
 class QLineEdit;
@@ -28,6 +30,9 @@ class frm_Adj_Mod : public EditorWindow {
   void loadHandling() override;
 
   void Form_Activate();
+  // Each button first checks the field typed into since its last check.
+  // Read, Write and Default wait while the exchange runs, Close also while
+  // a retry of it is pending.
   void Command_read_Click();
   void Command_Write_Click();
   void Command_def_Click();
@@ -35,12 +40,8 @@ class frm_Adj_Mod : public EditorWindow {
   void Command_open_Click();
   void Command_close_Click();
 
-  LegacyOptionsEditor& form() { return form_; }
+  LegacyOptionsEditor& editor() { return editor_; }
   QWidget* widget(const std::string& name) const;
-
-  // The window's file requests: LegacyOptionsEditor reads and writes the file.
-  bool openFileAndTell(const std::string& path) override;
-  bool saveFileAndTell(const std::string& path) override;
 
  private:
   void build();
@@ -51,9 +52,20 @@ class frm_Adj_Mod : public EditorWindow {
   // the window.
   void fieldLeft(TypedField field, Qt::FocusReason reason);
 
-  LegacyOptionsEditor form_;
+  // A save or open the file dialog asks for may come after a field was
+  // refused: the checks still due run first, and stop it while one refuses.
+  bool commitEdits() override { return editor_.runPendingCheck(); }
+  // A completed read overwrites every field: nothing typed is checked first.
+  void beforeImageReplaced() override {}
+  FileRead readFile(const std::string& path) override;
+  void showLoadedFile() override { editor_.ShowFileRows(); }
+  std::optional<std::string> writeFile(const std::string& path) override;
+  void imageReplaced() override { editor_.RefreshAdjModForm(); }  // a read has completed
+
+  LegacyOptionsEditor editor_;
   std::map<std::string, QWidget*> widgets_;
   bool refocusing_ = false;
+  LegacyOptionsTransfer* transfer_ = nullptr;
 };
 
 }  // namespace brel::legacy_options

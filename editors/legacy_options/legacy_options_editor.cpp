@@ -11,9 +11,6 @@
 #include "channel_total.h"
 #include "exact_decimal.h"
 #include "field_table.h"
-#include "file_and_tell.h"
-#include "image_file.h"
-#include "link_texts.h"
 #include "numtext.h"
 #include "option_settings.h"
 #include "tone_code.h"
@@ -36,10 +33,6 @@ constexpr auto kSettings = JoinFields(settings::kSharedFields, kOwnSettings);
 constexpr int kPassword = 47;  // six digits, 47..52
 constexpr int kPasswordDigits = 6;
 constexpr int kLimits[4] = {53, 55, 57, 59};  // d0, d1, t0, t1
-
-// The option file: stage rows 0..11, told with this window's own texts.
-constexpr int kFileLastRow = 11;
-constexpr FileTexts kFileTexts{kFileLoaded, kFileSaved, kTitlePromptUpper, kTitlePromptUpper};
 
 // The packed fields of a VFO record, each shown by one list (VFO A's name):
 // this window's step list starts at 5 kHz, and it shows the scrambler.
@@ -131,15 +124,9 @@ std::string NormalFrequencyText(const ExactDecimal& v) {
 LegacyOptionsEditor::LegacyOptionsEditor(ProgramState& state, MessageSink& messages, Instance instance)
     : s_(state), messages_(messages), instance_(instance) {
   buildControls();
-  view_.replaced = [this] { RefreshAdjModForm(); };
 }
 
 LegacyOptionsEditor::~LegacyOptionsEditor() = default;
-
-void LegacyOptionsEditor::attachLink(StatusPanels& panels, link::LinkServices& services) {
-  transfer_ = std::make_unique<LegacyOptionsTransfer>(link::LinkContext{s_, messages_, panels, services},
-                                                      view_, image());
-}
 
 void LegacyOptionsEditor::add(const std::string& name, Kind kind, PlainControl& control) {
   named_.push_back(NamedControl{name, kind, &control});
@@ -147,8 +134,8 @@ void LegacyOptionsEditor::add(const std::string& name, Kind kind, PlainControl& 
 
 void LegacyOptionsEditor::buildControls() {
   std::vector<std::string> listNames;
-  for (const ListSpec& l : kSettingLists) listNames.emplace_back(l.control);
-  for (const VfoListSpec& l : kVfoLists) {
+  for (const ListDefault& l : kSettingLists) listNames.emplace_back(l.control);
+  for (const ListDefault& l : kVfoLists) {
     listNames.emplace_back(vfo::Control(l.control, 0));
     listNames.emplace_back(vfo::Control(l.control, 1));
   }
@@ -243,60 +230,14 @@ PlainTextBox& LegacyOptionsEditor::field(TypedField f) const { return text(Field
 
 // --- window ------------------------------------------------------------------
 
-void LegacyOptionsEditor::Form_Load() {
-  FillAdjModLists();
-  view_.setProgressVisible(false);
-}
+void LegacyOptionsEditor::Form_Load() { FillAdjModLists(); }
 
 void LegacyOptionsEditor::Form_Activate() { field(TypedField::ChannelTotal).setText(std::to_string(s_.ChannelTotal)); }
 
-void LegacyOptionsEditor::Command_def_Click() {
-  if (!runPendingCheck()) return;
-  if (busy()) {
-    warn(kBusyText, kTitlePromptLower);
-    return;
-  }
-  view_.reset();
+void LegacyOptionsEditor::RestoreDefaults() {
   s_.ChannelTotal = 128;
   FillAdjModLists();
 }
-
-bool LegacyOptionsEditor::Command_close_Click() {
-  if (!runPendingCheck()) return false;
-  return queryUnload();
-}
-
-bool LegacyOptionsEditor::queryUnload() {
-  if (running()) {
-    warn(kCloseRefusedEditorText, kTitlePromptLower);
-    return false;
-  }
-  if (transfer_) transfer_->stop();
-  return true;
-}
-
-void LegacyOptionsEditor::Command_read_Click() {
-  if (!runPendingCheck()) return;
-  if (busy()) {
-    warn(kBusyText, kTitlePromptLower);
-    return;
-  }
-  if (transfer_) transfer_->read();
-  else link::ReportNoLink(s_, messages_);
-}
-
-void LegacyOptionsEditor::Command_Write_Click() {
-  if (!runPendingCheck()) return;
-  if (busy()) {
-    warn(kBusyText, kTitlePromptLower);
-    return;
-  }
-  CollectAdjModForm();
-  if (transfer_) transfer_->write();
-  else link::ReportNoLink(s_, messages_);
-}
-
-bool LegacyOptionsEditor::fileButton() { return runPendingCheck(); }
 
 void LegacyOptionsEditor::warn(const Bilingual& text, const Bilingual& title) {
   messages_.show(Warn(s_.LanguageFlag, title, text));
@@ -314,14 +255,14 @@ void LegacyOptionsEditor::fillVfo(int which) {
   field(which == 0 ? TypedField::FreqA : TypedField::FreqB)
       .setText(which == 0 ? WholeText(s_.VhfLower) + ".02500"
                           : std::to_string(static_cast<long long>(std::floor(s_.VhfUpper)) - 1) + ".62500");
-  for (const VfoListSpec& l : kVfoLists) fillList(vfo::Control(l.control, which), l.defaultPosition);
+  for (const ListDefault& l : kVfoLists) fillList(vfo::Control(l.control, which), l.defaultPosition);
 }
 
 void LegacyOptionsEditor::FillAdjModLists() {
   fillVfo(0);
   fillVfo(1);
   auto settingList = [this](const char* name) {
-    for (const ListSpec& l : kSettingLists)
+    for (const ListDefault& l : kSettingLists)
       if (std::string(l.control) == name) fillList(name, l.defaultPosition);
   };
   settingList("Combo_tot");
@@ -491,25 +432,11 @@ void LegacyOptionsEditor::collectVfo(int which, int f) {
 
 // --- the option file ----------------------------------------------------------------
 
-bool LegacyOptionsEditor::LoadAdjModFile(const std::string& path) {
-  const auto read = [this](const std::string& from) { return ReadTableRowsInto(image(), 0, kFileLastRow, from); };
+void LegacyOptionsEditor::ShowFileRows() {
   // The file's VFO records are its collected copy (rows 6..9); rows 10..13
   // hold nothing a save wrote, so they are not shown.
-  const auto shown = [this] {
-    showSettings();
-    ShowVfoRecords(6, 8);
-  };
-  if (!OpenFileAndTell(s_, messages_, path, read, {}, shown, kFileTexts)) return false;
-  view_.reset();
-  return true;
-}
-
-bool LegacyOptionsEditor::SaveAdjModFile(const std::string& path) {
-  // The dialog may have been confirmed after a field was refused.
-  if (!runPendingCheck()) return false;
-  CollectAdjModForm();
-  const auto write = [this](const std::string& to) { return SaveTableRows(image(), 0, kFileLastRow, to); };
-  return SaveFileAndTell(s_, messages_, path, write, kFileTexts);
+  showSettings();
+  ShowVfoRecords(6, 8);
 }
 
 // --- typed fields -------------------------------------------------------------------

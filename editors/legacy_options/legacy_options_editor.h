@@ -5,32 +5,31 @@
 //
 // The values live in the controls.  They reach the stage image only through
 // CollectAdjModForm (before a write and a save) and come back only through
-// RefreshAdjModForm (after a read and an open); loading and Default show the
-// defaults of FillAdjModLists.  Handlers that code triggers run as the
+// RefreshAdjModForm (after a read) and ShowFileRows (after an open); loading
+// and Default show the defaults of FillAdjModLists.  Handlers that code triggers run as the
 // user's would: a list selected by code raises its click, a box set by code
 // its click, a text set by code its change.
 //
 // Typed fields are checked when they lose the focus.  A field typed into,
 // or refused, stays due for its check until the check passes: every button
-// first runs the checks still due, and does nothing more while one refuses,
-// and so does a save that the Save dialog asks for.  A refused text is
-// never stored, sent or saved.
+// of the window first runs the checks still due (runPendingCheck), and does
+// nothing more while one refuses, and so does a save that the Save dialog
+// asks for.  A refused text is never stored, sent or saved.
 //
-// The Qt window (frm_Adj_Mod) mirrors these controls; tests drive them
-// directly.
+// The Qt window (frm_Adj_Mod) mirrors these controls and runs the window's
+// exchange (LegacyOptionsTransfer) and option file; tests drive the
+// controls directly.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "legacy_options_transfer.h"
+#include "bilingual.h"
 #include "plain_controls.h"
 #include "program_state.h"
-#include "progress_view.h"
 #include "tone_code.h"
 #include "ui_ports.h"
 
@@ -56,16 +55,6 @@ class LegacyOptionsEditor {
   LegacyOptionsEditor(const LegacyOptionsEditor&) = delete;
   LegacyOptionsEditor& operator=(const LegacyOptionsEditor&) = delete;
 
-  // The window's own exchange talks through these; without them Read and
-  // Write report a port that cannot be opened.
-  void attachLink(StatusPanels& panels, link::LinkServices& services);
-  // The exchange runs: every button refuses.
-  bool busy() const { return transfer_ && transfer_->busy(); }
-  // The exchange runs or a retry of it is pending: the window must not go,
-  // and file requests wait.
-  bool running() const { return transfer_ && transfer_->running(); }
-  LegacyOptionsTransfer* transfer() { return transfer_.get(); }
-
   OptionStageTable& image() { return s_.OptionStageImage[static_cast<std::size_t>(instance_)]; }
   ProgramState& state() { return s_; }
 
@@ -73,17 +62,8 @@ class LegacyOptionsEditor {
   // The load handling without captions, size and timers.
   void Form_Load();
   void Form_Activate();
-  void Command_def_Click();
-  // True when the window may unload (the port is then closed).
-  bool Command_close_Click();
-  // The close box or program exit: refused while the exchange runs or a
-  // retry is pending.
-  bool queryUnload();
-  void Command_read_Click();
-  void Command_Write_Click();
-  // True when the button may show its file dialog.
-  bool Command_open_Click() { return fileButton(); }
-  bool Command_save_Click() { return fileButton(); }
+  // What Default does to the controls: the channel total and the defaults.
+  void RestoreDefaults();
 
   // --- display and collection -------------------------------------------------
   void FillAdjModLists();
@@ -93,10 +73,8 @@ class LegacyOptionsEditor {
   void ShowVfoRecords(int firstRowA, int firstRowB);
 
   // --- the option file (stage rows 0..11) --------------------------------------
-  // Both refuse with the reason and change nothing when they fail; a save
-  // refuses while a check still due refuses.
-  bool LoadAdjModFile(const std::string& path);
-  bool SaveAdjModFile(const std::string& path);
+  // Shows an option file just put into the stage image.
+  void ShowFileRows();
 
   // --- what the user does -------------------------------------------------------
   // A field typed into (the text as it now stands): its change check runs,
@@ -124,16 +102,11 @@ class LegacyOptionsEditor {
   static const char* FieldName(TypedField field);
   bool toneKeyPending() const { return toneKeyPending_; }
 
-  // The progress bar and the one-line status under the fields; its
-  // `changed` runs after every change of them.
-  PlainProgress& progress() { return progress_; }
-
  private:
   void buildControls();
   void add(const std::string& name, Kind kind, PlainControl& control);
   void fillList(const std::string& name, int defaultPosition);
   void fillVfo(int which);
-  bool fileButton();
   void warn(const Bilingual& text, const Bilingual& title = kTitlePromptUpper);
   // A refusal: the message, the resets, then the focus back on the field.
   bool refuse(TypedField focus, const Bilingual& text, const std::function<void()>& resets = {},
@@ -161,10 +134,6 @@ class LegacyOptionsEditor {
   std::vector<NamedControl> named_;
   bool toneKeyPending_ = false;
   std::vector<PlainTextBox*> typedFields_;  // by TypedField
-  PlainProgress progress_;
-  // The exchange's view: a completed read shows the stage image.
-  link::ProgressView view_{progress_};
-  std::unique_ptr<LegacyOptionsTransfer> transfer_;
 };
 
 }  // namespace brel::legacy_options

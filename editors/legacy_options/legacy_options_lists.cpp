@@ -21,14 +21,14 @@ bool Either(const std::string& control, const char* a, const char* b) { return c
 
 }  // namespace
 
-const ListSpec kSettingLists[19] = {
+const ListDefault kSettingLists[19] = {
     {"Combo_tot", 3},    {"Combo_sql_le", 5}, {"Combo_voice", 1},  {"Combo_MDF_A", 2},  {"Combo_MDF_B", 1},
     {"Combo_dtmfst", 1}, {"Combo_vox", 0},    {"Combo_abr", 3},    {"Combo_ring", 5},   {"Combo_sc_rev", 0},
     {"Combo_ptt_id", 0}, {"Combo_ptt_lt", 10}, {"Combo_save", 3},  {"Combo_Tdr_ab", 0}, {"Combo_pf1", 2},
     {"Combo_pf2", 1},    {"Combo_wt_led", 3}, {"Combo_rx_led", 1}, {"Combo_tx_led", 2},
 };
 
-const VfoListSpec kVfoLists[11] = {
+const ListDefault kVfoLists[11] = {
     {"Combo_txp_a", 0},    {"Combo_r_ctdcs_a", 0}, {"Combo_t_ctdcs_a", 0}, {"Combo_wn_a", 0},
     {"Combo_sft_d_a", 0},  {"Combo_Offset_A", 12}, {"Combo_scr_a", 0},     {"Combo_step_a", 3},
     {"Combo_Optsig_a", 0}, {"Combo_Spmute_a", 0},  {"Combo_S_info_a", 0},

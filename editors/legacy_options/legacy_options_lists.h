@@ -13,19 +13,17 @@ namespace brel::legacy_options {
 
 using Items = settings::Items;
 
-struct ListSpec {
+// A list by its control name, with the entry it shows after loading and
+// after Default.
+struct ListDefault {
   const char* control;
   int defaultPosition;
 };
 
-// The settings lists with their default positions.
-extern const ListSpec kSettingLists[19];
+// The settings lists.
+extern const ListDefault kSettingLists[19];
 // The VFO lists by VFO A's names (vfo::Control gives VFO B's), in fill order.
-struct VfoListSpec {
-  const char* control;
-  int defaultPosition;
-};
-extern const VfoListSpec kVfoLists[11];
+extern const ListDefault kVfoLists[11];
 
 // The entries of a list by its control name, in the language the flag
 // picks; `toneList` is the program's tone table (entries 0..260 used).

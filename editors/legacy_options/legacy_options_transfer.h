@@ -49,7 +49,6 @@ class LegacyOptionsTransfer : public link::EditorTransfer {
 
   bool read();
   bool write();
-  bool closeRequested() { return transfer_.closeRequested(); }
 
  private:
   OptionStageTable& image_;

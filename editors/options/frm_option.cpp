@@ -4,6 +4,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "address_map.h"
+#include "image_file.h"
 #include "option_texts.h"
 #include "plain_widgets.h"
 
@@ -83,23 +85,24 @@ constexpr Bilingual kMhz{"MHZ", "MHZ"};  // the unit labels keep their caption
 constexpr double kRow = 360;  // twips from one settings row to the next
 constexpr double kRightColumn = 3375;  // twips: the width of the right-hand frames
 
+// The option file: the whole image in use.
+constexpr int kFileLastRow = addr::kLastImageRowInUse;
+
 EditorParts OptionParts() {
   EditorParts parts;
   parts.fileRequests = RequestPair::File;
+  parts.savedLabel = kFileSavedLabel;
   return parts;
 }
 
 }  // namespace
 
 frm_option::frm_option(AppContext& context)
-    : EditorWindow(context, FormId::frm_option, OptionParts()), form_(context.state, context.messages) {
-  if (context.link != nullptr) {
-    form_.attachLink(context.panels, *context.link);
-    watchTransfer(form_.transfer()->transfer());
-  }
+    : EditorWindow(context, FormId::frm_option, OptionParts()), editor_(context.state, context.messages) {
   for (const Caption& c : kCaptions) captions_.emplace(c.name, c.text);
   build();
-  showProgressOf(form_.progress());
+  if (context.link != nullptr)
+    transfer_ = adoptTransfer(std::make_unique<OptionTransfer>(linkContext(), transferView()));
 }
 
 frm_option::~frm_option() = default;
@@ -136,7 +139,7 @@ void frm_option::leaveRule(QWidget* widget, std::function<void()> leave) {
 
 void frm_option::combo(QWidget* parent, const std::string& name, double left, double top, double width,
                        bool editable) {
-  PlainList& list = form_.list(name);
+  PlainList& list = editor_.list(name);
   auto* box = new QComboBox(parent);
   box->setObjectName(Q(name));
   box->setEditable(editable);
@@ -154,12 +157,12 @@ void frm_option::combo(QWidget* parent, const std::string& name, double left, do
   BindTypedList(box, list, {.keys = [](char32_t typed) -> char32_t {
     return static_cast<unsigned char>(ToneKey(Ascii(typed)));
   }});
-  leaveRule(box, [this, &list] { form_.ToneLostFocus(list); });
+  leaveRule(box, [this, &list] { editor_.ToneLostFocus(list); });
 }
 
 void frm_option::checkBox(QWidget* parent, const std::string& name, const Bilingual& caption, double left,
                           double top, double width) {
-  PlainCheckBox& check = form_.check(name);
+  PlainCheckBox& check = editor_.check(name);
   auto* box = new QCheckBox(parent);
   box->setObjectName(Q(name));
   place(box, left, top, width);
@@ -176,7 +179,7 @@ void frm_option::radio(QWidget* parent, const std::string& name, const Bilingual
   place(button, left, top, width);
   captions_.emplace(name, caption);
   widgets_[name] = button;
-  BindOption(button, form_.option(name));
+  BindOption(button, editor_.option(name));
 }
 
 void frm_option::lineEdit(QWidget* parent, const std::string& name, double left, double top, double width) {
@@ -185,11 +188,11 @@ void frm_option::lineEdit(QWidget* parent, const std::string& name, double left,
   place(edit, left, top, width);
   widgets_[name] = edit;
   if (name == "Text_chann_total") {
-    BindText(edit, form_.channelTotal());
-    leaveRule(edit, [this] { form_.Text_chann_total_LostFocus(); });
+    BindText(edit, editor_.channelTotal());
+    leaveRule(edit, [this] { editor_.Text_chann_total_LostFocus(); });
     return;
   }
-  OptionEditor::Vfo& vfo = name == "Text_Freq_a" || name == "Text_Range_A" ? form_.vfoA() : form_.vfoB();
+  OptionEditor::Vfo& vfo = name == "Text_Freq_a" || name == "Text_Range_A" ? editor_.vfoA() : editor_.vfoB();
   if (name.rfind("Text_Range", 0) == 0) {
     BindText(edit, vfo.range);
     return;
@@ -197,7 +200,7 @@ void frm_option::lineEdit(QWidget* parent, const std::string& name, double left,
   BindText(edit, vfo.freq, {.keys = [&vfo](char32_t typed) -> char32_t {
     return FrequencyKey(vfo.freq.text(), Ascii(typed)) == 0 ? 0 : typed;
   }});
-  leaveRule(edit, [this, &vfo] { form_.FrequencyLostFocus(vfo); });
+  leaveRule(edit, [this, &vfo] { editor_.FrequencyLostFocus(vfo); });
 }
 
 void frm_option::build() {
@@ -286,8 +289,8 @@ void frm_option::build() {
   label(chann, "Label_MDF_B", captions_.at("Label_MDF_B"), 120, 240 + 2 * kRow, 1800);
   combo(chann, "Combo_MDF_B", 1980, 240 + 2 * kRow, 1755);
 
-  buildVfoFrame(frame("Frame_A", 10320, 7920, 3015, 4455, true), form_.vfoA());
-  buildVfoFrame(frame("Frame_B", 11040, 720, 3015, 4455, true), form_.vfoB());
+  buildVfoFrame(frame("Frame_A", 10320, 7920, 3015, 4455, true), editor_.vfoA());
+  buildVfoFrame(frame("Frame_B", 11040, 720, 3015, 4455, true), editor_.vfoB());
 
   auto button = [this](const char* name, double left, double top) {
     auto* b = new QPushButton(this);
@@ -367,18 +370,33 @@ void frm_option::loadHandling() {
   setCaptions();
   const QSize main = host().mainWindowSize();
   placeCentred(QSize(static_cast<int>(main.width() / 2.0), static_cast<int>(main.height() / 1.7)));
-  form_.Form_Load();
+  editor_.Form_Load();
+  resetProgress();
   watchActivation([this] { Form_Activate(); });
 }
 
 void frm_option::unloadHandling() {
   EditorWindow::unloadHandling();
-  form_.Form_Unload();
+  editor_.Form_Unload();
 }
 
-void frm_option::Form_Activate() { form_.Form_Activate(); }
+void frm_option::Form_Activate() { editor_.Form_Activate(); }
 
-void frm_option::Command_def_Click() { form_.Command_def_Click(); }
+void frm_option::Command_def_Click() {
+  if (refuseWhileRunning()) return;
+  resetProgress();
+  editor_.RestoreDefaults();
+}
+
+void frm_option::Command_read_Click() {
+  if (transfer_) transfer_->read();
+  else link::ReportNoLink(state(), context().messages);
+}
+
+void frm_option::Command_Write_Click() {
+  if (transfer_) transfer_->write();
+  else link::ReportNoLink(state(), context().messages);
+}
 
 void frm_option::Command_close_Click() {
   if (!queryUnload()) return;
@@ -387,6 +405,14 @@ void frm_option::Command_close_Click() {
   // The option file's dialogs go with the window.
   forms.unloadForm(FormId::Form_open_menu);
   forms.unloadForm(FormId::Form_save_menu);
+}
+
+FileRead frm_option::readFile(const std::string& path) {
+  return ReadTableRowsInto(state().MemImage, 0, kFileLastRow, path);
+}
+
+std::optional<std::string> frm_option::writeFile(const std::string& path) {
+  return SaveTableRows(state().MemImage, 0, kFileLastRow, path);
 }
 
 }  // namespace brel::options

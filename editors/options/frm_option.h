@@ -1,8 +1,10 @@
 // The optional features window: four frames of settings with Default and
 // Close.  Its widgets mirror the plain controls of OptionEditor, which holds
-// every rule; the frames of the VFOs, the work mode and the channel mode, a
-// few settings, the Read and Write buttons and the option file are kept
-// hidden, as the radio's release has them, but still filled and handled.
+// every rule; the window runs the exchange (OptionTransfer) and the option
+// file (image rows 0..495).  The frames of the VFOs, the work mode and the
+// channel mode, a few settings, the Read and Write buttons and the option
+// file's commands are kept hidden, as the radio's release has them, but
+// still filled and handled.
 #pragma once
 
 #include <QLabel>
@@ -12,6 +14,7 @@
 
 #include "editor_window.h"
 #include "option_editor.h"
+#include "option_transfer.h"
 
 class QGroupBox;
 
@@ -28,20 +31,19 @@ class frm_option : public EditorWindow {
 
   // Becoming the active child window shows the image afresh.
   void Form_Activate();
+  // Default and Close wait while the exchange runs or waits to retry.
   void Command_def_Click();
   void Command_close_Click();
-  void Command_read_Click() { form_.Command_read_Click(); }
-  void Command_Write_Click() { form_.Command_Write_Click(); }
+  void Command_read_Click();
+  void Command_Write_Click();
 
   // The option file: its dialogs, and one poll of their requests (the
-  // window runs no poll timer of its own).  OptionEditor reads and writes it.
+  // window runs no poll timer of its own).
   void ShowOpenMenuDialog() { showFileDialog(FormId::Form_open_menu); }
   void ShowSaveMenuDialog() { showFileDialog(FormId::Form_save_menu); }
   void PollFileRequests() { pollFileRequests(); }
-  bool openFileAndTell(const std::string& path) override { return form_.LoadImageFile(path); }
-  bool saveFileAndTell(const std::string& path) override { return form_.SaveImageFile(path); }
 
-  OptionEditor& options() { return form_; }
+  OptionEditor& editor() { return editor_; }
   // The widget of a control or frame, by its name.
   QWidget* widget(const std::string& name) const;
 
@@ -63,13 +65,19 @@ class frm_option : public EditorWindow {
   void place(QWidget* w, double left, double top, double width, double height = 300);
   void setCaptions();
 
-  OptionEditor form_;
+  FileRead readFile(const std::string& path) override;
+  void showLoadedFile() override { editor_.RefreshOptionForm(); }
+  std::optional<std::string> writeFile(const std::string& path) override;
+  void imageReplaced() override { editor_.RefreshOptionForm(); }  // a read has completed
+
+  OptionEditor editor_;
   std::map<std::string, QWidget*> widgets_;
   std::map<std::string, Bilingual> captions_;  // widget name -> caption
   QPushButton* defaultButton_ = nullptr;
   QPushButton* closeButton_ = nullptr;
   QPushButton* readButton_ = nullptr;
   QPushButton* writeButton_ = nullptr;
+  OptionTransfer* transfer_ = nullptr;
 };
 
 }  // namespace brel::options

@@ -10,9 +10,6 @@
 #include "bilingual.h"
 #include "default_contents.h"
 #include "exact_decimal.h"
-#include "file_and_tell.h"
-#include "image_file.h"
-#include "link_texts.h"
 #include "numtext.h"
 #include "option_lists.h"
 #include "option_texts.h"
@@ -68,10 +65,6 @@ const RefreshStep kRefreshOrder[] = {
 const char* const kFlagBoxes[] = {"Check_chann_menu", "Check_chann_init", "Check_Alarm_Sound", "Check_radio"};
 
 constexpr Bilingual kPromptBoth{"操作提示", "操作提示"};
-
-// The option file: the whole image in use, rows 0..495.
-constexpr int kFileLastRow = addr::kLastImageRowInUse;
-constexpr FileTexts kFileTexts{};
 
 std::string WholeText(double v) { return std::to_string(static_cast<long long>(std::floor(v))); }
 
@@ -131,9 +124,14 @@ std::string RasterFrequencyText(const std::string& text) {
 
 OptionEditor::Vfo::Vfo(char w) : which(w), row(w == 'A' ? addr::kVfoARow : addr::kVfoBRow) {}
 
+PlainList& OptionEditor::Vfo::list(const Field& field) {
+  for (std::size_t i = 0; i < std::size(kVfoFields); ++i)
+    if (std::string_view(kVfoFields[i].name) == field.name) return fields[i];
+  throw std::out_of_range(std::string("no VFO list for ") + field.name);
+}
+
 OptionEditor::OptionEditor(ProgramState& state, MessageSink& messages) : s_(state), messages_(messages) {
   buildControls();
-  view_.replaced = [this] { RefreshOptionForm(); };
 }
 
 OptionEditor::~OptionEditor() = default;
@@ -199,7 +197,7 @@ void OptionEditor::wireVfo(Vfo& v) {
   const bool a = v.which == 'A';
   v.freq.onChange = [this, &v] {
     if (v.freq.text().size() <= 9) return;
-    warn("操作提示", "Operate prompt", kFrequencyTooLongText.zh, kFrequencyTooLongText.en);
+    warn(kTitlePromptLower, kFrequencyTooLongText);
     v.freq.setText("");
     v.freq.takeFocus();
   };
@@ -258,8 +256,8 @@ PlainOptionButton& OptionEditor::option(const std::string& n) const {
   return Named<PlainOptionButton>(named_, n, Kind::OptionButton);
 }
 
-void OptionEditor::warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en) {
-  messages_.show(Warn(s_.LanguageFlag, Bilingual{zhTitle, enTitle}, Bilingual{zh, en}));
+void OptionEditor::warn(const Bilingual& title, const Bilingual& text) {
+  messages_.show(Warn(s_.LanguageFlag, title, text));
 }
 
 // --- window handlers ---------------------------------------------------------
@@ -268,7 +266,6 @@ void OptionEditor::Form_Load() {
   s_.FormOpenFlags.OptionFormOpen = -1;
   FillOptionLists();
   RefreshOptionForm();
-  view_.setProgressVisible(false);
 }
 
 void OptionEditor::Form_Activate() {
@@ -276,43 +273,12 @@ void OptionEditor::Form_Activate() {
   RefreshOptionForm();
 }
 
-void OptionEditor::Command_def_Click() {
-  if (busy()) {
-    warn(kTitlePromptLower.zh, kTitlePromptLower.en, kBusyText.zh, kBusyText.en);
-    return;
-  }
-  view_.reset();
+void OptionEditor::Form_Unload() { s_.FormOpenFlags.OptionFormOpen = 0; }
+
+void OptionEditor::RestoreDefaults() {
   s_.ChannelTotal = 128;
   LoadOptionDefaults(s_);
   RefreshOptionForm();
-}
-
-bool OptionEditor::queryUnload() {
-  if (busy()) {
-    warn(kTitlePromptLower.zh, kTitlePromptLower.en, kCloseRefusedEditorText.zh, kCloseRefusedEditorText.en);
-    return false;
-  }
-  if (transfer_) transfer_->stop();
-  return true;
-}
-
-void OptionEditor::Form_Unload() {
-  if (transfer_) transfer_->stop();
-  s_.FormOpenFlags.OptionFormOpen = 0;
-}
-
-void OptionEditor::attachLink(StatusPanels& panels, link::LinkServices& services) {
-  transfer_ = std::make_unique<OptionTransfer>(s_, messages_, panels, services, view_);
-}
-
-void OptionEditor::Command_read_Click() {
-  if (transfer_) transfer_->read();
-  else link::ReportNoLink(s_, messages_);
-}
-
-void OptionEditor::Command_Write_Click() {
-  if (transfer_) transfer_->write();
-  else link::ReportNoLink(s_, messages_);
 }
 
 void OptionEditor::FillOptionLists() {
@@ -320,17 +286,17 @@ void OptionEditor::FillOptionLists() {
   const Items tones = ToneItems(l, s_.QtDqtNames);
   const Items offsets = OffsetItems();
   for (Vfo* v : {a_.get(), b_.get()}) {
-    v->field(5).setEntries(PowerItems(l));
+    v->list(vfo::kPower).setEntries(PowerItems(l));
     v->band.setEntries(BandItems());
     v->rxTone.setEntries(tones);
     v->txTone.setEntries(tones);
-    v->field(6).setEntries(WidthItems(l));
-    v->field(0).setEntries(ShiftItems(l));
+    v->list(vfo::kWidth).setEntries(WidthItems(l));
+    v->list(vfo::kShift).setEntries(ShiftItems(l));
     v->offset.setEntries(offsets);
-    v->field(4).setEntries(StepItems());
-    v->field(3).setEntries(OptionalSignalItems(l));
-    v->field(2).setEntries(SpeakMuteItems(l));
-    v->field(1).setEntries(settings::SharedListItems(vfo::kSignalCode.name, l));
+    v->list(vfo::kStep).setEntries(StepItems());
+    v->list(vfo::kOptionalSignal).setEntries(OptionalSignalItems(l));
+    v->list(vfo::kSpeakerMute).setEntries(SpeakMuteItems(l));
+    v->list(vfo::kSignalCode).setEntries(settings::SharedListItems(vfo::kSignalCode.name, l));
   }
   for (const Field& f : kSettings)
     if (f.kind == FieldKind::List) list(f.name).setEntries(SettingListItems(f.name, l));
@@ -420,7 +386,7 @@ void OptionEditor::channelTotalChanged() {
 }
 
 void OptionEditor::channelTotalRefused() {
-  warn(kTitlePromptUpper.zh, kTitlePromptUpper.en, kChannelTotalText.zh, kChannelTotalText.en);
+  warn(kTitlePromptUpper, kChannelTotalText);
   chanTotal_.takeFocus();
   chanTotal_.setText("128");
 }
@@ -478,22 +444,6 @@ void OptionEditor::ToneLostFocus(PlainList& list) {
     }
   list.select(before);
   RefreshOptionForm();
-}
-
-// --- option parameter file ---------------------------------------------------
-
-bool OptionEditor::LoadImageFile(const std::string& path) {
-  const auto read = [this](const std::string& from) { return ReadTableRowsInto(s_.MemImage, 0, kFileLastRow, from); };
-  if (!OpenFileAndTell(s_, messages_, path, read, {}, [this] { RefreshOptionForm(); }, kFileTexts)) return false;
-  view_.reset();
-  return true;
-}
-
-bool OptionEditor::SaveImageFile(const std::string& path) {
-  const auto write = [this](const std::string& to) { return SaveTableRows(s_.MemImage, 0, kFileLastRow, to); };
-  return SaveFileAndTell(s_, messages_, path, write, kFileTexts, [this](bool saved) {
-    if (saved) view_.setStatusText(Pick(s_.LanguageFlag, kFileSavedLabel));
-  });
 }
 
 }  // namespace brel::options

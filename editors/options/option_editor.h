@@ -10,27 +10,24 @@
 // band limits and commits its frequency, which shows the image again from
 // inside: opening the window runs the display three times nested.
 //
-// The Qt window (frm_option) mirrors these controls; tests drive them
-// directly.
+// The Qt window (frm_option) mirrors these controls and runs the window's
+// exchange and option file; tests drive the controls directly.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "bilingual.h"
 #include "field_table.h"
 #include "option_settings.h"
-#include "option_transfer.h"
 #include "plain_controls.h"
 #include "program_state.h"
-#include "progress_view.h"
 #include "ui_ports.h"
 
 namespace brel::options {
@@ -74,7 +71,8 @@ class OptionEditor {
     PlainTextBox freq, range;
     PlainList offset, rxTone, txTone, band;
     std::array<PlainList, 7> fields;  // ordered as VfoFields()
-    PlainList& field(int i) { return fields.at(static_cast<std::size_t>(i)); }
+    // The list that shows `field`, one of VfoFields().
+    PlainList& list(const Field& field);
   };
 
   enum class Kind { List, CheckBox, OptionButton, TextBox };
@@ -89,25 +87,14 @@ class OptionEditor {
   OptionEditor(const OptionEditor&) = delete;
   OptionEditor& operator=(const OptionEditor&) = delete;
 
-  // The window's own exchange talks through these; without them its Read
-  // and Write report a port that cannot be opened.
-  void attachLink(StatusPanels& panels, link::LinkServices& services);
-  // The exchange runs or waits to retry: Default, Close and the unload refuse.
-  bool busy() const { return transfer_ && transfer_->running(); }
-  const OptionTransfer* transfer() const { return transfer_.get(); }
-  OptionTransfer* transfer() { return transfer_.get(); }
-
   // --- window handlers ----------------------------------------------------
   // The load handling without captions and size: flag, lists, display.
   void Form_Load();
   void Form_Activate();
-  void Command_def_Click();
-  // Close and unload: false (after the message) while the exchange runs;
-  // otherwise the port is closed.
-  bool queryUnload();
   void Form_Unload();
-  void Command_read_Click();
-  void Command_Write_Click();
+  // What Default does to the image: the channel total and the option and
+  // VFO defaults, shown.
+  void RestoreDefaults();
 
   void FillOptionLists();
   void RefreshOptionForm();
@@ -117,11 +104,6 @@ class OptionEditor {
   void Text_chann_total_LostFocus();
   void FrequencyLostFocus(Vfo& vfo);
   void ToneLostFocus(PlainList& toneList);
-
-  // --- the option parameter file (image rows 0..495) ----------------------
-  // Both refuse with the reason and change nothing when they fail.
-  bool LoadImageFile(const std::string& path);
-  bool SaveImageFile(const std::string& path);
 
   // --- controls ----------------------------------------------------------
   // Every control by its name in the window.
@@ -133,13 +115,11 @@ class OptionEditor {
   PlainTextBox& channelTotal() { return chanTotal_; }
   Vfo& vfoA() { return *a_; }
   Vfo& vfoB() { return *b_; }
-  PlainProgress& progress() { return progress_; }
 
   // How many displays ran, nested ones included, since the last reset.
   int refreshCount = 0;
 
   ProgramState& state() { return s_; }
-  void warn(const char* zhTitle, const char* enTitle, const char* zh, const char* en);
 
  private:
   RecordBytes workingCopy();
@@ -147,6 +127,7 @@ class OptionEditor {
   void buildControls();
   void wireVfo(Vfo& vfo);
   void name(const std::string& name, Kind kind, PlainControl& control, bool hidden = false);
+  void warn(const Bilingual& title, const Bilingual& text);
   void showSettings();
   void showVfo(Vfo& vfo);
   void showTone(PlainList& list, const ToneCode& tone);
@@ -165,10 +146,6 @@ class OptionEditor {
   PlainTextBox chanTotal_;
   std::unique_ptr<Vfo> a_, b_;
   std::vector<NamedControl> named_;
-  PlainProgress progress_;
-  // The exchange's view: a completed read shows the image.
-  link::ProgressView view_{progress_};
-  std::unique_ptr<OptionTransfer> transfer_;
 };
 
 }  // namespace brel::options

@@ -47,11 +47,10 @@ link::FrameData OptionWritePlan::frame(int index) const {
   return link::FrameData::Row(static_cast<std::uint16_t>(row * kRowBytes), image_, row);
 }
 
-OptionTransfer::OptionTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels,
-                               link::LinkServices& services, link::TransferView& view)
-    : EditorTransfer(link::LinkContext{state, messages, panels, services}, link::profiles::OptionEditor(),
-                     Texts(OptionWritePlan(state.MemImage).frameCount()), view),
-      state_(state) {}
+OptionTransfer::OptionTransfer(link::LinkContext context, link::TransferView& view)
+    : EditorTransfer(context, link::profiles::OptionEditor(),
+                     Texts(OptionWritePlan(context.state.MemImage).frameCount()), view),
+      state_(context.state) {}
 
 void OptionTransfer::read() { transfer_.read(std::make_shared<OptionReadPlan>(state_.MemImage), kRetries); }
 

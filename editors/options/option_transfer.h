@@ -40,8 +40,7 @@ class OptionWritePlan : public link::WritePlan {
 
 class OptionTransfer : public link::EditorTransfer {
  public:
-  OptionTransfer(ProgramState& state, MessageSink& messages, StatusPanels& panels, link::LinkServices& services,
-                 link::TransferView& view);
+  OptionTransfer(link::LinkContext context, link::TransferView& view);
 
   // The Read and Write buttons.
   void read();

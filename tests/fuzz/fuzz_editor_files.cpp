@@ -153,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     case FormId::frm_Adj_Mod:
     case FormId::frm_Adj_Tune: {
-      auto& form = dynamic_cast<legacy_options::frm_Adj_Mod*>(window)->form();
+      auto& form = dynamic_cast<legacy_options::frm_Adj_Mod*>(window)->editor();
       OpenIn<OptionStageTable>(
           e, *window, FileRequest::FileOpen, form.image(),
           [](OptionStageTable& rows) { return LoadTableRows(rows, 0, 11, FilePath()); }, true);

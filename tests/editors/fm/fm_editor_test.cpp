@@ -21,6 +21,10 @@ class FmEditorTest : public ::testing::Test {
     editor.load();
     editor.activate();
   }
+  using Boxes = std::array<std::string, kBandBoxCount>;
+  void setBoxes(const Boxes& texts) {
+    for (std::size_t b = 0; b < texts.size(); ++b) sheet.boxes[b].setText(texts[b]);
+  }
   std::string freq(int r) const { return sheet.grid.cell(r, kColFrequency); }
   std::string name(int r) const { return sheet.grid.cell(r, kColName); }
   void typeInCell(int r, int c, const std::string& text) { editor.leaveCell(r, c, &text); }
@@ -42,7 +46,7 @@ TEST_F(FmEditorTest, OpensWithDefaultsAndLimits) {
   EXPECT_EQ(freq(3), "");
   EXPECT_EQ(freq(12), "103.90000");
   EXPECT_EQ(sheet.grid.cell(16, kColNumber), "16");
-  EXPECT_EQ(sheet.boxes, (std::array<std::string, 4>{"136.00000", "174.00000", "136.00000", "174.00000"}));
+  EXPECT_EQ(sheet.boxTexts(), (std::array<std::string, 4>{"136.00000", "174.00000", "136.00000", "174.00000"}));
   EXPECT_EQ(sheet.fmLower, "87.50000");
   EXPECT_EQ(sheet.fmUpper, "108.00000");
   // Defaults go into the grid only.
@@ -61,10 +65,10 @@ TEST(FmEditorLimits, NothingReportedShowsZeroInEveryBox) {
   FmSheet sheet;
   FmEditor editor{state, messages, sheet};
   editor.load();
-  EXPECT_EQ(sheet.boxes, (std::array<std::string, 4>{"0.00000", "0.00000", "0.00000", "0.00000"}));
-  sheet.boxes[kAUpper] = "174";
+  EXPECT_EQ(sheet.boxTexts(), (std::array<std::string, 4>{"0.00000", "0.00000", "0.00000", "0.00000"}));
+  sheet.boxes[kAUpper].setText("174");
   editor.bandBoxLeft(kAUpper);
-  EXPECT_EQ(sheet.boxes[kAUpper], "0.00000");
+  EXPECT_EQ(sheet.boxes[kAUpper].text(), "0.00000");
   EXPECT_EQ(messages.lastText(), "Over the range of A band upper limit frequency .");
 }
 
@@ -136,7 +140,7 @@ TEST_F(FmEditorTest, CellLeftWithoutAnEditorKeepsItsTextButEncodes) {
 
 TEST_F(FmEditorTest, EncodingPutsBoxesIntoTheLimitRowOnly) {
   state.FmStageRows.at(kLimitStageRow, 12) = 0x12;
-  sheet.boxes = {"136.00000", "174.50000", "", "175.50000"};
+  setBoxes({"136.00000", "174.50000", "", "175.50000"});
   editor.EncodeFmRow(1);
   const std::vector<int> expected{1, 3, 6, 1, 7, 4, 0, 0, 0, 1, 7, 6, 0x12, 0xFF, 0xFF, 0xFF};
   EXPECT_EQ(stageRow(kLimitStageRow), expected);
@@ -162,28 +166,44 @@ TEST_F(FmEditorTest, BandBoxChecks) {
   };
   for (const Case& c : cases) {
     messages.shown.clear();
-    sheet.boxes = {"136.00000", "174.00000", "136.00000", "174.00000"};
-    sheet.boxes[static_cast<std::size_t>(c.box ^ 1)] = c.partner;
-    sheet.boxes[static_cast<std::size_t>(c.box)] = c.typed;
+    setBoxes({"136.00000", "174.00000", "136.00000", "174.00000"});
+    sheet.boxes[static_cast<std::size_t>(c.box ^ 1)].setText(c.partner);
+    sheet.boxes[static_cast<std::size_t>(c.box)].setText(c.typed);
     editor.bandBoxLeft(c.box);
-    EXPECT_EQ(sheet.boxes[static_cast<std::size_t>(c.box)], c.shown) << c.typed;
+    EXPECT_EQ(sheet.boxes[static_cast<std::size_t>(c.box)].text(), c.shown) << c.typed;
     EXPECT_EQ(messages.lastText(), c.message) << c.typed;
   }
 }
 
 TEST_F(FmEditorTest, LongBandBoxTextAsksForTheFocusBack) {
-  sheet.boxes[kBLower] = "123456789";
-  EXPECT_FALSE(editor.bandBoxChanged(kBLower));
-  sheet.boxes[kBLower] = "1234567890";
-  EXPECT_TRUE(editor.bandBoxChanged(kBLower));
-  EXPECT_EQ(sheet.boxes[kBLower], "1234567890");
+  std::vector<int> asked;
+  for (int b = 0; b < kBandBoxCount; ++b)
+    sheet.boxes[static_cast<std::size_t>(b)].focusRequested = [&asked, b] { asked.push_back(b); };
+  sheet.boxes[kBLower].setText("123456789");
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(asked.empty());
+  sheet.boxes[kBLower].setText("1234567890");
+  EXPECT_EQ(asked, std::vector<int>{kBLower});
+  EXPECT_EQ(sheet.boxes[kBLower].text(), "1234567890");
   EXPECT_EQ(messages.lastText(),
             "The availability range of  B band frequency is from  136.00000MHZ to 174.00000MHZ   ");
+  EXPECT_EQ(messages.shown.size(), 1u);
   state.LanguageFlag = -1;
-  sheet.boxes[kALower] = " 1234567890 ";
-  EXPECT_TRUE(editor.bandBoxChanged(kALower));
+  sheet.boxes[kALower].setText(" 1234567890 ");
+  EXPECT_EQ(asked, (std::vector<int>{kBLower, kALower}));
   EXPECT_EQ(messages.lastText(), "A 段频率的有效范围从 136.00000MHZ 到 174.00000MHZ   ");
   EXPECT_EQ(messages.shown.back().title, "操作提示");
+
+  // A box a leave rule sets is not checked again: the rule has said what it
+  // had to.
+  messages.shown.clear();
+  state.LanguageFlag = 0;
+  state.ReportedVhfUpper = 1000;
+  sheet.boxes[kAUpper].setText("2000");
+  editor.bandBoxLeft(kAUpper);
+  EXPECT_EQ(sheet.boxes[kAUpper].text(), "1000.00000");
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"Over the range of A band upper limit frequency ."});
+  EXPECT_EQ(asked, (std::vector<int>{kBLower, kALower}));
 }
 
 TEST_F(FmEditorTest, ClearEmptiesGridAndBoxesNotTheStagingRows) {
@@ -192,7 +212,7 @@ TEST_F(FmEditorTest, ClearEmptiesGridAndBoxesNotTheStagingRows) {
   editor.clear();
   EXPECT_EQ(freq(2), "");
   EXPECT_EQ(name(2), "");
-  EXPECT_EQ(sheet.boxes, (std::array<std::string, 4>{}));
+  EXPECT_EQ(sheet.boxTexts(), (std::array<std::string, 4>{}));
   EXPECT_EQ(state.FmStageRows, before);
   editor.encodeAll();
   EXPECT_EQ(stageRow(kLimitStageRow), (std::vector<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255}));
@@ -214,7 +234,7 @@ TEST_F(FmEditorTest, ReadBlocksFillTheirRowsAndTheBoxes) {
   EXPECT_EQ(freq(2), "");  // zero digits: the default preset is gone
   EXPECT_EQ(name(2), "");
   EXPECT_EQ(freq(16), "100.70000");
-  EXPECT_EQ(sheet.boxes, (std::array<std::string, 4>{"136.00000", "174.00000", "400.00000", "480.00000"}));
+  EXPECT_EQ(sheet.boxTexts(), (std::array<std::string, 4>{"136.00000", "174.00000", "400.00000", "480.00000"}));
   // Nothing reaches the staging rows.
   EXPECT_EQ(ProgramState().FmStageRows, state.FmStageRows);
 }

@@ -94,7 +94,7 @@ TEST_F(FmTransferTest, ReadAsksForFiveBlocksAndShowsThemWhenAllAreIn) {
   EXPECT_EQ(sheet.grid.cell(1, kColFrequency), "88.90000");
   EXPECT_EQ(sheet.grid.cell(1, kColName), "CCTV1");
   EXPECT_EQ(sheet.grid.cell(2, kColFrequency), "");  // erased: the default is gone
-  EXPECT_EQ(sheet.boxes, (std::array<std::string, 4>{"136.00000", "174.00000", "400.00000", "480.00000"}));
+  EXPECT_EQ(sheet.boxTexts(), (std::array<std::string, 4>{"136.00000", "174.00000", "400.00000", "480.00000"}));
   EXPECT_EQ(FmStageTable(), state.FmStageRows);  // a read never touches the staging rows
 }
 
@@ -149,7 +149,7 @@ TEST_F(FmTransferTest, SilentRadioIsTriedFourTimesThenPanelTwoSaysSo) {
   ASSERT_EQ(opened.size(), 4u);
   for (std::size_t i = 0; i + 1 < opened.size(); ++i) EXPECT_EQ(opened[i + 1] - closed[i], 1500 * kMs) << i;
   EXPECT_EQ(sheet.grid.cell(2, kColFrequency), shown.grid.cell(2, kColFrequency));
-  EXPECT_EQ(sheet.boxes, shown.boxes);
+  EXPECT_EQ(sheet.boxTexts(), shown.boxTexts());
 }
 
 TEST_F(FmTransferTest, OneStrayByteBeforeTheFrameIsTakenTwoAreNot) {

@@ -1,15 +1,21 @@
 // The two older option windows in the whole program: loaded as a test loads
-// them (no command reaches them), clicked and typed into.
+// them (no command reaches them), clicked and typed into; and hosted on
+// their own, for their buttons, their exchange and their option file.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QRadioButton>
 
-#include "legacy_options_texts.h"
+#include <fstream>
+#include <sstream>
+
 #include "file_dialogs.h"
 #include "frm_adj_mod.h"
+#include "legacy_options_texts.h"
 #include "program_fixture.h"
+#include "radio_model.h"
+#include "tone_tables.h"
 
 namespace brel::program_test {
 namespace {
@@ -371,6 +377,198 @@ TEST_F(AdjModWindow, AFileRequestConfirmedDuringAnExchangeWaitsForItsEnd) {
   EXPECT_EQ(shown[shown.size() - 2], kReadDoneText);
   EXPECT_EQ(get<QComboBox>(w, "Combo_sql_le")->currentText(), "5");
   EXPECT_EQ(state().OptionStageImage[0].at(0, 0), 5);
+}
+
+// --- one window hosted on its own ------------------------------------------------
+
+using legacy_options::LegacyOptionsEditor;
+using legacy_options::TypedField;
+
+// frm_Adj_Mod on the state the program starts with (136-174 MHz, 128
+// channels, English), its main window not shown.
+class AdjModHosted : public ::testing::Test, protected test::HostedWindows {
+ protected:
+  static constexpr int kPort = 5;
+
+  AdjModHosted() : HostedWindows(kPort) {
+    state.PortNumber = kPort;
+    link::LoadHandshakeCommand(state, 0);
+    state.LanguageFlag = 0;
+    state.ChannelTotal = 128;
+    state.VhfLower = 136;
+    state.VhfUpper = 174;
+    BuildToneTables(state);
+    RegisterLegacyOptionEditors(host);
+    RegisterFileForms(host);
+    EXPECT_TRUE(folder.isValid());
+  }
+
+  frm_Adj_Mod* load() {
+    window = HostedWindows::load<frm_Adj_Mod>(FormId::frm_Adj_Mod);
+    QCoreApplication::processEvents();
+    return window;
+  }
+  LegacyOptionsEditor& editor() { return window->editor(); }
+  OptionStageTable& image() { return state.OptionStageImage[0]; }
+  void putRow(int row, const std::vector<int>& cells) {
+    for (std::size_t c = 0; c < cells.size(); ++c)
+      image().at(row, static_cast<int>(c)) = static_cast<std::int16_t>(cells[c]);
+  }
+  std::vector<int> row(int r) {
+    std::vector<int> out;
+    for (int c = 0; c < 16; ++c) out.push_back(image().at(r, c));
+    return out;
+  }
+  std::string shown(const std::string& control) {
+    for (const auto& c : editor().controls()) {
+      if (c.name != control) continue;
+      if (c.kind == LegacyOptionsEditor::Kind::List) return static_cast<PlainList*>(c.control)->text();
+      if (c.kind == LegacyOptionsEditor::Kind::TextBox) return static_cast<PlainTextBox*>(c.control)->text();
+    }
+    return "?";
+  }
+  std::string text(TypedField f) { return editor().field(f).text(); }
+  std::string path(const char* name) const { return folder.filePath(name).toStdString(); }
+  static std::string Read(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  static void Write(const std::string& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+
+  QTemporaryDir folder;
+  frm_Adj_Mod* window = nullptr;
+};
+
+TEST_F(AdjModHosted, EveryButtonFirstRunsTheChecksStillDueAndStopsWhileOneRefuses) {
+  context.link = nullptr;  // Read and Write report a port that cannot be opened
+  frm_Adj_Mod* w = load();
+  editor().typed(TypedField::Password, "1A2345");
+  state.ChannelTotal = 100;
+  w->Command_def_Click();
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"  Available Password from 000000 to 999999 "});
+  EXPECT_EQ(state.ChannelTotal, 100);  // Default did nothing more
+  EXPECT_EQ(text(TypedField::Password), "1A2345");
+
+  // Refused, the password stays due: Write stops at it too, beside a field
+  // typed after it.
+  editor().typed(TypedField::FreqA, "145.1");
+  messages.shown.clear();
+  w->Command_Write_Click();
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{"  Available Password from 000000 to 999999 "});
+  EXPECT_EQ(image().at(6, 11), 0xFF);  // nothing collected
+
+  editor().typed(TypedField::Password, "123456");
+  w->Command_Write_Click();  // the port message, after the field's normal form
+  EXPECT_EQ(text(TypedField::FreqA), "145.10000");
+  EXPECT_EQ(messages.lastText(), "Communication Port Open Error ！");
+  EXPECT_EQ(image().at(6, 11), 1);  // the write collected first: 145.1 MHz
+
+  editor().typed(TypedField::RxLower, "100");
+  w->Command_save_Click();
+  EXPECT_EQ(text(TypedField::RxLower), "136");
+  EXPECT_FALSE(host.isLoaded(FormId::Form_save_menu));
+  w->Command_save_Click();  // checked since: nothing pending
+  EXPECT_TRUE(host.isLoaded(FormId::Form_save_menu));
+}
+
+TEST_F(AdjModHosted, WhileTheExchangeRunsTheButtonsWaitAndCloseWaitsForItsRetryToo) {
+  plugRadio().addFault(sim::Fault{sim::FaultKind::Silence, sim::kCommandAck, 0, -1});
+  frm_Adj_Mod* w = load();
+  const OptionStageTable before = image();
+  w->Command_read_Click();
+  EXPECT_TRUE(w->busy());
+  w->Command_def_Click();
+  EXPECT_EQ(messages.lastText(), "Read-write operating with transceiver .");
+  w->Command_close_Click();
+  EXPECT_EQ(messages.lastText(), "Read-write operating，don't close the window.,");
+  EXPECT_EQ(loaded<frm_Adj_Mod>(FormId::frm_Adj_Mod), w);
+  // Between a time-out and its retry the close box still refuses.
+  ASSERT_TRUE(runUntil([&] { return !w->busy() && w->running(); }));
+  EXPECT_FALSE(host.unloadForm(FormId::frm_Adj_Mod));
+  ASSERT_TRUE(runUntil([&] { return !w->running(); }));
+  EXPECT_EQ(radio->sessions(), 4);
+  EXPECT_EQ(panels.panelText(2), "Communication fault.");
+  EXPECT_EQ(w->statusLabel()->text(), "Connecting with transceiver. ");
+  EXPECT_EQ(messages.shown.size(), 3u);  // the two refusals and the close box's: no fault box
+  EXPECT_EQ(image(), before);
+  EXPECT_TRUE(host.unloadForm(FormId::frm_Adj_Mod));
+}
+
+// --- the option file ---------------------------------------------------------------
+
+TEST_F(AdjModHosted, SaveAfterDefaultWritesTwelveLinesAndOpeningRestoresThem) {
+  frm_Adj_Mod* w = load();
+  ASSERT_TRUE(w->saveFileAndTell(path("a.dat")));
+  EXPECT_EQ(messages.lastText(), "Complete storing optional parameters.");
+  const std::string file = Read(path("a.dat"));
+  EXPECT_EQ(file.size(), 612u);
+  std::vector<std::string> lines;
+  std::stringstream in(file);
+  for (std::string line; std::getline(in, line, '\n');) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 12u);
+  EXPECT_EQ(lines[0], " 5  0  0  3  0  0  3  1  1  3  0  0  0  0  1  0 \r");
+  const std::string zeros = " 0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r";
+  for (int k : {4, 5, 10, 11}) EXPECT_EQ(lines[static_cast<std::size_t>(k)], zeros) << k + 1;
+
+  std::vector<std::vector<int>> saved;
+  for (int r = 0; r < 12; ++r) saved.push_back(row(r));
+  for (int r = 0; r < 16; ++r) putRow(r, std::vector<int>(16, 0x77));
+  editor().list("Combo_tot").select(0);
+  ASSERT_TRUE(w->openFileAndTell(path("a.dat")));
+  EXPECT_EQ(messages.lastText(), "Succeed fold the optional parameters from file.");
+  for (int r = 0; r < 12; ++r) EXPECT_EQ(row(r), saved[static_cast<std::size_t>(r)]) << r;
+  for (int r = 12; r < 16; ++r) EXPECT_EQ(row(r), std::vector<int>(16, 0x77)) << r;
+  EXPECT_EQ(shown("Combo_tot"), "60");
+  EXPECT_EQ(shown("Text_Freq_b"), "173.62500");
+  EXPECT_EQ(w->findChild<QComboBox*>("Combo_tot")->currentText(), "60");
+}
+
+TEST_F(AdjModHosted, OpeningShowsTheFilesVfoRecordsWhateverRowsTwelveAndThirteenHold) {
+  frm_Adj_Mod* w = load();
+  editor().list("Combo_scr_b").select(0);
+  editor().check("Check_comp").setChecked(true);
+  editor().list("Combo_step_b").select(4);
+  ASSERT_TRUE(w->saveFileAndTell(path("b.dat")));
+  putRow(13, std::vector<int>(16, 0x03));  // a stale record with scrambler 3
+  w->Command_def_Click();
+  ASSERT_TRUE(w->openFileAndTell(path("b.dat")));
+  EXPECT_TRUE(editor().check("Check_comp").checked());
+  EXPECT_EQ(shown("Combo_scr_b"), "OFF");
+  EXPECT_EQ(shown("Combo_step_b"), "25.00 KHZ");
+}
+
+TEST_F(AdjModHosted, ABadFileIsRefusedWithItsReasonAndChangesNothing) {
+  frm_Adj_Mod* w = load();
+  std::string good;
+  for (int i = 0; i < 192; ++i) good += " 1 ";
+  const struct {
+    const char* name;
+    std::string text;
+  } cases[] = {
+      {"191 values", good.substr(0, 191 * 3)},
+      {"a 256", " 256 " + good.substr(3)},
+      {"a fraction", " 1.5 " + good.substr(3)},
+      {"a word", " x " + good.substr(3)},
+  };
+  for (int r = 0; r < 16; ++r) putRow(r, std::vector<int>(16, 0x20));
+  editor().list("Combo_tot").select(9);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Write(path("bad.dat"), c.text);
+    messages.shown.clear();
+    EXPECT_FALSE(w->openFileAndTell(path("bad.dat")));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.lastText().find("were not loaded"), std::string::npos) << messages.lastText();
+    for (int r = 0; r < 16; ++r) EXPECT_EQ(row(r), std::vector<int>(16, 0x20)) << r;
+    EXPECT_EQ(shown("Combo_tot"), "150");
+  }
+  messages.shown.clear();
+  EXPECT_FALSE(w->openFileAndTell(path("missing.dat")));
+  EXPECT_EQ(messages.shown.size(), 1u);
+  EXPECT_FALSE(w->saveFileAndTell(path("no/such/folder.dat")));
+  EXPECT_NE(messages.lastText(), "Complete storing optional parameters.");
 }
 
 }  // namespace

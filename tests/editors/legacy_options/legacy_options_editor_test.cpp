@@ -71,7 +71,7 @@ TEST_P(LegacyOptionsEditor_Defaults, LoadAndDefaultShowTheDefaultsWithEveryEntry
   form.check("Check_chann_syn").setChecked(true);
   form.field(TypedField::Password).setText("111111");
   state.ChannelTotal = 100;
-  form.Command_def_Click();
+  form.RestoreDefaults();
   checkDefaults("Default");
   EXPECT_EQ(state.ChannelTotal, 128);
 }
@@ -179,7 +179,7 @@ TEST_F(LegacyOptionsFixture, ListsWithoutSelectionAndControlsOutsideTheBlockColl
   form.list("Combo_sc_rev").select(0);
   form.CollectAdjModForm();
   const std::vector<int> collected[4] = {row(0), row(1), row(2), row(3)};
-  form.Command_def_Click();
+  form.RestoreDefaults();
   form.CollectAdjModForm();
   for (int r = 0; r < 4; ++r) EXPECT_EQ(row(r), collected[r]) << r;
 }

@@ -1,10 +1,5 @@
-// What the lists, boxes and typed fields do while the user edits, the
-// buttons' check of a field left unchecked, and the option file.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
-
+// What the lists, boxes and typed fields do while the user edits, and the
+// check of a field left unchecked that every button runs first.
 #include "legacy_options_fixture.h"
 
 namespace brel::legacy_options::test {
@@ -219,133 +214,34 @@ TEST_F(LegacyOptionsFixture, LimitsAreStoredFromTheirNumbersWholePart) {
   }
 }
 
-// --- buttons and an unchecked field --------------------------------------------
+// --- a field left unchecked ------------------------------------------------------
 
-TEST_F(LegacyOptionsFixture, AButtonFirstRunsTheChecksStillDueAndStopsWhileOneRefuses) {
+TEST_F(LegacyOptionsFixture, TheChecksStillDueRunInOrderAndARefusedFieldStaysDueUntilItPasses) {
   const std::string range = "  Available Password from 000000 to 999999 ";
   open();
+  EXPECT_TRUE(form.runPendingCheck());  // nothing typed
   form.typed(TypedField::Password, "1A2345");
-  state.ChannelTotal = 100;
-  form.Command_def_Click();
+  EXPECT_FALSE(form.runPendingCheck());
   EXPECT_EQ(texts(), std::vector<std::string>{range});
-  EXPECT_EQ(state.ChannelTotal, 100);  // Default did nothing more
   EXPECT_EQ(text(TypedField::Password), "1A2345");
 
   // Refused, the password stays due beside a field typed after it (the
   // focus went to another window and came back into that field).
-  const std::vector<int> settings = row(2);
-  const int freqA = image().at(6, 11);
   form.typed(TypedField::FreqA, "145.1");
-  form.Command_Write_Click();
+  messages.shown.clear();
+  EXPECT_FALSE(form.runPendingCheck());
   EXPECT_EQ(messages.lastText(), range);
-  EXPECT_EQ(row(2), settings);  // nothing collected
-  EXPECT_EQ(image().at(6, 11), freqA);
   EXPECT_TRUE(form.checkPending());
 
   form.typed(TypedField::Password, "123456");
-  form.Command_Write_Click();  // no link: the port message, after the field's normal form
+  EXPECT_TRUE(form.runPendingCheck());
   EXPECT_EQ(text(TypedField::FreqA), "145.10000");
-  EXPECT_EQ(messages.lastText(), "Communication Port Open Error ！");
-  EXPECT_EQ(image().at(6, 11), 1);  // the write collected first: 145.1 MHz
-  EXPECT_EQ(image().at(2, 15), 1);  // and the password's first digit
   EXPECT_FALSE(form.checkPending());
 
   form.typed(TypedField::RxLower, "100");
-  EXPECT_FALSE(form.Command_save_Click());
+  EXPECT_FALSE(form.runPendingCheck());
   EXPECT_EQ(text(TypedField::RxLower), "136");
-  EXPECT_TRUE(form.Command_save_Click());  // the reset text passes its check
-}
-
-// --- the option file -----------------------------------------------------------------
-
-class LegacyOptionsFile : public LegacyOptionsFixture {
- protected:
-  LegacyOptionsFile() {
-    dir = std::filesystem::temp_directory_path() / ("legacy_options_file_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-  }
-  ~LegacyOptionsFile() override { std::filesystem::remove_all(dir); }
-  std::string path(const char* name) const { return (dir / name).string(); }
-  static std::string Read(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static void Write(const std::string& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
-  std::filesystem::path dir;
-};
-
-TEST_F(LegacyOptionsFile, SaveAfterDefaultWritesTwelveLinesAndOpeningRestoresThem) {
-  open();
-  ASSERT_TRUE(form.SaveAdjModFile(path("a.dat")));
-  EXPECT_EQ(messages.lastText(), "Complete storing optional parameters.");
-  const std::string file = Read(path("a.dat"));
-  EXPECT_EQ(file.size(), 612u);
-  std::vector<std::string> lines;
-  std::stringstream in(file);
-  for (std::string line; std::getline(in, line, '\n');) lines.push_back(line);
-  ASSERT_EQ(lines.size(), 12u);
-  EXPECT_EQ(lines[0], " 5  0  0  3  0  0  3  1  1  3  0  0  0  0  1  0 \r");
-  const std::string zeros = " 0  0  0  0  0  0  0  0  0  0  0  0  0  0  0  0 \r";
-  for (int k : {4, 5, 10, 11}) EXPECT_EQ(lines[static_cast<std::size_t>(k)], zeros) << k + 1;
-
-  std::vector<std::vector<int>> saved;
-  for (int r = 0; r < 12; ++r) saved.push_back(row(r));
-  for (int r = 0; r < 16; ++r) putRow(r, std::vector<int>(16, 0x77));
-  form.list("Combo_tot").select(0);
-  ASSERT_TRUE(form.LoadAdjModFile(path("a.dat")));
-  EXPECT_EQ(messages.lastText(), "Succeed fold the optional parameters from file.");
-  for (int r = 0; r < 12; ++r) EXPECT_EQ(row(r), saved[static_cast<std::size_t>(r)]) << r;
-  for (int r = 12; r < 16; ++r) EXPECT_EQ(row(r), std::vector<int>(16, 0x77)) << r;
-  EXPECT_EQ(shown("Combo_tot"), "60");
-  EXPECT_EQ(shown("Text_Freq_b"), "173.62500");
-}
-
-TEST_F(LegacyOptionsFile, OpeningShowsTheFilesVfoRecordsWhateverRowsTwelveAndThirteenHold) {
-  open();
-  form.list("Combo_scr_b").select(0);
-  form.check("Check_comp").setChecked(true);
-  form.list("Combo_step_b").select(4);
-  ASSERT_TRUE(form.SaveAdjModFile(path("b.dat")));
-  putRow(13, std::vector<int>(16, 0x03));  // a stale record with scrambler 3
-  form.Command_def_Click();
-  ASSERT_TRUE(form.LoadAdjModFile(path("b.dat")));
-  EXPECT_TRUE(form.check("Check_comp").checked());
-  EXPECT_EQ(shown("Combo_scr_b"), "OFF");
-  EXPECT_EQ(shown("Combo_step_b"), "25.00 KHZ");
-}
-
-TEST_F(LegacyOptionsFile, ABadFileIsRefusedWithItsReasonAndChangesNothing) {
-  open();
-  std::string good;
-  for (int i = 0; i < 192; ++i) good += " 1 ";
-  const struct {
-    const char* name;
-    std::string text;
-  } cases[] = {
-      {"191 values", good.substr(0, 191 * 3)},
-      {"a 256", " 256 " + good.substr(3)},
-      {"a fraction", " 1.5 " + good.substr(3)},
-      {"a word", " x " + good.substr(3)},
-  };
-  for (int r = 0; r < 16; ++r) putRow(r, std::vector<int>(16, 0x20));
-  form.list("Combo_tot").select(9);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Write(path("bad.dat"), c.text);
-    messages.shown.clear();
-    EXPECT_FALSE(form.LoadAdjModFile(path("bad.dat")));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.lastText().find("were not loaded"), std::string::npos) << messages.lastText();
-    for (int r = 0; r < 16; ++r) EXPECT_EQ(row(r), std::vector<int>(16, 0x20)) << r;
-    EXPECT_EQ(shown("Combo_tot"), "150");
-  }
-  messages.shown.clear();
-  EXPECT_FALSE(form.LoadAdjModFile(path("missing.dat")));
-  EXPECT_EQ(messages.shown.size(), 1u);
-  EXPECT_FALSE(form.SaveAdjModFile((dir / "no" / "such" / "folder.dat").string()));
-  EXPECT_NE(messages.lastText(), "Complete storing optional parameters.");
+  EXPECT_TRUE(form.runPendingCheck());  // the reset text passes its check
 }
 
 }  // namespace

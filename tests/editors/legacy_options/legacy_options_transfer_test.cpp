@@ -6,6 +6,7 @@
 
 #include "legacy_options_fixture.h"
 #include "link_fixture.h"
+#include "progress_view.h"
 
 namespace brel::legacy_options::test {
 namespace {
@@ -20,12 +21,13 @@ class LegacyOptionsTransferTest : public brel::test::LinkFixture {
     StartUpState(state);
     sim::RadioSim& r = plugRadio();
     for (int a = 0x0E00; a < 0x1000; ++a) r.memory()[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(a * 7 + 3);
-    form.attachLink(panels, services);
+    // As the window shows it: a completed read shows the stage image.
+    view.replaced = [this] { form.RefreshAdjModForm(); };
     form.Form_Load();
     form.Form_Activate();
   }
 
-  bool finished() { return runUntil([&] { return !form.running(); }); }
+  bool finished() { return runUntil([&] { return !transfer.running(); }); }
   const Bytes& line() const { return this->LinkFixture::line->fromProgram(); }
   static Bytes Legacy() {
     const auto& c = link::kBrelProCommands.legacyCommand;
@@ -41,22 +43,25 @@ class LegacyOptionsTransferTest : public brel::test::LinkFixture {
   }
   std::vector<std::pair<int, std::string>> labels() {
     std::vector<std::pair<int, std::string>> seen;
-    form.progress().changed = [&] {
-      if (seen.empty() || seen.back().second != form.progress().label)
-        seen.emplace_back(form.progress().value, form.progress().label);
+    progress.changed = [&] {
+      if (seen.empty() || seen.back().second != progress.label) seen.emplace_back(progress.value, progress.label);
     };
     EXPECT_TRUE(finished());
-    form.progress().changed = nullptr;
+    progress.changed = nullptr;
     return seen;
   }
 
   LegacyOptionsEditor form{state, messages, Instance::Mod};
+  PlainProgress progress;
+  link::ProgressView view{progress};
+  LegacyOptionsTransfer transfer{{state, messages, panels, services}, view, form.image()};
 };
 
 TEST_F(LegacyOptionsTransferTest, WriteSendsElevenRowsRowsFourAndFiveParkedWhereRowSixLands) {
   const Bytes untouched = radioBytes(0x0E60, 0x20);
-  form.Command_Write_Click();
-  EXPECT_EQ(form.progress().label, "Connecting with transceiver. ");
+  form.CollectAdjModForm();  // as the window's Write does first
+  ASSERT_TRUE(transfer.write());
+  EXPECT_EQ(progress.label, "Connecting with transceiver. ");
   const auto seen = labels();
   runFor(10 * kMs);
 
@@ -83,7 +88,7 @@ TEST_F(LegacyOptionsTransferTest, WriteSendsElevenRowsRowsFourAndFiveParkedWhere
 }
 
 TEST_F(LegacyOptionsTransferTest, ReadAsksForFiveBlocksAndKeepsFourOfThem) {
-  form.Command_read_Click();
+  ASSERT_TRUE(transfer.read());
   const auto seen = labels();
   runFor(10 * kMs);
 
@@ -118,27 +123,22 @@ TEST_F(LegacyOptionsTransferTest, ReadAsksForFiveBlocksAndKeepsFourOfThem) {
 TEST_F(LegacyOptionsTransferTest, SilenceGivesUpAfterFourAttemptsInPanelTwoOnly) {
   radio->addFault(sim::Fault{sim::FaultKind::Silence, sim::kCommandAck, 0, -1});
   const OptionStageTable before = state.OptionStageImage[0];
-  form.Command_read_Click();
-  EXPECT_TRUE(form.busy());
-  form.Command_def_Click();
-  EXPECT_EQ(messages.lastText(), "Read-write operating with transceiver .");
-  EXPECT_FALSE(form.Command_close_Click());
-  EXPECT_EQ(messages.lastText(), "Read-write operating，don't close the window.,");
-  // Between a time-out and its retry the close box still refuses.
-  ASSERT_TRUE(runUntil([&] { return !form.busy() && form.running(); }));
-  EXPECT_FALSE(form.queryUnload());
+  ASSERT_TRUE(transfer.read());
+  EXPECT_TRUE(transfer.busy());
+  // Between a time-out and its retry the exchange still runs (the window's
+  // close waits for it; its other buttons only while an attempt runs).
+  ASSERT_TRUE(runUntil([&] { return !transfer.busy() && transfer.running(); }));
   ASSERT_TRUE(finished());
   EXPECT_EQ(radio->sessions(), 4);
   EXPECT_EQ(panels.panelText(2), "Communication fault.");
-  EXPECT_EQ(form.progress().label, "Connecting with transceiver. ");
-  EXPECT_EQ(messages.shown.size(), 3u);  // the two refusals and the close box's: no fault box
+  EXPECT_EQ(progress.label, "Connecting with transceiver. ");
+  EXPECT_TRUE(messages.shown.empty());  // no fault box
   EXPECT_EQ(state.OptionStageImage[0], before);
-  EXPECT_TRUE(form.queryUnload());
 }
 
 TEST_F(LegacyOptionsTransferTest, ACorruptedReplyIsRetriedAndTheImageChangesOnlyOnACompleteRead) {
   radio->addFault(sim::Fault{sim::FaultKind::CorruptByte, 2, 2, 1});
-  form.Command_read_Click();
+  ASSERT_TRUE(transfer.read());
   ASSERT_TRUE(runUntil([&] { return radio->sessions() == 2; }));
   EXPECT_EQ(state.OptionStageImage[0], OptionStageTable());  // the first attempt's blocks went nowhere
   ASSERT_TRUE(finished());
@@ -148,7 +148,7 @@ TEST_F(LegacyOptionsTransferTest, ACorruptedReplyIsRetriedAndTheImageChangesOnly
   // A radio that goes silent after two blocks every time: nothing changes.
   for (int r = 0; r < 16; ++r) state.OptionStageImage[0].fill(r, r, 0, 15, 0x44);
   radio->addFault(sim::Fault{sim::FaultKind::Disconnect, 2, 0, -1});
-  form.Command_read_Click();
+  ASSERT_TRUE(transfer.read());
   ASSERT_TRUE(finished());
   EXPECT_EQ(panels.panelText(2), "Communication fault.");
   for (int r = 0; r < 16; ++r) EXPECT_EQ(row(r), std::vector<int>(16, 0x44)) << r;

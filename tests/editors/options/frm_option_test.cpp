@@ -203,25 +203,39 @@ TEST_F(OptionWindow, WhileItsOwnExchangeRunsTheWindowStays) {
   openOptions();
   messages().shown.clear();
   options()->Command_read_Click();
+  const std::int64_t started = clock.nowUs();
   ASSERT_EQ(find<QLabel>("Label_tr_count")->text(), "Connecting with transceiver. ");
   EXPECT_TRUE(find<QProgressBar>("ProgressBar1")->isVisible());
 
+  // While an attempt runs and while its retry waits.
   const std::string refused = "Read-write operating，don't close the window.,";
-  press(find<QPushButton>("Command_def"));
-  EXPECT_EQ(messages().lastText(), "Read-write operating with transceiver .");
-  press(find<QPushButton>("Command_close"));
-  EXPECT_EQ(messages().lastText(), refused);
-  options()->parentWidget()->close();
-  EXPECT_EQ(messages().lastText(), refused);
-  menu("Optional_edit");
-  EXPECT_EQ(messages().lastText(), refused);
-  menu("File_exit");
-  EXPECT_TRUE(window().isVisible());
-  ASSERT_NE(options(), nullptr);
-  EXPECT_EQ(state().FormOpenFlags.OptionFormOpen, -1);
+  for (std::int64_t at : {0 * kMs, 500 * kMs, 2000 * kMs}) {
+    SCOPED_TRACE(at);
+    runFor(started + at - clock.nowUs());
+    messages().shown.clear();
+    press(find<QPushButton>("Command_def"));
+    EXPECT_EQ(messages().lastText(), "Read-write operating with transceiver .");
+    press(find<QPushButton>("Command_close"));
+    EXPECT_EQ(messages().lastText(), refused);
+    options()->parentWidget()->close();
+    EXPECT_EQ(messages().lastText(), refused);
+    menu("Optional_edit");
+    EXPECT_EQ(messages().lastText(), refused);
+    menu("File_exit");
+    EXPECT_TRUE(window().isVisible());
+    ASSERT_NE(options(), nullptr);
+    EXPECT_EQ(state().FormOpenFlags.OptionFormOpen, -1);
+    EXPECT_EQ(messages().shown.size(), 5u);
+  }
 
   ASSERT_TRUE(messageShown("Fail connect with transceiver."));
   EXPECT_EQ(panel(2), "Communication fault.");
+  EXPECT_EQ(find<QLabel>("Label_tr_count")->text(), "Connecting with transceiver. ");
+  // Default clears what the exchange left on the progress display.
+  press(find<QPushButton>("Command_def"));
+  EXPECT_EQ(find<QLabel>("Label_tr_count")->text(), "");
+  EXPECT_FALSE(find<QProgressBar>("ProgressBar1")->isVisible());
+  EXPECT_EQ(find<QProgressBar>("ProgressBar1")->value(), 0);
   press(find<QPushButton>("Command_close"));
   EXPECT_EQ(child(FormId::frm_option), nullptr);
 }
@@ -250,6 +264,58 @@ TEST_F(OptionWindow, BandAAboveBandBStillLetsTheWholeMemoryWriteThrough) {
   press(button(FormId::Form_Comm_Write, "Command_Write"));
   ASSERT_EQ(messages().shown.size(), 1u);
   EXPECT_NE(messages().lastText().find("Channel 2"), std::string::npos);
+}
+
+TEST_F(OptionWindow, OptionFileLoadsAllOrNothingAndSavesSixteenValuesARow) {
+  start();
+  openOptions();
+  frm_option* w = options();
+  const std::string dir = folder.path().toStdString();
+  const std::string path = dir + "/options-496.dat";
+  pick("Combo_sql", "7");
+  ASSERT_TRUE(w->saveFileAndTell(path));
+  EXPECT_EQ(find<QLabel>("Label_tr_count")->text(), "Store  parameter in gear.");
+  EXPECT_EQ(messages().lastText(), "Complete storing  parameter.");
+
+  std::ifstream in(path, std::ios::binary);
+  std::string line, first;
+  int lines = 0;
+  while (std::getline(in, line)) {
+    if (lines == 300) first = line;
+    ++lines;
+  }
+  EXPECT_EQ(lines, 496);
+  std::string erased;
+  for (int i = 0; i < 16; ++i) erased += " 255 ";
+  EXPECT_EQ(first, erased + "\r") << "row 300 is erased";
+
+  pick("Combo_sql", "2");
+  ASSERT_TRUE(w->openFileAndTell(path));
+  EXPECT_EQ(byte(kBlock), 7);
+  EXPECT_EQ(list("Combo_sql")->currentText(), "7");
+  EXPECT_EQ(messages().lastText(), "Succeed fold the parameter from file.");
+  EXPECT_EQ(find<QLabel>("Label_tr_count")->text(), "");
+
+  // A main-window file of 481 rows, and a value beyond a byte: refused,
+  // image and window unchanged.
+  const std::string shortPath = dir + "/options-481.dat";
+  {
+    std::ofstream out(shortPath, std::ios::binary);
+    for (int r = 0; r < 481; ++r) {
+      for (int c = 0; c < 16; ++c) out << " 1 ";
+      out << "\r\n";
+    }
+  }
+  const ProgramState before = state();
+  EXPECT_FALSE(w->openFileAndTell(shortPath));
+  EXPECT_NE(messages().lastText().find("options-481.dat"), std::string::npos);
+  EXPECT_FALSE(w->openFileAndTell(dir + "/no-such-file.dat"));
+  for (int a = 0; a < 0x1F00; ++a) ASSERT_EQ(byte(a), before.MemImage.byte(a));
+  EXPECT_EQ(list("Combo_sql")->currentText(), "7");
+
+  // A save that cannot be made says so and leaves the old file.
+  EXPECT_FALSE(w->saveFileAndTell(dir + "/no-such-dir/x.dat"));
+  EXPECT_NE(messages().lastText().find("not saved"), std::string::npos);
 }
 
 TEST_F(OptionWindow, OptionFileRequestsTakenInOneTickLoadThenSaveEachWithItsOwnPath) {

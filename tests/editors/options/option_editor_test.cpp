@@ -1,8 +1,9 @@
-// The settings block, the display with its write-backs and the window's
-// commands, on plain-state controls.
+// The settings block, the display with its write-backs, the lists and the
+// defaults, on plain-state controls.
 #include "option_fixture.h"
 #include "option_lists.h"
 #include "option_texts.h"
+#include "vfo_record.h"
 
 namespace brel::options::test {
 namespace {
@@ -30,10 +31,9 @@ TEST_F(OptionEditorTest, OpeningOnTheStartUpImageOnlyClearsVfoBTonesAndSetsTheBa
   EXPECT_EQ(form.vfoB().freq.text(), "470.62500");
   EXPECT_EQ(form.vfoA().range.text(), "136 - 174.9950");
   EXPECT_EQ(form.vfoB().range.text(), "400 - 479.9950");
-  EXPECT_EQ(form.vfoB().field(4).selectedIndex(), 5);
+  EXPECT_EQ(form.vfoB().list(vfo::kStep).selectedIndex(), 5);
   EXPECT_EQ(form.list("Combo_pri").text(), "CH-128");
   EXPECT_EQ(form.channelTotal().text(), "128");
-  EXPECT_FALSE(form.progress().visible);
 }
 
 TEST_F(OptionEditorTest, EachSettingsChoiceStoresItsOffsetAndRewritesTheBlockFromTheWorkingCopy) {
@@ -162,22 +162,19 @@ TEST_F(OptionEditorTest, DefaultRestoresTheDefaults) {
   form.list("Combo_sql").select(9);
   form.list("Combo_step_a").select(0);
   state.ChannelTotal = 12;
-  form.progress().set(true, 40, "Reading 3 Data Block");
 
-  form.Command_def_Click();
+  form.RestoreDefaults();
   EXPECT_EQ(byte(kBlock), 3);
   EXPECT_EQ(byte(0x0F00 + 30), 0x50);
   EXPECT_EQ(state.ChannelTotal, 128);
   EXPECT_EQ(form.list("Combo_sql").selectedIndex(), 3);
-  EXPECT_FALSE(form.progress().visible);
-  EXPECT_EQ(form.progress().label, "");
   EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(OptionEditorTest, ListsHoldTheirEntriesInBothLanguages) {
   open();
   EXPECT_EQ(form.list("Combo_dtmfst").entries().front(), "OFF All ");
-  EXPECT_EQ(form.vfoA().field(6).entries()[1], "NARROR");
+  EXPECT_EQ(form.vfoA().list(vfo::kWidth).entries()[1], "NARROR");
   EXPECT_EQ(form.list("Combo_tot").entries()[39], "600");
   EXPECT_EQ(form.list("Combo_Rp_Ste").entries()[10], "1000");
   const Items& offsets = form.vfoA().offset.entries();
@@ -210,55 +207,6 @@ TEST_F(OptionEditorTest, ListsHoldTheirEntriesInBothLanguages) {
   EXPECT_EQ(form.list("Combo_vox").entries().front(), "关");
   EXPECT_EQ(form.list("Combo_pri").count(), 128);
   EXPECT_EQ(form.vfoA().rxTone.count(), 2211);
-}
-
-TEST_F(OptionEditorTest, OptionFileLoadsAllOrNothingAndSavesSixteenValuesARow) {
-  const std::string dir = ::testing::TempDir();
-  const std::string path = dir + "/options-496.dat";
-  open();
-  form.list("Combo_sql").select(7);
-  ASSERT_TRUE(form.SaveImageFile(path));
-  EXPECT_EQ(form.progress().label, "Store  parameter in gear.");
-  EXPECT_EQ(messages.lastText(), "Complete storing  parameter.");
-
-  std::ifstream in(path, std::ios::binary);
-  std::string line, first;
-  int lines = 0;
-  while (std::getline(in, line)) {
-    if (lines == 300) first = line;
-    ++lines;
-  }
-  EXPECT_EQ(lines, 496);
-  std::string erased;
-  for (int i = 0; i < 16; ++i) erased += " 255 ";
-  EXPECT_EQ(first, erased + "\r") << "row 300 is erased";
-
-  form.list("Combo_sql").select(2);
-  ASSERT_TRUE(form.LoadImageFile(path));
-  EXPECT_EQ(byte(kBlock), 7);
-  EXPECT_EQ(form.list("Combo_sql").selectedIndex(), 7);
-  EXPECT_EQ(messages.lastText(), "Succeed fold the parameter from file.");
-
-  // A main-window file of 481 rows, and a value beyond a byte: refused,
-  // image and window unchanged.
-  const std::string shortPath = dir + "/options-481.dat";
-  {
-    std::ofstream out(shortPath, std::ios::binary);
-    for (int r = 0; r < 481; ++r) {
-      for (int c = 0; c < 16; ++c) out << " 1 ";
-      out << "\r\n";
-    }
-  }
-  const ProgramState before = state;
-  EXPECT_FALSE(form.LoadImageFile(shortPath));
-  EXPECT_NE(messages.lastText().find("options-481.dat"), std::string::npos);
-  EXPECT_FALSE(form.LoadImageFile(dir + "/no-such-file.dat"));
-  for (int a = 0; a < 0x1F00; ++a) ASSERT_EQ(byte(a), before.MemImage.byte(a));
-  EXPECT_EQ(form.list("Combo_sql").selectedIndex(), 7);
-
-  // A save that cannot be made says so and leaves the old file.
-  EXPECT_FALSE(form.SaveImageFile(dir + "/no-such-dir/x.dat"));
-  EXPECT_NE(messages.lastText().find("not saved"), std::string::npos);
 }
 
 }  // namespace

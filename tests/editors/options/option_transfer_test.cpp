@@ -2,6 +2,8 @@
 // clock: what it asks and sends, what lands in the image, what it shows.
 #include "option_fixture.h"
 #include "option_texts.h"
+#include "option_transfer.h"
+#include "progress_view.h"
 #include "radio_bench.h"
 
 namespace brel::options::test {
@@ -14,11 +16,11 @@ class OptionTransferTest : public ::testing::Test, protected StartedState, prote
   OptionTransferTest() : RadioBench(5) {
     state.PortNumber = 5;
     link::LoadHandshakeCommand(state, 0);
-    form.attachLink(panels, services);
-    form.progress().changed = [this] {
-      const PlainProgress& p = form.progress();
-      if (p.label.empty()) return;
-      if (steps.empty() || steps.back().second != p.label) steps.emplace_back(p.value, p.label);
+    // As the window shows it: a completed read shows the image.
+    view.replaced = [this] { form.RefreshOptionForm(); };
+    progress.changed = [this] {
+      if (progress.label.empty()) return;
+      if (steps.empty() || steps.back().second != progress.label) steps.emplace_back(progress.value, progress.label);
     };
   }
   std::vector<std::string> messageTexts() const { return messages.texts(); }
@@ -34,6 +36,9 @@ class OptionTransferTest : public ::testing::Test, protected StartedState, prote
   brel::test::RecordingMessages messages;
   brel::test::MapStatusPanels panels;
   OptionEditor form{state, messages};
+  PlainProgress progress;
+  link::ProgressView view{progress};
+  OptionTransfer transfer{{state, messages, panels, services}, view};
   std::vector<std::pair<int, std::string>> steps;  // (progress, label) at each new label
 };
 
@@ -46,7 +51,7 @@ TEST_F(OptionTransferTest, ReadTakesTheFiveBlocksIntoTheImageAndShowsThem) {
   const double bLower = state.VfoBLower, bUpper = state.VfoBUpper;
 
   steps.clear();
-  form.Command_read_Click();
+  transfer.read();
   ASSERT_TRUE(runUntil([&] { return !messages.shown.empty(); }));
 
   EXPECT_EQ(r.readRequests(), (std::vector<int>{0x0E00, 0x0E40, 0x0E80, 0x0EC0, 0x0F00}));
@@ -69,7 +74,7 @@ TEST_F(OptionTransferTest, ReadTakesTheFiveBlocksIntoTheImageAndShowsThem) {
   EXPECT_EQ(state.VfoBUpper, bUpper);
   EXPECT_EQ(panels.panelText(7), " 136-- 174 MHZ");
   EXPECT_EQ(panels.panelText(2), "Connect well with radio.");
-  EXPECT_FALSE(form.busy());
+  EXPECT_FALSE(transfer.running());
 }
 
 TEST_F(OptionTransferTest, AReadThatFailsChangesNothing) {
@@ -78,7 +83,7 @@ TEST_F(OptionTransferTest, AReadThatFailsChangesNothing) {
   for (int a = 0x0E00; a < 0x0F40; ++a) r.memory()[static_cast<std::size_t>(a)] = 0x11;
   r.addFault({sim::FaultKind::Disconnect, 3});
   const ProgramState before = state;
-  form.Command_read_Click();
+  transfer.read();
   ASSERT_TRUE(runUntil([&] { return !messages.shown.empty(); }));
   EXPECT_EQ(messages.lastText(), "Fail connect with transceiver.");
   for (int a = 0; a < 0x1F00; ++a) ASSERT_EQ(state.MemImage.byte(a), before.MemImage.byte(a)) << std::hex << a;
@@ -91,7 +96,7 @@ TEST_F(OptionTransferTest, WriteSendsTwentyRowsAndLeavesTheCurrentChannelRowAlon
   for (int c = 0; c < 16; ++c) r.memory()[0x0E70 + static_cast<std::size_t>(c)] = 0x77;
 
   steps.clear();
-  form.Command_Write_Click();
+  transfer.write();
   ASSERT_TRUE(runUntil([&] { return !messages.shown.empty(); }));
 
   const auto& frames = r.writeFrames();
@@ -124,33 +129,30 @@ TEST_F(OptionTransferTest, AWriteWithACellThatIsNotAByteSendsNothing) {
   form.Form_Load();
   oneShotRadio();
   state.MemImage.at(241, 3) = 300;
-  form.Command_Write_Click();
+  transfer.write();
   runFor(3 * link::kSecond);
   EXPECT_TRUE(line->fromProgram().empty());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.lastText().find("0x0F13"), std::string::npos);
-  EXPECT_FALSE(form.busy());
+  EXPECT_FALSE(transfer.running());
 }
 
-TEST_F(OptionTransferTest, ASilentRadioIsTriedTwiceAndTheWindowStaysWhileItRuns) {
+TEST_F(OptionTransferTest, ASilentRadioIsTriedTwiceAndRunsUntilItsRetryHasFailed) {
   form.Form_Load();
   plugRadio().addFault({sim::FaultKind::Silence});
-  form.Command_read_Click();
-  EXPECT_EQ(form.progress().label, "Connecting with transceiver. ");
+  transfer.read();
+  EXPECT_EQ(progress.label, "Connecting with transceiver. ");
 
-  // Default and closing are refused both while an attempt runs and while
-  // its retry waits; a second Read only while the attempt runs.
+  // The exchange runs both while an attempt runs and while its retry waits
+  // (the window's Default and close wait for both); a second Read is
+  // refused only while the attempt runs.
   runFor(500 * kMs);
-  form.Command_read_Click();
+  transfer.read();
   EXPECT_EQ(messageTexts(), std::vector<std::string>{"Read-write operating with transceiver ."});
   for (std::int64_t at : {500 * kMs, 2000 * kMs}) {
     runFor(at - clock.nowUs());
-    messages.shown.clear();
-    form.Command_def_Click();
-    EXPECT_FALSE(form.queryUnload());
-    EXPECT_EQ(messageTexts(), (std::vector<std::string>{"Read-write operating with transceiver .",
-                                                         "Read-write operating，don't close the window.,"}))
-        << at;
+    EXPECT_TRUE(transfer.running()) << at;
+    EXPECT_EQ(transfer.busy(), at == 500 * kMs) << at;
   }
   messages.shown.clear();
   ASSERT_TRUE(runUntil([&] { return !messages.shown.empty(); }));
@@ -159,14 +161,14 @@ TEST_F(OptionTransferTest, ASilentRadioIsTriedTwiceAndTheWindowStaysWhileItRuns)
   EXPECT_NEAR(static_cast<double>(clock.nowUs()), 5310.0 * kMs, 5.0 * kMs);
   EXPECT_EQ(messageTexts(), std::vector<std::string>{"Fail connect with transceiver."});
   EXPECT_EQ(panels.panelText(2), "Communication fault.");
-  EXPECT_EQ(form.progress().label, "Connecting with transceiver. ");
+  EXPECT_EQ(progress.label, "Connecting with transceiver. ");
   int handshakes = 0;
   const auto& sent = line->fromProgram();
   for (std::size_t i = 0; i + 7 < sent.size(); ++i)
     handshakes += std::equal(sent.begin() + static_cast<std::ptrdiff_t>(i), sent.begin() + static_cast<std::ptrdiff_t>(i) + 8,
                              state.HandshakeCmd.begin());
   EXPECT_EQ(handshakes, 2);
-  EXPECT_TRUE(form.queryUnload());
+  EXPECT_FALSE(transfer.running());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "option_fixture.h"
 #include "prewrite_checks.h"
 #include "option_texts.h"
+#include "vfo_record.h"
 
 namespace brel::options::test {
 namespace {
@@ -163,23 +164,23 @@ TEST_F(OptionEditorTest, OffsetsAndPackedFieldsKeepTheBitsTheyDoNotOwn) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(byte(kA + 16 + i), (std::vector<int>{0, 9, 9, 9, 5, 0})[i]);
 
   struct Case {
-    int field;  // index into VfoFields
+    const Field& field;
     int before;
     int index;
     int after;
   };
   const Case cases[] = {
-      {1, 0x20, 14, 0x2E},  // signalling code
-      {0, 0x0E, 1, 0x1E},   // shift
-      {4, 0x53, 2, 0x23},   // step keeps the low nibble
-      {5, 0x40, 1, 0xC0},   // power
-      {6, 0xC0, 0, 0x80},   // bandwidth
+      {vfo::kSignalCode, 0x20, 14, 0x2E},
+      {vfo::kShift, 0x0E, 1, 0x1E},
+      {vfo::kStep, 0x53, 2, 0x23},  // keeps the low nibble
+      {vfo::kPower, 0x40, 1, 0xC0},
+      {vfo::kWidth, 0xC0, 0, 0x80},
   };
   for (const Case& c : cases) {
-    const Field& f = VfoFields()[static_cast<std::size_t>(c.field)];
+    const Field& f = c.field;
     PutBytes(state, kA + f.offset, {c.before});
     form.RefreshOptionForm();
-    a.field(c.field).select(c.index);
+    a.list(f).select(c.index);
     EXPECT_EQ(byte(kA + f.offset), c.after) << f.name;
   }
 }
