@@ -39,7 +39,7 @@
 //
 // An exchange that reads one block, decides and writes one frame is a
 // ReadThenWritePlan.  The editor window adopts the configuration
-// (EditorWindow::adoptTransfer, app/framework/editor_window.h), which makes
+// (EditorWindow::adoptTransfer, kit/editor_window.h), which makes
 // the window its view and refuses close, reload, default, open and save
 // while transfer.running() (the exchange runs or a retry of it is pending).
 // For the few events texts do not cover (a read-then-write outcome, the
