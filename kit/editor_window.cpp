@@ -37,7 +37,7 @@ void EditorWindow::unloadHandling() {
 }
 
 link::LinkContext EditorWindow::linkContext() const {
-  return link::LinkContext{context().state, context().messages, context().panels, *context().link};
+  return link::LinkContext{context().state, context().messages, context().panels, context().link};
 }
 
 void EditorWindow::showProgressOf(PlainProgress& progress) {
@@ -49,7 +49,7 @@ void EditorWindow::showProgressOf(PlainProgress& progress) {
 void EditorWindow::showProgress() { ShowProgress(view_.progress(), *progressBar_, *statusLabel_); }
 
 void EditorWindow::startFilePolling() {
-  if (poller_ && context().link != nullptr) poller_->start(context().link->timers);
+  if (poller_) poller_->start(context().link.timers);
 }
 
 void EditorWindow::pollFileRequests() {

@@ -17,8 +17,7 @@
 //       // ... its controls, each placed and bound to its plain control
 //       // (plain_widgets.h: BindList(combo, editor_.list), ...); progressBar()
 //       // and statusLabel() are placed with them
-//       if (context.link != nullptr)
-//         transfer_ = adoptTransfer(std::make_unique<ThingTransfer>(linkContext(), transferView()));
+//       transfer_ = adoptTransfer(std::make_unique<ThingTransfer>(linkContext(), transferView()));
 //     }
 //     void loadHandling() override {
 //       // ... captions, layout, data
@@ -46,7 +45,7 @@
 // A window over a plain model that keeps its own exchange, progress and
 // file (the option editors) shows and watches the model's instead:
 //
-//   form_.attachLink(context.panels, *context.link);
+//   form_.attachLink(context.panels, context.link);
 //   watchTransfer(form_.transfer()->transfer());  // running(), the refusals
 //   showProgressOf(form_.progress());             // the bar and label
 //   bool openFileAndTell(const std::string& path) override { return form_.LoadThingFile(path); }
@@ -129,7 +128,7 @@ class EditorWindow : public Form {
   // transfer outlives nothing of the window's.
   void watchTransfer(link::Transfer& transfer) { exchange_ = &transfer; }
   link::TransferView& transferView() { return view_; }
-  // The link the exchange talks through; only when context().link is set.
+  // The link the exchange talks through.
   link::LinkContext linkContext() const;
   // A command that must wait for the exchange and its retry.
   bool refuseWhileRunning(const Bilingual& message = kBusyText) const { return refuseWhileBusy(running(), message); }

@@ -94,11 +94,10 @@ frm_FM::frm_FM(AppContext& context)
   connect(buttons_[4], &QPushButton::clicked, this, [this] { Command_open_Click(); });
   connect(buttons_[5], &QPushButton::clicked, this, [this] { Command_close_Click(); });
 
-  if (context.link != nullptr)
-    transfer_ = adoptTransfer(
-        std::make_unique<FmTransfer>(linkContext(), transferView(), [this](const auto& addresses, const auto& blocks) {
-          change([&] { editor_.showReadBlocks(addresses, blocks); });
-        }));
+  transfer_ = adoptTransfer(
+      std::make_unique<FmTransfer>(linkContext(), transferView(), [this](const auto& addresses, const auto& blocks) {
+        change([&] { editor_.showReadBlocks(addresses, blocks); });
+      }));
 }
 
 frm_FM::~frm_FM() {
@@ -229,7 +228,7 @@ void frm_FM::bandBoxLeft(int box) {
 }
 
 void frm_FM::Command_read_Click() {
-  if (transfer_) transfer_->read();
+  transfer_->read();
 }
 
 void frm_FM::Command_Write_Click() {
@@ -237,7 +236,7 @@ void frm_FM::Command_Write_Click() {
   commitPendingEdit();
   editor_.encodeAll();
   showReadout();
-  if (transfer_) transfer_->write();
+  transfer_->write();
 }
 
 void frm_FM::Command_Clear_Click() {

@@ -122,10 +122,8 @@ EditorParts AdjModParts() {
 frm_Adj_Mod::frm_Adj_Mod(AppContext& context, FormId id)
     : EditorWindow(context, id, AdjModParts()),
       form_(context.state, context.messages, id == FormId::frm_Adj_Tune ? Instance::Tune : Instance::Mod) {
-  if (context.link != nullptr) {
-    form_.attachLink(context.panels, *context.link);
-    watchTransfer(form_.transfer()->transfer());
-  }
+  form_.attachLink(context.panels, context.link);
+  watchTransfer(form_.transfer()->transfer());
   build();
   bindControls();
 }

@@ -93,10 +93,8 @@ EditorParts OptionParts() {
 
 frm_option::frm_option(AppContext& context)
     : EditorWindow(context, FormId::frm_option, OptionParts()), form_(context.state, context.messages) {
-  if (context.link != nullptr) {
-    form_.attachLink(context.panels, *context.link);
-    watchTransfer(form_.transfer()->transfer());
-  }
+  form_.attachLink(context.panels, context.link);
+  watchTransfer(form_.transfer()->transfer());
   for (const Caption& c : kCaptions) captions_.emplace(c.name, c.text);
   build();
   showProgressOf(form_.progress());

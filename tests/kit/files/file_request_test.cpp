@@ -76,7 +76,7 @@ class FileRequestTest : public FileFormsTest {
  private:
   void registerPoller(FormId id, RequestPair pair) {
     host.registerForm(id, [this, id, pair](AppContext& c) -> Form* {
-      return new PollingEditor(c, id, pair, c.link->timers, events);
+      return new PollingEditor(c, id, pair, c.link.timers, events);
     });
   }
 };
