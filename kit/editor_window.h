@@ -6,7 +6,8 @@
 //
 //   EditorParts ThingParts() {
 //     EditorParts parts;
-//     parts.fileRequests = RequestPair::File;  // what its Open and Save dialogs post
+//     // the pair of requests its Open and Save dialogs post
+//     parts.fileRequests = RequestPair::OptionsAndSignalling;
 //     parts.fileTexts.loaded = kThingLoaded;
 //     return parts;
 //   }

@@ -66,7 +66,7 @@ const char* ListCaption(ListSet set, int k) {
 
 EditorParts AdjParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::Adj;
+  parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.fileTexts = {kFileLoadedText, kFileSavedText, kTitlePromptUpper, kTitlePromptUpper};
   return parts;
 }

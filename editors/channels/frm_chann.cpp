@@ -20,7 +20,7 @@ const char* const kWidestText[kGridColumns] = {"128",  "VHF/UHF ", "000.00000", 
 
 EditorParts ChannelParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::Adj;
+  parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.savingLabel = kFileSavingLabel;
   parts.savedLabel = kFileSavedLabel;
   return parts;

@@ -18,7 +18,7 @@ constexpr std::array<const char*, kBandBoxCount> kBoxNames{"Text_pvfo1_A", "Text
 
 EditorParts FmParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::Adj;
+  parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.fileTexts.loaded = texts::kFileLoaded;
   parts.fileTexts.saved = texts::kStoredMessage;
   parts.savingLabel = texts::kStoring;

@@ -113,7 +113,7 @@ bool LeftAligned(const std::string& name) {
 
 EditorParts AdjModParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::File;
+  parts.fileRequests = RequestPair::OptionsAndSignalling;
   return parts;
 }
 

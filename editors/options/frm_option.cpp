@@ -85,7 +85,7 @@ constexpr double kRightColumn = 3375;  // twips: the width of the right-hand fra
 
 EditorParts OptionParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::File;
+  parts.fileRequests = RequestPair::OptionsAndSignalling;
   return parts;
 }
 

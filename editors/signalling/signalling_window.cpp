@@ -12,7 +12,7 @@ constexpr std::array<const char*, 6> kButtonNames{"Command_read", "Command_Write
 
 EditorParts SignallingParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::File;
+  parts.fileRequests = RequestPair::OptionsAndSignalling;
   parts.fileTexts.loaded = texts::kFileLoaded;
   parts.fileTexts.saved = texts::kFileSaved;
   parts.fileTexts.doneTitle = kTitlePromptUpper;
