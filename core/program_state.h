@@ -1,7 +1,7 @@
 // Everything the windows of the program share, in one object created at
-// start-up and handed to whoever needs it.  Member names are the names the
-// radio's documentation and the older tools use, so they read like the
-// protocol and file descriptions they come from.
+// start-up and handed to whoever needs it.  Member names are the names of
+// the radio's memory map and protocol, so they read like the protocol and
+// file descriptions they come from.
 //
 // Flags are 16-bit integers, -1 for true and 0 for false, because the
 // parameter files and option block carry the same convention.

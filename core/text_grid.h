@@ -1,5 +1,5 @@
 // The plain half of the grid kit (no Qt): a grid of texts and the rules an
-// editor gives its grid.  See app/framework/grid/grid_kit.h for how an
+// editor gives its grid.  See kit/grid/grid_kit.h for how an
 // editor uses them.
 #pragma once
 

@@ -171,9 +171,4 @@ void Transfer::retryPortFailed() {
   if (listener_) listener_->retryPortFailed();
 }
 
-void ReportNoLink(ProgramState& state, MessageSink& messages, const Bilingual& text, const Bilingual& title) {
-  state.PortErrorFlag = -1;
-  messages.show(Warn(state.LanguageFlag, title, text));
-}
-
 }  // namespace brel::link

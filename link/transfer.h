@@ -39,7 +39,7 @@
 //
 // An exchange that reads one block, decides and writes one frame is a
 // ReadThenWritePlan.  The editor window adopts the configuration
-// (EditorWindow::adoptTransfer, app/framework/editor_window.h), which makes
+// (EditorWindow::adoptTransfer, kit/editor_window.h), which makes
 // the window its view and refuses close, reload, default, open and save
 // while transfer.running() (the exchange runs or a retry of it is pending).
 // For the few events texts do not cover (a read-then-write outcome, the
@@ -125,11 +125,6 @@ class ImageAreaReadPlan : public TableAreaReadPlan<MemoryImage> {
  public:
   ImageAreaReadPlan(MemoryImage& image, int base, int blocks);
 };
-
-// Read or Write in a window that has no link to talk through: the port
-// error flag set, and the user told the port could not be opened.
-void ReportNoLink(ProgramState& state, MessageSink& messages, const Bilingual& text = texts::kPortErrorShort,
-                  const Bilingual& title = kTitlePromptUpper);
 
 // What a window shows of an exchange.
 class TransferView {

@@ -25,7 +25,7 @@ Form_setup::Form_setup(AppContext& context) : Form(context, FormId::Form_setup) 
     group->addButton(options_[i], i);
     devices_[i] = new QLabel(frame_);
     devices_[i]->setObjectName(QString("Device_Port_%1").arg(i));
-    devices_[i]->setText(QString::fromStdString(context.link->portTable.device(i + 1)));
+    devices_[i]->setText(QString::fromStdString(context.link.portTable.device(i + 1)));
     const int column = (i / 8) * 2;
     grid->addWidget(options_[i], i % 8, column);
     grid->addWidget(devices_[i], i % 8, column + 1);
@@ -47,7 +47,7 @@ Form_setup::Form_setup(AppContext& context) : Form(context, FormId::Form_setup) 
   connect(cancel_, &QPushButton::clicked, this, [this] { host().unloadForm(formId()); });
 
   identification_ = std::make_unique<link::PortDialogIdentification>(context.state, context.messages, context.panels,
-                                                                     *context.link);
+                                                                     context.link);
 }
 
 Form_setup::~Form_setup() = default;

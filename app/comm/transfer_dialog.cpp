@@ -39,7 +39,7 @@ TransferDialog::TransferDialog(AppContext& context, FormId id) : Form(context, i
   connect(action_, &QPushButton::clicked, this, [this] { actionClicked(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { cancelClicked(); });
 
-  timer4_ = context.link->timers.createTimer();
+  timer4_ = context.link.timers.createTimer();
   timer4_->setCallback([this] { pollCloseFlag(); });
 }
 
@@ -93,13 +93,13 @@ void TransferDialog::pollCloseFlag() {
 
 Form_Comm_Read::Form_Comm_Read(AppContext& context)
     : TransferDialog(context, FormId::Form_Comm_Read),
-      read_(std::make_unique<link::WholeMemoryRead>(context.state, context.messages, context.panels, *context.link,
+      read_(std::make_unique<link::WholeMemoryRead>(context.state, context.messages, context.panels, context.link,
                                                     *this)) {}
 
 Form_Comm_Write::Form_Comm_Write(AppContext& context)
     : TransferDialog(context, FormId::Form_Comm_Write),
       write_(std::make_unique<link::WholeMemoryWrite>(context.state, context.messages, context.panels,
-                                                      *context.link, *this)) {}
+                                                      context.link, *this)) {}
 
 void Form_Comm_Write::actionClicked() {
   // The value still open in an editor belongs in what is checked and sent.

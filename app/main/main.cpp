@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
   auto state = std::make_unique<brel::ProgramState>();
   brel::SystemClock clock;
   brel::link::QtLinkServices link;
-  brel::MDImain window(*state, nullptr, &link.services());
+  brel::MDImain window(*state, link.services());
   window.registerForms(brel::RegisterAllForms);
   window.runStartup(clock, brel::ScreenTwipsOf(*app.primaryScreen()));
   return app.exec();

@@ -62,7 +62,7 @@ QIcon ToolbarIcon(QStyle* style, const QString& key) {
 
 }  // namespace
 
-MDImain::MDImain(ProgramState& state, MessageSink* messages, link::LinkServices* link) : state_(state) {
+MDImain::MDImain(ProgramState& state, link::LinkServices& link, MessageSink* messages) : state_(state) {
   setObjectName("MDImain");
   if (messages == nullptr) {
     ownMessages_ = std::make_unique<QtMessageSink>(this);
@@ -178,12 +178,8 @@ void MDImain::updateCommandAvailability() {
 }
 
 void MDImain::runStartup(const Clock& clock, const ScreenTwips& screen) {
-  StartupLink steps;
-  if (context_->link != nullptr) {
-    identification_ = std::make_unique<link::StartupIdentification>(state_, *panels_, *context_->link);
-    steps = StartupLinkOver(*identification_);
-  }
-  runStartup(clock, screen, std::move(steps));
+  identification_ = std::make_unique<link::StartupIdentification>(state_, *panels_, context_->link);
+  runStartup(clock, screen, StartupLinkOver(*identification_));
 }
 
 void MDImain::runStartup(const Clock& clock, const ScreenTwips& screen, StartupLink link) {

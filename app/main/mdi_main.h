@@ -27,8 +27,9 @@ class StartupIdentification;
 class MDImain : public QMainWindow, public StartupWindow {
   Q_OBJECT
  public:
-  // `messages` null: message boxes on screen, owned by the window.
-  explicit MDImain(ProgramState& state, MessageSink* messages = nullptr, link::LinkServices* link = nullptr);
+  // Every window talks to the radio through `link`.  `messages` null:
+  // message boxes on screen, owned by the window.
+  MDImain(ProgramState& state, link::LinkServices& link, MessageSink* messages = nullptr);
   ~MDImain() override;
 
   // Registers the child windows, then greys every menu item and toolbar
@@ -37,7 +38,7 @@ class MDImain : public QMainWindow, public StartupWindow {
 
   // The start-up sequence; the window is shown from its seventh step on.
   // Without `link` steps, the radio link handed to the constructor probes
-  // the ports and identifies the radio; with neither, no port is found.
+  // the ports and identifies the radio.
   void runStartup(const Clock& clock, const ScreenTwips& screen);
   void runStartup(const Clock& clock, const ScreenTwips& screen, StartupLink link);
 

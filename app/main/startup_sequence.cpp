@@ -28,7 +28,7 @@ bool ProbePorts(ProgramState& state, const std::function<bool(int port)>& openPo
   for (int n = kHighestPort; n >= 1; --n) {
     state.PortNumber = static_cast<std::int16_t>(n);
     state.PortErrorFlag = 0;
-    if (openPort && openPort(n)) return true;
+    if (openPort(n)) return true;
     state.PortErrorFlag = -1;
   }
   state.PortNumber = 1;
@@ -44,7 +44,7 @@ void RunStartup(StartupContext& context) {
   // The main window's own texts are constants (main_texts.h).
 
   state.IdentFrameType = 0;
-  if (context.link.loadHandshake) context.link.loadHandshake(state);
+  context.link.loadHandshake(state);
 
   state.LanguageFlag = 0;
   SetLanguageTexts(state);
@@ -60,7 +60,7 @@ void RunStartup(StartupContext& context) {
         Message{mainwin::kScreenWarningTitle, mainwin::kScreenWarningText, MessageIcon::Warning});
   }
 
-  const bool portOpen = context.link.probePorts ? context.link.probePorts(state) : ProbePorts(state, nullptr);
+  const bool portOpen = context.link.probePorts(state);
   panels.setPanelText(3, PortPanelText(state.PortNumber));
 
   BuildModelTable(state);
@@ -79,9 +79,9 @@ void RunStartup(StartupContext& context) {
   state.TonePeriodTickMs = kTonePeriodTickMs;
 
   if (portOpen) {
-    if (context.link.closeProbedPort) context.link.closeProbedPort();
+    context.link.closeProbedPort();
     panels.setPanelText(2, Pick(state.LanguageFlag, link::texts::kPanelConnecting));
-    if (context.link.startIdentification) context.link.startIdentification();
+    context.link.startIdentification();
   }
 
   state.AdjBandVariant = 0;

@@ -15,7 +15,7 @@
 
 namespace brel {
 
-// The two start-up steps that need the radio link.
+// The start-up steps that need the radio link; each is required.
 struct StartupLink {
   // HandshakeCmd 0..7 := the program-mode command of identification variant
   // 0 and the identification request.

@@ -42,19 +42,17 @@ Form_Write_PassWord::Form_Write_PassWord(AppContext& context) : Form(context, Fo
   page->addStretch();
   page->addLayout(buttons);
 
-  if (context.link != nullptr)
-    exchange_ = std::make_unique<PasswordExchange>(
-        link::LinkContext{context.state, context.messages, context.panels, *context.link},
-        static_cast<PasswordView&>(*this));
-  connect(old_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (exchange_) exchange_->oldPasswordChanged(text.toStdString());
-  });
+  exchange_ = std::make_unique<PasswordExchange>(
+      link::LinkContext{context.state, context.messages, context.panels, context.link},
+      static_cast<PasswordView&>(*this));
+  connect(old_, &QLineEdit::textChanged, this,
+          [this](const QString& text) { exchange_->oldPasswordChanged(text.toStdString()); });
   connect(modify_, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
   connect(close_, &QPushButton::clicked, this, [this] { Command_Cancel_Click(); });
 }
 
 Form_Write_PassWord::~Form_Write_PassWord() {
-  if (exchange_) exchange_->stop();
+  exchange_->stop();
 }
 
 void Form_Write_PassWord::loadHandling() {
@@ -81,15 +79,15 @@ void Form_Write_PassWord::closeDialog() {
 }
 
 void Form_Write_PassWord::Command_Write_Click() {
-  if (exchange_) exchange_->modify(new1_->text().toStdString(), new2_->text().toStdString());
+  exchange_->modify(new1_->text().toStdString(), new2_->text().toStdString());
 }
 
 void Form_Write_PassWord::Command_Cancel_Click() { host().unloadForm(formId()); }
 
-bool Form_Write_PassWord::queryUnload() { return !exchange_ || exchange_->closeRequested(); }
+bool Form_Write_PassWord::queryUnload() { return exchange_->closeRequested(); }
 
 void Form_Write_PassWord::unloadHandling() {
-  if (exchange_) exchange_->stop();
+  exchange_->stop();
 }
 
 bool Form_Write_PassWord::eventFilter(QObject* watched, QEvent* event) {

@@ -26,7 +26,7 @@ class Form_Write_PassWord : public Form, private PasswordView {
   void Command_Write_Click();
   void Command_Cancel_Click();
 
-  bool running() const { return exchange_ && exchange_->running(); }
+  bool running() const { return exchange_->running(); }
   QLineEdit* oldBox() const { return old_; }
   QLineEdit* newBox1() const { return new1_; }
   QLineEdit* newBox2() const { return new2_; }

@@ -66,7 +66,7 @@ const char* ListCaption(ListSet set, int k) {
 
 EditorParts AdjParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::Adj;
+  parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.fileTexts = {kFileLoadedText, kFileSavedText, kTitlePromptUpper, kTitlePromptUpper};
   return parts;
 }
@@ -568,17 +568,17 @@ void frm_Adj_Txp::leaveRule(QWidget* box, std::function<void()> left) {
 // --- commands -------------------------------------------------------------------------------------
 
 AdjTransfer* frm_Adj_Txp::ensureTransfer() {
-  if (!transfer_ && context().link != nullptr)
+  if (!transfer_)
     transfer_ = adoptTransfer(std::make_unique<AdjTransfer>(linkContext(), transferView()));
   return transfer_;
 }
 
 void frm_Adj_Txp::Command_read_Click() {
-  if (AdjTransfer* t = ensureTransfer()) t->read();
+  ensureTransfer()->read();
 }
 
 void frm_Adj_Txp::Command_Write_Click() {
-  if (AdjTransfer* t = ensureTransfer()) t->write();
+  ensureTransfer()->write();
 }
 
 void frm_Adj_Txp::Command_def_Click() {

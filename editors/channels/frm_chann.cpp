@@ -20,7 +20,7 @@ const char* const kWidestText[kGridColumns] = {"128",  "VHF/UHF ", "000.00000", 
 
 EditorParts ChannelParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::Adj;
+  parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.savingLabel = kFileSavingLabel;
   parts.savedLabel = kFileSavedLabel;
   return parts;
@@ -158,21 +158,19 @@ void frm_chann::Command_close_Click() {
 }
 
 ChannelTransfer* frm_chann::ensureTransfer() {
-  if (!transfer_ && context().link != nullptr)
+  if (!transfer_)
     transfer_ = adoptTransfer(std::make_unique<ChannelTransfer>(state(), context().messages, context().panels,
-                                                                *context().link, transferView()));
+                                                                context().link, transferView()));
   return transfer_;
 }
 
 void frm_chann::Command_read_Click() {
-  if (ChannelTransfer* transfer = ensureTransfer()) transfer->read();
-  else link::ReportNoLink(state(), context().messages, link::texts::kPortError, kTitlePromptLower);
+  ensureTransfer()->read();
 }
 
 void frm_chann::Command_Write_Click() {
   if (!busy()) commitPendingEdit();  // the radio gets what was typed last
-  if (ChannelTransfer* transfer = ensureTransfer()) transfer->write();
-  else link::ReportNoLink(state(), context().messages, link::texts::kPortError, kTitlePromptLower);
+  ensureTransfer()->write();
 }
 
 void frm_chann::ShowOpenChannDialog() { ShowFileDialog(*this, FormId::Form_open_chann, busy()); }

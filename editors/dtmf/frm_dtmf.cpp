@@ -44,8 +44,7 @@ frm_dtmf::frm_dtmf(AppContext& context)
   connect(closeButton_, &QPushButton::clicked, this, [this] { Command_close_Click(); });
   connect(readButton_, &QPushButton::clicked, this, [this] { Command_read_Click(); });
   connect(writeButton_, &QPushButton::clicked, this, [this] { Command_Write_Click(); });
-  if (context.link != nullptr)
-    transfer_ = adoptTransfer(std::make_unique<DtmfTransfer>(linkContext(), transferView()));
+  transfer_ = adoptTransfer(std::make_unique<DtmfTransfer>(linkContext(), transferView()));
   bindControls();
 }
 
@@ -256,19 +255,17 @@ void frm_dtmf::Command_def_Click() {
 
 void frm_dtmf::Command_close_Click() {
   if (refuseWhileBusy(busy())) return;
-  if (transfer_) transfer_->stop();
+  transfer_->stop();
   host().unloadForm(FormId::frm_dtmf);
 }
 
 void frm_dtmf::Command_read_Click() {
-  if (transfer_) transfer_->read();
-  else link::ReportNoLink(state(), context().messages);
+  transfer_->read();
 }
 
 void frm_dtmf::Command_Write_Click() {
   if (!busy()) commitPendingEdit();  // the radio gets what was typed last
-  if (transfer_) transfer_->write();
-  else link::ReportNoLink(state(), context().messages);
+  transfer_->write();
 }
 
 bool frm_dtmf::userMovedFocusWithin(Qt::FocusReason reason) const {

@@ -212,7 +212,7 @@ void FmEditor::clear() {
 void FmEditor::EncodeFmRow(int gridRow) {
   if (gridRow < 1 || gridRow > kPresetCount) return;
   const int row = gridRow - 1;
-  const RecordBytes record =
+  const PresetRecord record =
       EncodePresetRecord(sheet_.grid.cell(gridRow, kColFrequency), sheet_.grid.cell(gridRow, kColName));
   for (int k = 0; k < 16; ++k) state_.FmStageRows.at(row, k) = static_cast<std::int16_t>(record[static_cast<std::size_t>(k)]);
   const auto limits = EncodeBandLimits(sheet_.boxTexts());
@@ -227,7 +227,7 @@ void FmEditor::encodeAll() {
 }
 
 void FmEditor::DecodeFmBlock(const std::uint8_t* block, int gridRow, int offset, const std::uint8_t* limitBlock) {
-  RecordBytes record;
+  PresetRecord record;
   for (int k = 0; k < 16; ++k) record[static_cast<std::size_t>(k)] = block[offset + k];
   const PresetTexts texts = DecodePresetRecord(record);
   sheet_.grid.setCell(gridRow, kColFrequency, texts.frequency);
@@ -256,7 +256,7 @@ void FmEditor::showReadBlocks(const std::vector<int>& addresses,
 
 void FmEditor::showRowsFromStage() {
   for (int r = 1; r <= kPresetCount; ++r) {
-    RecordBytes record;
+    PresetRecord record;
     for (int k = 0; k < 16; ++k) record[static_cast<std::size_t>(k)] = state_.FmStageRows.at(r - 1, k);
     const PresetTexts texts = DecodePresetRecord(record);
     sheet_.grid.setCell(r, kColFrequency, texts.frequency);

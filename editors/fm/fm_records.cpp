@@ -66,7 +66,7 @@ std::string NameFromField(const int* field, int count) {
   return name;
 }
 
-PresetTexts DecodePresetRecord(const RecordBytes& record) {
+PresetTexts DecodePresetRecord(const PresetRecord& record) {
   int sum = 0;
   for (int k = 0; k < 8; ++k) {
     if (!IsDigitValue(record[static_cast<std::size_t>(k)])) return {};
@@ -77,8 +77,8 @@ PresetTexts DecodePresetRecord(const RecordBytes& record) {
           NameFromField(record.data() + 8)};
 }
 
-RecordBytes EncodePresetRecord(std::string_view frequency, std::string_view name) {
-  RecordBytes record;
+PresetRecord EncodePresetRecord(std::string_view frequency, std::string_view name) {
+  PresetRecord record;
   record.fill(kErased);
   const bool empty = TrimBlanks(frequency).empty();
   const std::array<int, 8> digits = empty ? std::array<int, 8>{} : FrequencyDigits(frequency);

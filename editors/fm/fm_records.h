@@ -22,7 +22,9 @@ inline constexpr int kNameLength = 6;
 inline constexpr int kBandBoxCount = 4;
 inline constexpr int kBandLimitDigits = 12;
 
-using RecordBytes = std::array<int, 16>;
+// The 16 bytes of one preset's record: eight frequency digits, eight name
+// bytes.
+using PresetRecord = std::array<int, 16>;
 
 // Eight frequency digits to the grid's text: "88.90000", "100.70000".
 std::string Cov_Freq(int m_freq0, int m_freq1, int m_freq2, int m_freq3, int m_freq4, int m_freq5, int m_freq6,
@@ -48,10 +50,10 @@ struct PresetTexts {
 
 // A preset record as the grid shows it.  Eight 0 digits, or a byte outside
 // 0..9 among them (an erased area), show as an empty preset.
-PresetTexts DecodePresetRecord(const RecordBytes& record);
+PresetTexts DecodePresetRecord(const PresetRecord& record);
 // The record of a frequency and a name; an empty frequency gives the empty
 // record whatever the name.
-RecordBytes EncodePresetRecord(std::string_view frequency, std::string_view name);
+PresetRecord EncodePresetRecord(std::string_view frequency, std::string_view name);
 
 // The four limits of a band-limit block (first 12 bytes) as box texts
 // ("136.00000"); a limit whose three bytes are not all digits gives nothing,

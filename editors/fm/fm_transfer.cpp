@@ -33,8 +33,8 @@ void FmReadPlan::complete() {
 
 link::TransferTexts FmTransferTexts() {
   link::TransferTexts t;
-  // After block n of 5 the next goes out: the bar shows the count of the
-  // reply rows the radio's documentation numbers from 2, out of 6.
+  // After block n of 5 the next goes out: the bar shows the block counter,
+  // which the first request has already raised to 2, out of 6.
   t.readProgress = [](ProgramState& s, int done) -> std::optional<link::ProgressShown> {
     const int count = done + 2;
     return link::ProgressShown{static_cast<int>(std::floor(count / 6.0 * 100)),

@@ -19,7 +19,7 @@ constexpr std::array<const char*, kBandBoxCount> kBoxNames{"Text_pvfo1_A", "Text
 
 EditorParts FmParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::Adj;
+  parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.fileTexts.loaded = texts::kFileLoaded;
   parts.fileTexts.saved = texts::kStoredMessage;
   parts.savingLabel = texts::kStoring;
@@ -95,11 +95,10 @@ frm_FM::frm_FM(AppContext& context)
   connect(buttons_[4], &QPushButton::clicked, this, [this] { Command_open_Click(); });
   connect(buttons_[5], &QPushButton::clicked, this, [this] { Command_close_Click(); });
 
-  if (context.link != nullptr)
-    transfer_ = adoptTransfer(
-        std::make_unique<FmTransfer>(linkContext(), transferView(), [this](const auto& addresses, const auto& blocks) {
-          change([&] { editor_.showReadBlocks(addresses, blocks); });
-        }));
+  transfer_ = adoptTransfer(
+      std::make_unique<FmTransfer>(linkContext(), transferView(), [this](const auto& addresses, const auto& blocks) {
+        change([&] { editor_.showReadBlocks(addresses, blocks); });
+      }));
 }
 
 frm_FM::~frm_FM() {
@@ -204,7 +203,7 @@ void frm_FM::Form_Activate() {
 void frm_FM::showReadout() { readoutLabel_->setText(QString::fromStdString(sheet_.readout)); }
 
 void frm_FM::Command_read_Click() {
-  if (transfer_) transfer_->read();
+  transfer_->read();
 }
 
 void frm_FM::Command_Write_Click() {
@@ -212,7 +211,7 @@ void frm_FM::Command_Write_Click() {
   commitPendingEdit();
   editor_.encodeAll();
   showReadout();
-  if (transfer_) transfer_->write();
+  transfer_->write();
 }
 
 void frm_FM::Command_Clear_Click() {

@@ -36,10 +36,6 @@ class frm_FM : public EditorWindow {
   void Command_open_Click();
   void Command_close_Click();
 
-  // The file requests addressed to this window.
-  void OpenFmFile(const std::string& path) { openFileAndTell(path); }
-  void SaveFmFile(const std::string& path) { saveFileAndTell(path); }
-
   grid::GridView* grid() const { return grid_; }
   grid::GridModel* model() const { return model_; }
   QLineEdit* bandBox(int box) const { return boxes_[static_cast<std::size_t>(box)]; }

@@ -117,7 +117,7 @@ constexpr int kFileLastRow = 11;
 
 EditorParts AdjModParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::File;
+  parts.fileRequests = RequestPair::OptionsAndSignalling;
   parts.fileTexts = FileTexts{kFileLoaded, kFileSaved, kTitlePromptUpper, kTitlePromptUpper};
   return parts;
 }
@@ -129,8 +129,7 @@ frm_Adj_Mod::frm_Adj_Mod(AppContext& context, FormId id)
       editor_(context.state, context.messages, id == FormId::frm_Adj_Tune ? Instance::Tune : Instance::Mod) {
   build();
   bindControls();
-  if (context.link != nullptr)
-    transfer_ = adoptTransfer(std::make_unique<LegacyOptionsTransfer>(linkContext(), transferView(), editor_.image()));
+  transfer_ = adoptTransfer(std::make_unique<LegacyOptionsTransfer>(linkContext(), transferView(), editor_.image()));
 }
 
 frm_Adj_Mod::~frm_Adj_Mod() = default;
@@ -336,15 +335,13 @@ void frm_Adj_Mod::Form_Activate() { editor_.Form_Activate(); }
 
 void frm_Adj_Mod::Command_read_Click() {
   if (!editor_.runPendingCheck() || refuseWhileBusy(busy())) return;
-  if (transfer_) transfer_->read();
-  else link::ReportNoLink(state(), context().messages);
+  transfer_->read();
 }
 
 void frm_Adj_Mod::Command_Write_Click() {
   if (!editor_.runPendingCheck() || refuseWhileBusy(busy())) return;
   editor_.CollectAdjModForm();
-  if (transfer_) transfer_->write();
-  else link::ReportNoLink(state(), context().messages);
+  transfer_->write();
 }
 
 void frm_Adj_Mod::Command_def_Click() {

@@ -90,7 +90,7 @@ constexpr int kFileLastRow = addr::kLastImageRowInUse;
 
 EditorParts OptionParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::File;
+  parts.fileRequests = RequestPair::OptionsAndSignalling;
   parts.savedLabel = kFileSavedLabel;
   return parts;
 }
@@ -101,8 +101,7 @@ frm_option::frm_option(AppContext& context)
     : EditorWindow(context, FormId::frm_option, OptionParts()), editor_(context.state, context.messages) {
   for (const Caption& c : kCaptions) captions_.emplace(c.name, c.text);
   build();
-  if (context.link != nullptr)
-    transfer_ = adoptTransfer(std::make_unique<OptionTransfer>(linkContext(), transferView()));
+  transfer_ = adoptTransfer(std::make_unique<OptionTransfer>(linkContext(), transferView()));
 }
 
 frm_option::~frm_option() = default;
@@ -389,13 +388,11 @@ void frm_option::Command_def_Click() {
 }
 
 void frm_option::Command_read_Click() {
-  if (transfer_) transfer_->read();
-  else link::ReportNoLink(state(), context().messages);
+  transfer_->read();
 }
 
 void frm_option::Command_Write_Click() {
-  if (transfer_) transfer_->write();
-  else link::ReportNoLink(state(), context().messages);
+  transfer_->write();
 }
 
 void frm_option::Command_close_Click() {

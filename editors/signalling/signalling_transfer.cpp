@@ -22,7 +22,8 @@ link::FrameData RowsWritePlan::frame(int index) const {
 
 link::TransferTexts SignallingTransferTexts(const SignallingArea& area) {
   link::TransferTexts t;
-  // Replies are counted from 2, as the radio's documentation numbers them.
+  // The label shows the block counter, which the first request has already
+  // raised to 2: replies are counted from 2.
   t.readProgress = [blocks = area.readBlocks](ProgramState& s, int done) -> std::optional<link::ProgressShown> {
     const int count = done + 2;
     return link::ProgressShown{count * 100 / (blocks + 1), link::texts::ReadingBlockText(s.LanguageFlag, count)};

@@ -12,7 +12,7 @@ constexpr std::array<const char*, 6> kButtonNames{"Command_read", "Command_Write
 
 EditorParts SignallingParts() {
   EditorParts parts;
-  parts.fileRequests = RequestPair::File;
+  parts.fileRequests = RequestPair::OptionsAndSignalling;
   parts.fileTexts.loaded = texts::kFileLoaded;
   parts.fileTexts.saved = texts::kFileSaved;
   parts.fileTexts.doneTitle = kTitlePromptUpper;
@@ -37,10 +37,9 @@ SignallingWindow::SignallingWindow(AppContext& context, FormId id, SignallingAre
   connect(buttons_[4], &QPushButton::clicked, this, [this] { Command_open_Click(); });
   connect(buttons_[5], &QPushButton::clicked, this, [this] { Command_close_Click(); });
 
-  if (context.link != nullptr)
-    transfer_ = adoptTransfer(std::make_unique<SignallingTransfer>(
-        linkContext(), transferView(), area, [this](std::span<const std::uint8_t> a) { showRead(a); },
-        std::move(rows)));
+  transfer_ = adoptTransfer(std::make_unique<SignallingTransfer>(
+      linkContext(), transferView(), area, [this](std::span<const std::uint8_t> a) { showRead(a); },
+      std::move(rows)));
 }
 
 SignallingWindow::~SignallingWindow() = default;
@@ -118,11 +117,11 @@ bool SignallingWindow::commitEditors() {
 }
 
 void SignallingWindow::Command_read_Click() {
-  if (transfer_) transfer_->read();
+  transfer_->read();
 }
 
 void SignallingWindow::Command_Write_Click() {
-  if (!transfer_ || transfer_->transfer().refuseIfBusy()) return;
+  if (transfer_->transfer().refuseIfBusy()) return;
   if (!commitEditors()) return;
   encodeSet();
   transfer_->write();

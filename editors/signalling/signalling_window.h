@@ -41,10 +41,6 @@ class SignallingWindow : public EditorWindow {
   void Command_open_Click();
   void Command_close_Click();
 
-  // The file requests addressed to this window.
-  void OpenSignalFile(const std::string& path) { openFileAndTell(path); }
-  void SaveSignalFile(const std::string& path) { saveFileAndTell(path); }
-
   QTabBar* tabs() const { return tabs_; }
   QPushButton* button(const char* name) const;
   SignallingTransfer* transfer() { return transfer_; }

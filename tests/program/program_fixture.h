@@ -72,7 +72,7 @@ inline const std::vector<RadioChannel> kRadioChannels{
 
 // One run of the program: its state, its message boxes and its main window.
 struct Program {
-  explicit Program(link::LinkServices& services) : window(*state, &messages, &services) {}
+  explicit Program(link::LinkServices& services) : window(*state, services, &messages) {}
   std::unique_ptr<ProgramState> state = std::make_unique<ProgramState>();
   test::HostedMessages messages;
   MDImain window;

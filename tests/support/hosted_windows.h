@@ -57,7 +57,7 @@ class HostedWindows : public RadioBench {
       : RadioBench(radioPort),
         area(new QMdiArea(&mainWindow)),
         host(area, &mainWindow),
-        context{state, messages, panels, host, &services} {
+        context{state, messages, panels, host, services} {
     mainWindow.setCentralWidget(area);
     mainWindow.resize(1024, 768);
     host.setContext(&context);

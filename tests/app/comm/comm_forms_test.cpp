@@ -64,7 +64,7 @@ class CommFormsTest : public ::testing::Test, protected RadioBench {
   QMainWindow window;
   QMdiArea* area = new QMdiArea;
   MdiFormHost host{area, &window};
-  AppContext context{state, messages, panels, host, &services};
+  AppContext context{state, messages, panels, host, services};
 };
 
 struct CaptionCase {

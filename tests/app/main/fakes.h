@@ -105,9 +105,10 @@ inline StartupLink FakeLink(Log& log, std::set<int> ports, StatusPanels& panels)
   return link;
 }
 
-// A main window with recorded messages and fake child windows.
+// A main window with recorded messages and fake child windows, on in-memory
+// ports with no radio.
 struct MainWindowFixture {
-  MainWindowFixture() : messages(log), window(*state, &messages) {}
+  MainWindowFixture() : messages(log), window(*state, bench.services, &messages) {}
   ~MainWindowFixture() { FlushDeletes(); }
 
   void registerFakes(const std::vector<FormId>& ids = kCommandWindows) {
@@ -122,6 +123,7 @@ struct MainWindowFixture {
   std::unique_ptr<ProgramState> state = std::make_unique<ProgramState>();
   LoggingMessages messages;
   FixedClock clock{ClockReading{2024, 5, 6, 7, 8, 9}};
+  RadioBench bench{1};
   MDImain window;
 };
 

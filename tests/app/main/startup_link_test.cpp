@@ -29,7 +29,7 @@ class Variant0Radio : public link::MemoryDevice {
 };
 
 struct LinkedFixture {
-  LinkedFixture() : messages(log), window(*state, &messages, &services) {}
+  LinkedFixture() : messages(log), window(*state, services, &messages) {}
   ~LinkedFixture() { FlushDeletes(); }
   void startUp() { window.runStartup(fixedClock, ScreenTwipsFromPixels(1024, 768, 96, 96)); }
   bool runUntilPanel2(const std::string& text) {

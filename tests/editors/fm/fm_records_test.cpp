@@ -70,28 +70,28 @@ TEST(FmRecords, NameReaderSkipsFillAndBlanksWhereverTheNameStarts) {
 TEST(FmRecords, PresetRecordDecoding) {
   // Eight zero digits empty the row even with a name behind them; an erased
   // area (0xFF digits) shows empty rather than as a bogus frequency.
-  const RecordBytes zero{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0x43, 0x43, 0x54, 0x56, 0x31, 0xFF, 0xFF};
+  const PresetRecord zero{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0x43, 0x43, 0x54, 0x56, 0x31, 0xFF, 0xFF};
   EXPECT_EQ(DecodePresetRecord(zero).frequency, "");
   EXPECT_EQ(DecodePresetRecord(zero).name, "");
-  RecordBytes erased;
+  PresetRecord erased;
   erased.fill(0xFF);
   EXPECT_EQ(DecodePresetRecord(erased).frequency, "");
-  RecordBytes oneBad{0, 8, 8, 9, 0, 0, 10, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  PresetRecord oneBad{0, 8, 8, 9, 0, 0, 10, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   EXPECT_EQ(DecodePresetRecord(oneBad).frequency, "");
 
-  const RecordBytes preset{0, 8, 8, 9, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x43, 0x43, 0x54, 0x56, 0x31};
+  const PresetRecord preset{0, 8, 8, 9, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x43, 0x43, 0x54, 0x56, 0x31};
   EXPECT_EQ(DecodePresetRecord(preset).frequency, "88.90000");
   EXPECT_EQ(DecodePresetRecord(preset).name, "CCTV1");
   // Below 100 MHz the first digit is 0: still a preset.
-  const RecordBytes noName{0, 9, 5, 5, 0, 0, 0, 0, 0xFF, 0x20, 0xFF, 0x20, 0xFF, 0xFF, 0xFF, 0xFF};
+  const PresetRecord noName{0, 9, 5, 5, 0, 0, 0, 0, 0xFF, 0x20, 0xFF, 0x20, 0xFF, 0xFF, 0xFF, 0xFF};
   EXPECT_EQ(DecodePresetRecord(noName).frequency, "95.50000");
   EXPECT_EQ(DecodePresetRecord(noName).name, "");
 }
 
 TEST(FmRecords, PresetRecordEncoding) {
-  const RecordBytes preset2{0, 9, 0, 4, 0, 0, 0, 0, 0xFF, 0x43, 0x43, 0x54, 0x56, 0x31, 0xFF, 0xFF};
+  const PresetRecord preset2{0, 9, 0, 4, 0, 0, 0, 0, 0xFF, 0x43, 0x43, 0x54, 0x56, 0x31, 0xFF, 0xFF};
   EXPECT_EQ(EncodePresetRecord("90.40000", "CCTV1"), preset2);
-  RecordBytes empty;
+  PresetRecord empty;
   empty.fill(0xFF);
   for (int k = 0; k < 8; ++k) empty[static_cast<std::size_t>(k)] = 0;
   EXPECT_EQ(EncodePresetRecord("", "CCTV1"), empty);

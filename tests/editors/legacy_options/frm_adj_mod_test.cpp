@@ -442,7 +442,7 @@ class AdjModHosted : public ::testing::Test, protected test::HostedWindows {
 };
 
 TEST_F(AdjModHosted, EveryButtonFirstRunsTheChecksStillDueAndStopsWhileOneRefuses) {
-  context.link = nullptr;  // Read and Write report a port that cannot be opened
+  // No radio is plugged: Write reports a port that cannot be opened.
   frm_Adj_Mod* w = load();
   editor().typed(TypedField::Password, "1A2345");
   state.ChannelTotal = 100;

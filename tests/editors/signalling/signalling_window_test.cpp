@@ -329,7 +329,7 @@ TEST_F(SignallingWindows, FilesHoldTheWholeSetAndAreTakenOnlyByTheirWindow) {
   EXPECT_EQ(state().TwoToneImage, rows);
   EXPECT_EQ(cellText(w->decodeGrid(), 6, 1), "B-D");
   // A failed save says so.
-  w->SaveSignalFile(folder.filePath("no/such/folder/x.dat").toStdString());
+  w->saveFileAndTell(folder.filePath("no/such/folder/x.dat").toStdString());
   EXPECT_NE(messages().lastText().find("x.dat"), std::string::npos);
   EXPECT_EQ(state().MemImage, image);
 }

@@ -89,7 +89,7 @@ struct AppContext {
   MessageSink& messages;
   StatusPanels& panels;
   FormHost& host;
-  link::LinkServices* link = nullptr;
+  link::LinkServices& link;
 };
 
 class Form : public QWidget {

@@ -30,7 +30,7 @@ class StagingWindow : public EditorWindow {
  private:
   static EditorParts Parts(bool labelled) {
     EditorParts parts;
-    parts.fileRequests = RequestPair::Adj;
+    parts.fileRequests = RequestPair::AlignmentFmAndChannels;
     if (labelled) {
       parts.savingLabel = Bilingual{"", "saving"};
       parts.savedLabel = Bilingual{"", "saved"};

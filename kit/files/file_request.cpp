@@ -98,7 +98,7 @@ void FileRequestPoller::tick() {
     bool& flag;
     ~Reset() { flag = false; }
   } reset{ticking_};
-  const bool adj = pair_ == RequestPair::Adj;
+  const bool adj = pair_ == RequestPair::AlignmentFmAndChannels;
   const FileRequest open = adj ? FileRequest::AdjOpen : FileRequest::FileOpen;
   const FileRequest save = adj ? FileRequest::AdjSave : FileRequest::FileSave;
   if (handlers_.read) {

@@ -14,9 +14,9 @@
 //     closes (stops its poller) drops what still waits for it;
 //   - a request from a dialog no window showed (window 0) goes to the first
 //     poller of its pair that ticks.
-// So the FM and alignment editors, which share AdjOpen/AdjSave, and the
-// option and signalling editors, which share FileOpen/FileSave, each get only
-// the files their own dialogs chose.
+// So the alignment, FM and channel windows, which share AdjOpen/AdjSave, and
+// the option, older option and signalling windows, which share
+// FileOpen/FileSave, each get only the files their own dialogs chose.
 #pragma once
 
 #include <functional>
@@ -50,9 +50,10 @@ void DropFileRequestsFor(ProgramState& state, WindowToken window);
 std::int16_t& RequestFlag(ProgramState& state, FileRequest request);
 WindowToken RequestWindow(const ProgramState& state, FileRequest request);
 
-// Which pair of flags an editor takes: the option and signalling editors
-// take FileOpen/FileSave, the alignment and FM editors AdjOpen/AdjSave.
-enum class RequestPair { File, Adj };
+// Which pair of flags a window takes, named by the windows it serves: the
+// option, older option, two-tone and five-tone windows take
+// FileOpen/FileSave; the alignment, FM and channel windows AdjOpen/AdjSave.
+enum class RequestPair { OptionsAndSignalling, AlignmentFmAndChannels };
 
 struct FileRequestHandlers {
   // Each gets the path the request was confirmed with.  A direction without

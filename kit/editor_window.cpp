@@ -37,13 +37,13 @@ void EditorWindow::unloadHandling() {
 }
 
 link::LinkContext EditorWindow::linkContext() const {
-  return link::LinkContext{context().state, context().messages, context().panels, *context().link};
+  return link::LinkContext{context().state, context().messages, context().panels, context().link};
 }
 
 void EditorWindow::showProgress() { ShowProgress(progress_, *progressBar_, *statusLabel_); }
 
 void EditorWindow::startFilePolling() {
-  if (poller_ && context().link != nullptr) poller_->start(context().link->timers);
+  if (poller_) poller_->start(context().link.timers);
 }
 
 void EditorWindow::pollFileRequests() {

@@ -20,12 +20,14 @@ class PollingEditor : public Form {
         timers_(timers),
         events_(events),
         poller_(context.state, pair, windowToken(),
-                {[this, pair](const std::string& path) { log("read", path, pair == RequestPair::Adj
-                                                                               ? state().AdjOpenRequest
-                                                                               : state().FileOpenRequest); },
-                 [this, pair](const std::string& path) { log("write", path, pair == RequestPair::Adj
-                                                                                ? state().AdjSaveRequest
-                                                                                : state().FileSaveRequest); },
+                {[this, pair](const std::string& path) {
+                   const bool adj = pair == RequestPair::AlignmentFmAndChannels;
+                   log("read", path, adj ? state().AdjOpenRequest : state().FileOpenRequest);
+                 },
+                 [this, pair](const std::string& path) {
+                   const bool adj = pair == RequestPair::AlignmentFmAndChannels;
+                   log("write", path, adj ? state().AdjSaveRequest : state().FileSaveRequest);
+                 },
                  [this] { return busy; }}) {}
   void loadHandling() override { poller_.start(timers_); }
   void unloadHandling() override { poller_.stop(); }
@@ -49,10 +51,10 @@ class PollingEditor : public Form {
 class FileRequestTest : public FileFormsTest {
  protected:
   FileRequestTest() {
-    registerPoller(FormId::frm_Adj_Txp, RequestPair::Adj);
-    registerPoller(FormId::frm_FM, RequestPair::Adj);
-    registerPoller(FormId::frm_2tone, RequestPair::File);
-    registerPoller(FormId::frm_5tone, RequestPair::File);
+    registerPoller(FormId::frm_Adj_Txp, RequestPair::AlignmentFmAndChannels);
+    registerPoller(FormId::frm_FM, RequestPair::AlignmentFmAndChannels);
+    registerPoller(FormId::frm_2tone, RequestPair::OptionsAndSignalling);
+    registerPoller(FormId::frm_5tone, RequestPair::OptionsAndSignalling);
   }
   // The editors go before the log they use.
   ~FileRequestTest() override { closeAll(); }
@@ -76,7 +78,7 @@ class FileRequestTest : public FileFormsTest {
  private:
   void registerPoller(FormId id, RequestPair pair) {
     host.registerForm(id, [this, id, pair](AppContext& c) -> Form* {
-      return new PollingEditor(c, id, pair, c.link->timers, events);
+      return new PollingEditor(c, id, pair, c.link.timers, events);
     });
   }
 };

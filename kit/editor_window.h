@@ -6,7 +6,8 @@
 //
 //   EditorParts ThingParts() {
 //     EditorParts parts;
-//     parts.fileRequests = RequestPair::File;  // what its Open and Save dialogs post
+//     // the pair of requests its Open and Save dialogs post
+//     parts.fileRequests = RequestPair::OptionsAndSignalling;
 //     parts.fileTexts.loaded = kThingLoaded;
 //     return parts;
 //   }
@@ -17,8 +18,7 @@
 //       // ... its controls, each placed and bound to its plain control
 //       // (plain_widgets.h: BindList(combo, editor_.list), ...); progressBar()
 //       // and statusLabel() are placed with them
-//       if (context.link != nullptr)
-//         transfer_ = adoptTransfer(std::make_unique<ThingTransfer>(linkContext(), transferView()));
+//       transfer_ = adoptTransfer(std::make_unique<ThingTransfer>(linkContext(), transferView()));
 //     }
 //     void loadHandling() override {
 //       // ... captions, layout, data
@@ -116,7 +116,7 @@ class EditorWindow : public Form {
     return adopted;
   }
   link::TransferView& transferView() { return view_; }
-  // The link the exchange talks through; only when context().link is set.
+  // The link the exchange talks through.
   link::LinkContext linkContext() const;
   // A command that must wait for the exchange and its retry.
   bool refuseWhileRunning(const Bilingual& message = kBusyText) const { return refuseWhileBusy(running(), message); }

@@ -1,0 +1,5 @@
+#include "base.h"
+
+#include <vector>
+
+int Base() { return 0; }

@@ -1,0 +1,5 @@
+#include "thing.h"
+
+#include "window.h"
+
+int Thing() { return Window(); }

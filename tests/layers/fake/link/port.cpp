@@ -1,0 +1,6 @@
+#include "port.h"
+
+#include "base.h"
+#include "window.h"  // reaches up into kit/
+
+int Port() { return Base(); }
