@@ -50,21 +50,6 @@ char HourLetter(int hour) { return hour < 13 ? 'A' : hour < 18 ? 'P' : 'N'; }
 
 }  // namespace
 
-std::vector<std::string> TextCharacters(std::string_view utf8) {
-  std::vector<std::string> out;
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    std::size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x06 ? 2 : (lead >> 4) == 0x0E ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-    // A broken sequence counts byte by byte rather than swallowing what follows.
-    for (std::size_t k = 1; k < n; ++k)
-      if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) n = 1;
-    out.emplace_back(utf8.substr(i, n));
-    i += n;
-  }
-  return out;
-}
-
 std::string CharFromRadioByte(int byte) {
   if (!InSet(byte)) return {};
   return std::string(1, static_cast<char>(byte));

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "program_state.h"
 #include "ui_ports.h"
@@ -15,10 +14,6 @@ namespace brel {
 std::string CharFromRadioByte(int byte);
 // Exactly one character of the set gives its byte; anything else gives 11.
 std::uint8_t RadioByteFromChar(std::string_view text);
-
-// Typed text (UTF-8) as its characters, one string each; a byte that starts
-// no valid sequence is a character of its own.
-std::vector<std::string> TextCharacters(std::string_view utf8);
 
 // Fills AdjDefaults lines 0..15; line 14 carries the clock's date and time.
 void BuildAdjDefaults(ProgramState& state, const Clock& clock);

@@ -5,7 +5,7 @@
 
 #include "exact_decimal.h"
 #include "numtext.h"
-#include "radio_charset.h"
+#include "text_chars.h"
 
 namespace brel::vfo {
 namespace {

@@ -1,6 +1,7 @@
 #include "ident_decode.h"
 
 #include "numtext.h"
+#include "text_chars.h"
 
 namespace brel::link {
 
@@ -107,21 +108,6 @@ bool DecodeStepped(const std::uint8_t* f, ProgramState& s, StatusPanels& panels)
   return true;
 }
 
-// Bytes as Latin-1 characters, in UTF-8.
-std::string Latin1Text(const std::uint8_t* bytes, int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) {
-    const std::uint8_t c = bytes[i];
-    if (c < 0x80) {
-      text.push_back(static_cast<char>(c));
-    } else {
-      text.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return text;
-}
-
 }  // namespace
 
 bool DecodeIdentFrame(IdentDecoding decoding, const std::uint8_t* f, ProgramState& s, StatusPanels& panels) {
@@ -178,10 +164,10 @@ bool DecodeLongIdentFrame(const std::uint8_t* f, ProgramState& s, StatusPanels& 
   const Bands bands{DecimalPair(f + 1), DecimalPair(f + 7)};
   if (!bands.possible()) return false;
   ApplyLegacyBands(bands, s, panels);
-  panels.setPanelText(2, Latin1Text(f + 17, 6));
-  panels.setPanelText(4, Latin1Text(f + 33, 6) + "--" + Latin1Text(f + 39, 6) + "--" + Latin1Text(f + 45, 4));
-  panels.setPanelText(6, Latin1Text(f + 23, 2) + "." + Latin1Text(f + 25, 2) + "." + Latin1Text(f + 27, 1) + "." +
-                             Latin1Text(f + 28, 1));
+  panels.setPanelText(2, Latin1ToUtf8(f + 17, 6));
+  panels.setPanelText(4, Latin1ToUtf8(f + 33, 6) + "--" + Latin1ToUtf8(f + 39, 6) + "--" + Latin1ToUtf8(f + 45, 4));
+  panels.setPanelText(6, Latin1ToUtf8(f + 23, 2) + "." + Latin1ToUtf8(f + 25, 2) + "." + Latin1ToUtf8(f + 27, 1) + "." +
+                             Latin1ToUtf8(f + 28, 1));
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "numtext.h"
+#include "text_chars.h"
 
 namespace brel {
 
@@ -53,13 +54,8 @@ bool GetKeyValue(const RegistryReader& registry, RegistryRoot root, const std::s
   } else if (value->type == kRegDword) {
     // Last byte first; every byte with both of its hex digits, so that a
     // byte below 0x10 does not shift the ones after it.
-    static const char* const kHex = "0123456789ABCDEF";
     std::string hex = "&h";
-    for (auto it = data.rbegin(); it != data.rend(); ++it) {
-      const auto byte = static_cast<unsigned char>(*it);
-      hex += kHex[byte >> 4];
-      hex += kHex[byte & 0x0F];
-    }
+    for (auto it = data.rbegin(); it != data.rend(); ++it) hex += HexByteText(static_cast<unsigned char>(*it));
     keyVal = NumberToTrimmedText(TextToNumber(hex));
   }
   return true;

@@ -7,6 +7,7 @@
 #include "field_table.h"
 #include "numtext.h"
 #include "radio_charset.h"
+#include "text_chars.h"
 
 namespace brel::adj {
 namespace {
@@ -36,18 +37,6 @@ TextCells CellsOf(TextField field) {
 }
 
 bool IsPassword(TextField field) { return field == TextField::PasswordUser || field == TextField::PasswordSuper; }
-
-// One code point as UTF-8.
-std::string Utf8Of(int code) {
-  std::string s;
-  if (code < 0x80) {
-    s.push_back(static_cast<char>(code));
-  } else {
-    s.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    s.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-  return s;
-}
 
 // The whole number a band-limit text stands for, or nothing outside 0..999.
 std::optional<BandLimitBytes> LimitBytes(const std::string& text) {
@@ -246,7 +235,7 @@ std::string ShowText(const AdjTable& image, TextField field) {
     const int byte = image.at(cells.row, cells.first + c);
     text = TrimBlanks(text);
     if (field == TextField::Info1) {
-      if (byte >= 0 && byte <= 255) text += Utf8Of(byte);
+      if (byte >= 0 && byte <= 255) text += Latin1ToUtf8(static_cast<std::uint8_t>(byte));
     } else {
       text += CharFromRadioByte(byte);
     }

@@ -4,7 +4,7 @@
 
 #include "adj_fields.h"
 #include "numtext.h"
-#include "radio_charset.h"
+#include "text_chars.h"
 
 namespace brel::adj {
 namespace {

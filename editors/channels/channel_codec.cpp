@@ -5,6 +5,7 @@
 #include "address_map.h"
 #include "frequency_codec.h"
 #include "numtext.h"
+#include "text_chars.h"
 #include "tone_code.h"
 #include "tone_tables.h"
 
@@ -21,18 +22,6 @@ void EraseRow(MemoryImage& image, int row) {
 }
 
 bool IsNameCharacter(int byte) { return (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z'); }
-
-// The character of a code 0..255 as UTF-8 (codes above 127 as Latin-1).
-std::string CharacterOf(int code) {
-  std::string out;
-  if (code < 0x80) {
-    out.push_back(static_cast<char>(code));
-  } else {
-    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -164,12 +153,7 @@ void Sub_InPut(MemoryImage& image, std::string_view text, int row, int col) {
 
 std::string StripBlanks(std::string_view text) { return text == " " ? std::string() : std::string(text); }
 
-std::string Cov_i2b(int value) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  const int h = (value / 16) & 0x0F;
-  const int l = (value - 16 * (value / 16)) & 0x0F;
-  return std::string{kDigits[h], kDigits[l], ' '};
-}
+std::string Cov_i2b(int value) { return HexByteText(value) + ' '; }
 
 std::string DecodeNameReplyOld(const std::array<int, 6>& values) {
   if (values[0] == 0xFF) return "";
@@ -178,7 +162,7 @@ std::string DecodeNameReplyOld(const std::array<int, 6>& values) {
   for (int v : values) {
     if (v >= 0 && v <= 9) text.push_back(static_cast<char>('0' + v));
     else if (v >= 17 && v <= 37) text.push_back(static_cast<char>('A' + v - 17));
-    else if (v >= 48 && v <= 250) text += CharacterOf(v);
+    else if (v >= 48 && v <= 250) text += Latin1ToUtf8(static_cast<std::uint8_t>(v));
     else if (v == 251) sign = "+";
     else if (v == 253) sign = "-";
   }

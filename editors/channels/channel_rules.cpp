@@ -4,33 +4,13 @@
 #include "channel_texts.h"
 #include "frequency_codec.h"
 #include "numtext.h"
+#include "text_chars.h"
 
 namespace brel::chann {
 namespace {
 
-// Texts typed into the editors are UTF-8; lengths and cuts count characters.
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-std::size_t CharacterCount(std::string_view text) {
-  std::size_t count = 0;
-  for (char c : text)
-    if (!IsContinuationByte(c)) ++count;
-  return count;
-}
-
-std::string LeftCharacters(std::string_view text, std::size_t count) {
-  std::size_t seen = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!IsContinuationByte(text[i])) {
-      if (seen == count) return std::string(text.substr(0, i));
-      ++seen;
-    }
-  }
-  return std::string(text);
-}
-
 void PadWithZeros(std::string& text, std::size_t width) {
-  const std::size_t length = CharacterCount(text);
+  const std::size_t length = TextCharacterCount(text);
   if (length < width) text.append(width - length, '0');
 }
 
@@ -125,7 +105,7 @@ std::string LowerLimitText(const ProgramState& state) {
 }
 
 std::string ZeroFill(std::string_view typed) {
-  std::string text = LeftCharacters(typed, 9);
+  std::string text = LeftTextCharacters(typed, 9);
   if (text.find('.') == std::string::npos) text += ".0";
   PadWithZeros(text, TextToNumber(text) >= 100 ? 9 : 8);
   return text;
@@ -223,22 +203,21 @@ void CommitTone(ChannelEditContext& ctx, int r, int col, std::string_view comboT
 
 void CommitName(ChannelEditContext& ctx, int r, std::string_view text) {
   std::string typed = TrimBlanks(text);
-  if (CharacterCount(typed) > static_cast<std::size_t>(kNameLength))
+  if (TextCharacterCount(typed) > static_cast<std::size_t>(kNameLength))
     Warn(ctx, kTitlePromptUpper, kNameTooLongText);
   if (ctx.grid.isBlank(r, kColBand)) typed.clear();
-  const std::string name = TrimBlanks(AsciiCapitals(LeftCharacters(typed, kNameLength)));
+  const std::string name = TrimBlanks(AsciiCapitals(LeftTextCharacters(typed, kNameLength)));
   ctx.grid.setCell(r, kColName, name);
 
   MemoryImage& image = ctx.state.MemImage;
   const int row = NameRow(r);
   for (int k = 0; k < kNameLength; ++k) image.at(row, k) = kErased;
   // Characters outside 0-9 and A-Z keep their place as 0xFF.
-  int position = 0;
-  for (std::size_t i = 0; i < name.size() && position < kNameLength; ++i) {
-    if (IsContinuationByte(name[i])) continue;
-    const char c = name[i];
-    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) image.at(row, position) = static_cast<std::int16_t>(c);
-    ++position;
+  const std::u32string chars = TextCodePoints(name);
+  for (std::size_t k = 0; k < chars.size() && k < static_cast<std::size_t>(kNameLength); ++k) {
+    const char32_t c = chars[k];
+    if ((c >= U'0' && c <= U'9') || (c >= U'A' && c <= U'Z'))
+      image.at(row, static_cast<int>(k)) = static_cast<std::int16_t>(c);
   }
 }
 

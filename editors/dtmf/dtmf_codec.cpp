@@ -1,7 +1,5 @@
 #include "dtmf_codec.h"
 
-#include "radio_charset.h"
-
 namespace brel::dtmf {
 
 int TextToDigitCode(std::string_view ch) {
@@ -36,7 +34,5 @@ std::string DigitsToText(int c0, int c1, int c2, int c3, int c4) {
   return DigitCodeToText(c0) + DigitCodeToText(c1) + DigitCodeToText(c2) + DigitCodeToText(c3) +
          DigitCodeToText(c4);
 }
-
-std::vector<std::string> Characters(std::string_view text) { return TextCharacters(text); }
 
 }  // namespace brel::dtmf

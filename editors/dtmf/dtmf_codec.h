@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "address_map.h"
 #include "bilingual.h"
@@ -27,10 +26,6 @@ int TextToDigitCode(std::string_view ch);
 std::string DigitCodeToText(int code);
 // Five codes in address order; positions that show nothing leave no gap.
 std::string DigitsToText(int c0, int c1, int c2, int c3, int c4);
-
-// The characters of a UTF-8 text, one string each, so lengths and positions
-// count what the user sees rather than bytes.
-std::vector<std::string> Characters(std::string_view text);
 
 // The nine code fields, in the order of this table everywhere.
 enum class CodeField { XC, JT, BJ, YY, YB, KJ, MID, SID, Ani };

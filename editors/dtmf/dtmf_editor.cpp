@@ -4,13 +4,14 @@
 
 #include "dtmf_texts.h"
 #include "numtext.h"
+#include "text_chars.h"
 
 namespace brel::dtmf {
 namespace {
 
 constexpr char32_t kBackspace = 8;
 
-int CharacterCount(std::string_view text) { return static_cast<int>(Characters(text).size()); }
+int CharacterCount(std::string_view text) { return static_cast<int>(TextCharacterCount(text)); }
 
 bool EntersNothing(char32_t ch) { return ch < 0x20 || ch == 0x7F; }
 
@@ -121,7 +122,7 @@ void DtmfEditor::storeCode(CodeField f) { storeCodeText(Def(f).address, code(f).
 
 void DtmfEditor::storeCodeText(int address, const std::string& text) {
   for (int k = 0; k < addr::kDtmfCodeLength; ++k) image().byte(address + k) = kNoCharacter;
-  const std::vector<std::string> chars = Characters(TrimBlanks(text));
+  const std::vector<std::string> chars = TextCharacters(TrimBlanks(text));
   const int stored = std::min<int>(static_cast<int>(chars.size()), addr::kDtmfCodeLength);
   for (int k = 0; k < stored; ++k)
     image().byte(address + k) = static_cast<std::int16_t>(TextToDigitCode(chars[static_cast<std::size_t>(k)]));
@@ -138,12 +139,12 @@ bool DtmfEditor::codeKeyPress(CodeField f, char32_t ch) {
 }
 
 std::string DtmfEditor::ValidateCodeText(const std::string& text) {
-  const std::vector<std::string> chars = Characters(text);
+  const std::vector<std::string> chars = TextCharacters(text);
   if (chars.size() > static_cast<std::size_t>(addr::kDtmfCodeLength)) {
     warn(kTitleCodeCheck, kLengthText);
     return "ERROR";
   }
-  const std::vector<std::string> trimmed = Characters(TrimBlanks(text));
+  const std::vector<std::string> trimmed = TextCharacters(TrimBlanks(text));
   for (std::size_t i = 0; i < chars.size(); ++i) {
     const std::string c = i < trimmed.size() ? trimmed[i] : std::string();
     if (!Acceptable(c)) {

@@ -2,6 +2,7 @@
 
 #include "frequency_codec.h"
 #include "numtext.h"
+#include "text_chars.h"
 
 namespace brel::fm {
 namespace {
@@ -26,12 +27,7 @@ std::string Cov_Freq(int m_freq0, int m_freq1, int m_freq2, int m_freq3, int m_f
   return text;
 }
 
-std::string Cov_i2b(int x) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  const int high = (x / 16) & 0x0F;
-  const int low = x - 16 * (x / 16);
-  return std::string{kHex[high], kHex[low & 0x0F], ' '};
-}
+std::string Cov_i2b(int x) { return HexByteText(x) + ' '; }
 
 std::array<int, 8> FrequencyDigits(std::string_view text) {
   std::string f = TrimBlanks(text);

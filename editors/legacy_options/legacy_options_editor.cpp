@@ -13,6 +13,7 @@
 #include "field_table.h"
 #include "numtext.h"
 #include "option_settings.h"
+#include "text_chars.h"
 #include "tone_code.h"
 #include "vfo_record.h"
 
@@ -65,21 +66,6 @@ const char* const kCheckBoxes[] = {"Check_radio", "Check_ANI",      "Check_Alarm
                                    "Check_Lock",  "Check_Autolk",   "Check_bcl",         "Check_Beep",
                                    "Check_comp"};
 
-// The characters of a text (UTF-8 code points), so "位" counts one.
-std::u32string Characters(const std::string& text) {
-  std::u32string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const int length = c < 0x80 ? 1 : c >> 5 == 6 ? 2 : c >> 4 == 14 ? 3 : c >> 3 == 30 ? 4 : 1;
-    char32_t point = length == 1 ? c : c & (0x3F >> (length - 1));
-    for (int k = 1; k < length && i + k < text.size(); ++k)
-      point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    out.push_back(point);
-    i += static_cast<std::size_t>(length);
-  }
-  return out;
-}
-
 // The digit at 1-based `position`, 0 for a missing or other character.
 int DigitAt(const std::u32string& t, std::size_t position) {
   if (position == 0 || position > t.size()) return 0;
@@ -100,7 +86,7 @@ BandLimitBytes LimitBytes(const std::string& text) {
     if (const auto whole = v.Units(0, Rounding::TowardZero); whole && *whole <= kMaxBandLimit)
       if (const auto bytes = ToBandLimitBytes(static_cast<int>(*whole))) return *bytes;
   }
-  const std::u32string chars = Characters(t);
+  const std::u32string chars = TextCodePoints(t);
   return {static_cast<std::uint8_t>(DigitAt(chars, 1)),
           static_cast<std::uint8_t>(16 * DigitAt(chars, 2) + DigitAt(chars, 3))};
 }
@@ -367,7 +353,7 @@ void LegacyOptionsEditor::collectSettings() {
     Encode(block, f, value);
   }
 
-  const std::u32string password = Characters(TrimBlanks(field(TypedField::Password).text()));
+  const std::u32string password = TextCodePoints(TrimBlanks(field(TypedField::Password).text()));
   for (int i = 0; i < kPasswordDigits; ++i)
     block.set(kPassword + i, DigitAt(password, static_cast<std::size_t>(i + 1)));
   const TypedField limits[4] = {TypedField::RxLower, TypedField::RxUpper, TypedField::TxLower, TypedField::TxUpper};
@@ -504,7 +490,7 @@ bool LegacyOptionsEditor::checkFrequency(TypedField f) {
 }
 
 bool LegacyOptionsEditor::checkPassword() {
-  const std::u32string s = Characters(TrimBlanks(field(TypedField::Password).text()));
+  const std::u32string s = TextCodePoints(TrimBlanks(field(TypedField::Password).text()));
   if (s.empty()) return true;
   if (s.size() != kPasswordDigits) return refuse(TypedField::Password, kPasswordLength);
   // Only six digits pass: the radio keeps one digit a byte.

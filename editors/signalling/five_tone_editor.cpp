@@ -8,6 +8,7 @@
 #include "numtext.h"
 #include "shared_texts.h"
 #include "signalling_texts.h"
+#include "text_chars.h"
 #include "two_tone_editor.h"
 
 namespace brel::signalling {
@@ -16,25 +17,6 @@ namespace {
 using Group = std::array<std::array<std::uint8_t, 16>, 16>;
 
 bool IsEntryRow(int row) { return row >= 1 && row <= kStandardCount; }
-
-// The characters of a UTF-8 text (a broken sequence counts one per byte).
-std::u32string Characters(const std::string& text) {
-  std::u32string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    const int more = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    if (more == 0 || i + static_cast<std::size_t>(more) >= text.size()) {
-      out.push_back(b);
-      ++i;
-      continue;
-    }
-    char32_t c = b & (0x3F >> more);
-    for (int k = 1; k <= more; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
-    out.push_back(c);
-    i += static_cast<std::size_t>(more) + 1;
-  }
-  return out;
-}
 
 std::vector<std::string> StandardNames() {
   std::vector<std::string> names;
@@ -348,7 +330,7 @@ void FiveToneEditor::EncodeFiveTone() {
 }
 
 bool FiveToneEditor::codeAccepted(const std::string& text) const {
-  const std::u32string t = Characters(TrimBlanks(text));
+  const std::u32string t = TextCodePoints(TrimBlanks(text));
   if (t.empty()) return true;
   if (t.size() != kCodeLength) {
     warn(texts::kEncodeDigits);
@@ -399,10 +381,10 @@ std::vector<std::string> FiveToneEditor::EncodeRules::choices(int, int) const { 
 
 void FiveToneEditor::EncodeRules::edited(int, int col, const std::string& text) {
   if (col < 1 || col > 4) return;
-  const std::size_t n = Characters(text).size();
+  const std::size_t n = TextCharacterCount(text);
   if (n > kCodeLength) e_.warn(texts::kEncodeDigits);
   if (n != kCodeLength) return;
-  const std::u32string t = Characters(TrimBlanks(text));
+  const std::u32string t = TextCodePoints(TrimBlanks(text));
   for (char32_t c : t)
     if (!IsCodeChar(c)) e_.warn(texts::kGroupDigits);
 }
@@ -440,13 +422,13 @@ std::vector<std::string> FiveToneEditor::DecodeRules::choices(int, int col) cons
 
 void FiveToneEditor::DecodeRules::edited(int, int col, const std::string& text) {
   if (col < 2 || col % 2 != 0) return;
-  const std::size_t n = Characters(text).size();
+  const std::size_t n = TextCharacterCount(text);
   if (n > kCodeLength) {
     e_.warn(texts::kDecodeDigits);
     return;
   }
   // Every position up to the typed length must be a symbol: a blank fails.
-  const std::u32string t = Characters(TrimBlanks(text));
+  const std::u32string t = TextCodePoints(TrimBlanks(text));
   for (std::size_t i = 0; i < n; ++i)
     if (i >= t.size() || !IsCodeChar(t[i])) e_.warn(texts::kGroupDigits);
 }

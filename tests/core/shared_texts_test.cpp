@@ -4,16 +4,10 @@
 
 #include <string>
 
+#include "text_chars.h"
+
 namespace brel {
 namespace {
-
-// Characters, not bytes: the Chinese texts are UTF-8.
-std::size_t CharacterCount(const std::string& text) {
-  std::size_t n = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
 
 TEST(SharedTexts, EnglishAndChineseAreChosenByTheLanguageFlag) {
   ProgramState state;
@@ -29,7 +23,7 @@ TEST(SharedTexts, EnglishAndChineseAreChosenByTheLanguageFlag) {
   EXPECT_NE(state.AboutTexts[0].find("Velmor"), std::string::npos);
   EXPECT_NE(state.AboutTexts[0].find("Brel Pro"), std::string::npos);
   EXPECT_NE(state.AboutTexts[1].find("2009-2016"), std::string::npos);
-  EXPECT_EQ(CharacterCount(state.AboutTexts[3]), 251u);
+  EXPECT_EQ(TextCharacterCount(state.AboutTexts[3]), 251u);
   const ProgramState english = state;
 
   for (std::int16_t flag : {std::int16_t{-1}, std::int16_t{1}, std::int16_t{7}}) {
@@ -42,7 +36,7 @@ TEST(SharedTexts, EnglishAndChineseAreChosenByTheLanguageFlag) {
               (std::array<std::string, 9>{"0.通话", "1.主叫", "2.被叫", "3.监听", "4.巡查", "5.报警", "6.遥晕",
                                           "7.遥毙", "8.开机"}));
     EXPECT_NE(state.AboutTexts[0].find("Zarn/Drav 系列"), std::string::npos);
-    EXPECT_EQ(CharacterCount(state.AboutTexts[3]), 85u);
+    EXPECT_EQ(TextCharacterCount(state.AboutTexts[3]), 85u);
   }
 
   // Back to English: every text as it was.

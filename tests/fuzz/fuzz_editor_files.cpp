@@ -15,10 +15,10 @@
 #include <QApplication>
 #include <QTabBar>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -42,24 +42,15 @@ using namespace brel;
 
 namespace {
 
-// An application of its own for each input, gone with it: nothing one input
-// leaves in Qt reaches the next, and Qt is torn down in order before the
-// process ends (an application kept to the end would go after Qt's own
-// globals, or, never deleted, leave the font caches to the leak check).
-std::unique_ptr<QApplication> StartQt() {
-  static int argc = 1;
-  static char name[] = "fuzz_editor_files";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QApplication>(argc, argv);
-}
-
 const std::string& FilePath() {
   static const std::string path =
       (std::filesystem::temp_directory_path() / Concat({"brel-fuzz-editor-files-", std::to_string(::getpid()), ".dat"}))
           .string();
   return path;
 }
+
+constexpr FormId kWindows[] = {FormId::frm_option, FormId::frm_Adj_Mod, FormId::frm_Adj_Tune, FormId::frm_FM,
+                               FormId::frm_2tone,  FormId::frm_5tone,   FormId::frm_Adj_Txp};
 
 class Editors : public test::HostedWindows {
  public:
@@ -69,6 +60,15 @@ class Editors : public test::HostedWindows {
     RegisterFmEditor(host);
     RegisterSignallingEditors(host);
     RegisterAlignmentEditor(host);
+  }
+
+  // What one input leaves goes before the next: its window, the program's
+  // standing and what was said.
+  void reset() {
+    closeAll();
+    state = ProgramState{};
+    messages.shown.clear();
+    panels.panels.clear();
   }
 
   // One poll of the window's file requests, as its timer (or, for the option
@@ -118,10 +118,52 @@ void OpenIn(Editors& e, Form& window, FileRequest request, const Table& data,
   FUZZ_REQUIRE(data == taken, "showing the file changes nothing");
 }
 
+// One application and one main window for the whole run, made on the first
+// input: building them for every input kept fuzzing to a few inputs a
+// second.  They are deleted at exit, before Qt's own globals: a static
+// application would go after them and crash, and one never deleted would
+// leave the font caches to the leak check.  Exit runs hooks and static
+// destructors in the reverse order of their making, so the hook is
+// registered only once every window has been loaded and shown in both
+// languages: what Qt sets up lazily for them is made before the hook and so
+// goes after it.
+class World {
+ public:
+  static Editors& editors() {
+    static World* const world = new World;
+    static const int registered = std::atexit([] { delete world; });
+    (void)registered;
+    return world->editors_;
+  }
+
+ private:
+  World() : app_((UseOffscreen(), argc_), argv_) {
+    editors_.mainWindow.show();
+    for (const std::int16_t language : {0, 1}) {  // as an input sets it
+      for (const FormId id : kWindows) {
+        editors_.reset();
+        editors_.state.LanguageFlag = language;
+        if (Form* window = editors_.host.loadForm(id)) editors_.showEveryPage(*window);
+      }
+    }
+    editors_.reset();
+  }
+
+  static void UseOffscreen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+
+  static inline int argc_ = 1;
+  static inline char name_[] = "fuzz_editor_files";
+  static inline char* argv_[] = {name_, nullptr};
+  QApplication app_;
+  Editors editors_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::unique_ptr<QApplication> app = StartQt();
+  Editors& e = World::editors();
   fuzz::InputReader in(data, size);
   const std::uint8_t which = in.byte();
   const std::uint8_t standing = in.byte();
@@ -132,14 +174,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(out.good(), "the file is written");
   }
 
-  constexpr FormId kWindows[] = {FormId::frm_option, FormId::frm_Adj_Mod, FormId::frm_Adj_Tune, FormId::frm_FM,
-                                 FormId::frm_2tone,  FormId::frm_5tone,   FormId::frm_Adj_Txp};
   const FormId id = kWindows[which % std::size(kWindows)];
 
-  Editors e;
+  e.reset();
   e.state.LanguageFlag = standing & 1;
   e.state.AdjBandVariant = static_cast<std::int16_t>((standing >> 1) % adj::kVariantCount);
-  e.mainWindow.show();
   Form* window = e.host.loadForm(id);
   FUZZ_REQUIRE(window != nullptr, "the window loads");
   QCoreApplication::processEvents();

@@ -323,6 +323,13 @@ TEST_F(Rules, NamesAreCutCapitalisedAndStoredInPlace) {
   EXPECT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(grid.cell(4, kColName), "频道一二三四");
   EXPECT_EQ(name(4, 0, 5), Bytes(6, 0xFF));
+
+  // A stray byte of a broken sequence is a character of its own: it counts
+  // and keeps its place.
+  CommitName(ctx, 4, "\x80" "ABCDEF");
+  EXPECT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(grid.cell(4, kColName), "\x80" "ABCDE");
+  EXPECT_EQ(name(4, 0, 5), (Bytes{0xFF, 0x41, 0x42, 0x43, 0x44, 0x45}));
 }
 
 TEST_F(Rules, ANameOnARowWithoutBandIsCleared) {

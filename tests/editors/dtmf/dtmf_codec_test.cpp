@@ -22,12 +22,5 @@ TEST(DigitCode, CodesOutsideTheSetShowNothing) {
   EXPECT_EQ(DigitsToText(1, 10, 13, 11, 12), "1A*#");
 }
 
-TEST(DigitCode, CharactersCountWhatTheUserSees) {
-  EXPECT_EQ(Characters("1中a").size(), 3u);
-  EXPECT_EQ(Characters("1中a")[1], "中");
-  // A broken sequence does not swallow the characters after it.
-  EXPECT_EQ(Characters("\xE4" "12").size(), 3u);
-}
-
 }  // namespace
 }  // namespace brel::dtmf

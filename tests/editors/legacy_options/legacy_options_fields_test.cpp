@@ -137,6 +137,8 @@ TEST_F(LegacyOptionsFixture, PasswordPassesEmptyOrAsSixDigits) {
       {"A23456", "  Available Password from 000000 to 999999 "},
       {"1A2345", "  Available Password from 000000 to 999999 "},  // would be stored 1,0,2,3,4,5
       {"12 456", "  Available Password from 000000 to 999999 "},
+      // An overlong "0" is no digit but two broken bytes: seven characters.
+      {"12345\xC0\xB0", "Password length is 6 digit."},
   };
   for (const auto& c : cases) {
     messages.shown.clear();

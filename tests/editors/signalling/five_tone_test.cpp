@@ -165,6 +165,10 @@ TEST_F(FiveToneTest, CodeCellsTakeOnlyFiveSymbols) {
                         Case{"12G45", false, "Group Digits only by 0 to 9 and A to F."},
                         Case{"12 45", false, "Group Digits only by 0 to 9 and A to F."},
                         Case{"abcde", false, "Group Digits only by 0 to 9 and A to F."}, Case{"", true, ""},
+                        // An overlong "A" is no symbol but two broken bytes.
+                        Case{"1234\xC1\x81", false, "Encode Digit is 5 Bits."},
+                        // A lead byte cut short does not swallow the symbol after it.
+                        Case{"123\xC3" "4", false, "Group Digits only by 0 to 9 and A to F."},
                         Case{"ABCDE", true, ""}}) {
     messages.shown.clear();
     EXPECT_EQ(enc.commit(1, 2, c.typed), c.taken) << c.typed;
