@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
+#include <QPushButton>
 #include <algorithm>
 #include <cmath>
 
@@ -79,11 +81,40 @@ class FocusOutHook : public QObject {
   std::function<void(Qt::FocusReason)> rule_;
 };
 
+// Enter on a focused button presses it, as Space does.  A button takes
+// Enter itself only as a dialog's default; everywhere else it passes the key
+// on to its window, where this hook presses it.  Enter anywhere else, and
+// Escape, stay unanswered: no window has a default or a cancel button.
+class EnterPressesButton : public QObject {
+ public:
+  explicit EnterPressesButton(QWidget* window) : QObject(window), window_(window) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+      return false;
+    auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    if (button == nullptr || !window_->isAncestorOf(button) || !button->isEnabled() || !button->isVisible())
+      return false;
+    button->click();
+    return true;
+  }
+
+ private:
+  QWidget* window_;
+};
+
 }  // namespace
 
 Form::Form(AppContext& context, FormId id)
     : context_(context), id_(id), token_(context.host.issueWindowToken()) {
   setObjectName(FormName(id));
+  new EnterPressesButton(this);
 }
 
 Form::~Form() {

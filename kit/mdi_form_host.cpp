@@ -1,17 +1,52 @@
 #include "mdi_form_host.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <algorithm>
 #include <stdexcept>
 
 namespace brel {
+
+namespace {
+
+// A label with no text and no picture: nothing to bring into view.
+bool ShowsNothing(const QWidget* control) {
+  const auto* label = qobject_cast<const QLabel*>(control);
+  return label != nullptr && label->text().isEmpty() && label->pixmap().isNull();
+}
+
+// A window sized by its own rule (a share of the main window) may be
+// smaller than the controls it shows: its frame then grows until they all
+// show, with the margin they keep on its left and top also on its right
+// and bottom, and moves left and up as far as that keeps it inside the
+// area.  What still lies beyond the area's edge the area scrolls to.
+void FitFrameToControls(QMdiArea* area, QMdiSubWindow* frame, QWidget* window) {
+  QRect used;
+  for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (control->isVisibleTo(window) && !ShowsNothing(control)) used |= control->geometry();
+  if (used.isEmpty()) return;
+  const QRect shown = window->rect() & frame->contentsRect().translated(-window->pos());
+  const int wider = used.right() + std::max(0, used.left()) - shown.right();
+  const int taller = used.bottom() + std::max(0, used.top()) - shown.bottom();
+  if (wider <= 0 && taller <= 0) return;
+  frame->resize(frame->width() + std::max(0, wider), frame->height() + std::max(0, taller));
+  const QSize room = area->viewport()->size();
+  frame->move(std::max(0, std::min(frame->x(), room.width() - frame->width())),
+              std::max(0, std::min(frame->y(), room.height() - frame->height())));
+}
+
+}  // namespace
 
 MdiFormHost::MdiFormHost(QMdiArea* area, QWidget* mainWindow)
     : QObject(mainWindow), area_(area), mainWindow_(mainWindow) {
   // A window that goes hands the front to the one the user was in before
   // it, not to the oldest window.
   area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+  // A window larger than the area is scrolled to, not cut off.
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 MdiFormHost::~MdiFormHost() = default;
@@ -48,6 +83,8 @@ Form* MdiFormHost::loadForm(FormId id) {
   // A load handling may unload its own window (or be refused by it).
   if (form(id) != created) return form(id);
   sub->show();
+  // Shown, the frame has laid the window out in it.
+  FitFrameToControls(area_, sub, created);
   area_->setActiveSubWindow(sub);
   return created;
 }

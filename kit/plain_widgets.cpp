@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include "drop_down.h"
 #include "form.h"
 
 namespace brel {
@@ -49,6 +50,7 @@ void ShowEntries(QComboBox* box, const PlainList& list) {
   entries.reserve(list.count());
   for (const std::string& entry : list.entries()) entries << Q(entry);
   box->addItems(entries);
+  FitDropDownToEntries(box);
 }
 
 // A box drawn with an edit field whose typing never picks an entry: no

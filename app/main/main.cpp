@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
   brel::link::QtLinkServices link;
   brel::MDImain window(*state, link.services());
   window.registerForms(brel::RegisterAllForms);
+  window.setDesktop(brel::DesktopOf(*app.primaryScreen()));
   window.runStartup(clock, brel::ScreenTwipsOf(*app.primaryScreen()));
   return app.exec();
 }

@@ -308,8 +308,11 @@ void MDImain::setPanelWidths(const ScreenTwips& screen) { panels_->setWidths(scr
 void MDImain::applyStartupCaptions() { applyCaptions(state_.LanguageFlag != 0, true); }
 
 void MDImain::sizeAndShow(const ScreenTwips& screen) {
-  resize(TwipsToPixels(screen.width, screen.dpiX), TwipsToPixels(screen.height, screen.dpiY));
-  show();
+  const MainWindowPlacement place = PlaceMainWindow(screen, desktop_);
+  resize(place.geometry.size());
+  move(place.geometry.topLeft());  // where its frame goes
+  if (place.maximised) showMaximized();
+  else show();
 }
 
 void MDImain::loadChannelEditor() { host_->loadForm(FormId::frm_chann); }

@@ -36,6 +36,10 @@ class MDImain : public QMainWindow, public StartupWindow {
   // button whose window is not among them.
   void registerForms(const std::function<void(FormHost&)>& registrar);
 
+  // The desktop the window is shown on (see PlaceMainWindow); until told,
+  // one without a window manager.
+  void setDesktop(const Desktop& desktop) { desktop_ = desktop; }
+
   // The start-up sequence; the window is shown from its seventh step on.
   // Without `link` steps, the radio link handed to the constructor probes
   // the ports and identifies the radio.
@@ -117,6 +121,7 @@ class MDImain : public QMainWindow, public StartupWindow {
   std::unique_ptr<StatusBarPanels> panels_;
   std::unique_ptr<AppContext> context_;
   QToolBar* toolbar_ = nullptr;
+  Desktop desktop_;
   std::map<QString, QAction*> menuActions_;
   std::map<QString, QAction*> toolbarButtons_;
   // Writes the status panels: goes before them.

@@ -4,11 +4,13 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
 
+#include "form.h"  // TwipsToPixels
 #include "numtext.h"
 #include "text_chars.h"
 
@@ -24,6 +26,22 @@ ScreenTwips ScreenTwipsOf(const QScreen& screen) {
   const QSize size = screen.geometry().size();
   return ScreenTwipsFromPixels(size.width(), size.height(), screen.logicalDotsPerInchX(),
                                screen.logicalDotsPerInchY());
+}
+
+bool PlatformHasWindowManager(const QString& platformName) {
+  for (const char* bare : {"offscreen", "minimal", "minimalegl", "linuxfb", "eglfs", "vnc", "vkkhrdisplay"})
+    if (platformName == QLatin1String(bare)) return false;
+  return true;
+}
+
+Desktop DesktopOf(const QScreen& screen) {
+  return Desktop{PlatformHasWindowManager(QGuiApplication::platformName()), screen.availableGeometry()};
+}
+
+MainWindowPlacement PlaceMainWindow(const ScreenTwips& screen, const Desktop& desktop) {
+  const QRect whole(0, 0, TwipsToPixels(screen.width, screen.dpiX), TwipsToPixels(screen.height, screen.dpiY));
+  if (!desktop.windowManager) return MainWindowPlacement{whole, false};
+  return MainWindowPlacement{desktop.available.isEmpty() ? whole : desktop.available, true};
 }
 
 void UseFontForChinese(QApplication& app) {

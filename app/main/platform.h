@@ -3,6 +3,7 @@
 // read-only view of the system registry, and starting another program.
 #pragma once
 
+#include <QRect>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -10,6 +11,7 @@
 #include <string>
 
 class QApplication;
+class QString;
 class QScreen;
 class QWidget;
 
@@ -27,6 +29,32 @@ ScreenTwips ScreenTwipsFromPixels(int widthPx, int heightPx, double dpiX, double
 ScreenTwips ScreenTwipsOf(const QScreen& screen);
 
 // Twips to pixels: TwipsToPixels and Form::twipsX/Y (form.h).
+
+// The desktop the main window is shown on.
+struct Desktop {
+  // A window manager frames the window and may keep panels of its own on
+  // the screen; without one the window is the whole screen, frameless.
+  bool windowManager = false;
+  QRect available;  // pixels: the screen less those panels; empty: unknown
+};
+
+// Whether windows on this Qt platform get a window manager around them.
+// Framebuffer, virtual and offscreen platforms have none.  An X display
+// counts as having one: without it the maximise request goes unanswered
+// and the available area is the whole screen, which is what the window
+// then keeps.
+bool PlatformHasWindowManager(const QString& platformName);
+Desktop DesktopOf(const QScreen& screen);
+
+// Where the main window goes: with a window manager, maximised, so that
+// it fills the available area frame included and its status bar shows;
+// without one, the whole screen at its top left corner.
+struct MainWindowPlacement {
+  QRect geometry;  // the window's size, and where its frame goes; maximised,
+                   // what it keeps for when it is restored
+  bool maximised = false;
+};
+MainWindowPlacement PlaceMainWindow(const ScreenTwips& screen, const Desktop& desktop);
 
 // Chinese captions need a font that holds the characters; the first one of
 // a few known families that is installed becomes the program's font, for

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "drop_down.h"
 #include "qt_text.h"
 
 namespace brel::grid {
@@ -212,6 +213,8 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
       combo->setCompleter(nullptr);
       combo->addItems(cells->choices(index));
       combo->setMaxVisibleItems(16);
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+      FitDropDownToEntries(combo);
       combo->lineEdit()->installEventFilter(const_cast<GridDelegate*>(this));
       // An editable combo box would pick the item matching its text when the
       // editing ends and report it as a choice; only a real choice counts.
@@ -274,8 +277,13 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* target, con
 void GridDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                         const QModelIndex&) const {
   if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-    // The list keeps its own height.
-    combo->setGeometry(QRect(option.rect.topLeft(), QSize(option.rect.width(), combo->sizeHint().height())));
+    // The list keeps its own height, and is wider than its cell where its
+    // entries need more, still inside the grid where there is room.
+    const int width = std::max(option.rect.width(), combo->sizeHint().width());
+    int left = option.rect.left();
+    if (width > option.rect.width() && editor->parentWidget() != nullptr)
+      left = std::max(0, std::min(left, editor->parentWidget()->width() - width));
+    combo->setGeometry(QRect(QPoint(left, option.rect.top()), QSize(width, combo->sizeHint().height())));
     return;
   }
   editor->setGeometry(option.rect);

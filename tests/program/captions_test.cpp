@@ -1,7 +1,8 @@
 // Every window the program registers, in both languages, shows every caption
 // whole: its title, label, button, check box and option button texts, frame
-// titles, every entry of every list, grid headings and tab texts, measured in
-// the font the program itself uses.
+// titles, every entry of every list closed and dropped down, the lists a grid
+// lays over its cells, grid headings and tab texts, measured in the font the
+// program itself uses.
 #include <QTabBar>
 
 #include "caption_checks.h"
@@ -23,6 +24,14 @@ class EveryWindow : public ProgramFixture, public ::testing::WithParamInterface<
     // as they are painted.
     UseFontForChinese(*qApp);
     start();
+    // Programmed channels, so that every cell of a channel row gets its list;
+    // the channel editor shows them once loaded again.
+    for (const RadioChannel& ch : kRadioChannels) {
+      for (int i = 0; i < 16; ++i) state().MemImage.at(ch.number - 1, i) = static_cast<std::int16_t>(ch.record[i]);
+      for (int i = 0; i < 6; ++i) state().MemImage.at(256 + ch.number - 1, i) = static_cast<std::int16_t>(ch.name[i]);
+    }
+    ASSERT_TRUE(window().host().unloadForm(FormId::frm_chann, FormHost::UnloadMode::Force));
+    test::FlushDeletes();
   }
   // What a window shows, on every page of every tab bar in it.
   static std::vector<std::string> CutOnEveryPage(Form* w) {

@@ -1,5 +1,5 @@
 // The main window's commands with every window of the program behind them:
-// keyboard shortcuts and the exit.
+// keyboard shortcuts, Enter on a window's buttons, and the exit.
 #include <ostream>
 
 #include "program_fixture.h"
@@ -54,6 +54,49 @@ TEST_F(MainWindowCommands, CtrlWOpensTheWriteDialogFromTheChannelEditor) {
   pressInGrid(Qt::Key_W, Qt::ControlModifier);
   EXPECT_NE(child(FormId::Form_Comm_Write), nullptr);
   EXPECT_NE(editor(), nullptr);
+}
+
+// A key pressed on a control that has the keyboard focus, as a user tabs to
+// it and presses the key.
+void KeyOn(QWidget* control, Qt::Key key) {
+  ASSERT_NE(control, nullptr);
+  control->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
+  QTest::keyClick(control, key);
+  QCoreApplication::processEvents();
+}
+
+// Enter, on the main keys or the keypad, presses the focused button as Space
+// does, in an editor and in a transfer dialog alike.
+TEST_F(MainWindowCommands, EnterPressesTheFocusedButton) {
+  for (Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+    SCOPED_TRACE(enter == Qt::Key_Return ? "Return" : "keypad Enter");
+    menu("Dtmf_edit");
+    KeyOn(button(FormId::frm_dtmf, "Command_close"), enter);
+    EXPECT_EQ(child(FormId::frm_dtmf), nullptr);
+    test::FlushDeletes();
+  }
+  toolbar("read");
+  KeyOn(button(FormId::Form_Comm_Read, "Command_read"), Qt::Key_Return);
+  clock.advance(2 * kSecond);
+  EXPECT_TRUE(bus.line(kCablePort)->heldOpen());
+  EXPECT_TRUE(messageShown(kReadDoneText));
+}
+
+// No window has a default or a cancel button: Enter in a text box and
+// Escape on a button do nothing.
+TEST_F(MainWindowCommands, EnterInATextBoxAndEscapeOnAButtonDoNothing) {
+  menu("Dtmf_edit");
+  Form* dtmf = child(FormId::frm_dtmf);
+  ASSERT_NE(dtmf, nullptr);
+  KeyOn(dtmf->findChild<QLineEdit*>("Text_tx_Encode(1)"), Qt::Key_Return);
+  KeyOn(button(FormId::frm_dtmf, "Command_close"), Qt::Key_Escape);
+  EXPECT_EQ(child(FormId::frm_dtmf), dtmf);
+  EXPECT_TRUE(messages().shown.empty()) << messages().lastText();
+  toolbar("read");
+  KeyOn(button(FormId::Form_Comm_Read, "Command_Cancel"), Qt::Key_Escape);
+  EXPECT_NE(child(FormId::Form_Comm_Read), nullptr);
 }
 
 TEST_F(MainWindowCommands, ExitEndsTheProgramWithEveryWindowStillOpen) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +23,8 @@
 #include <cmath>
 #include <string>
 #include <vector>
+
+#include "grid_kit.h"
 
 namespace brel::test {
 
@@ -169,6 +172,26 @@ inline void CheckComboBox(std::vector<std::string>& cut, const QComboBox* combo)
   }
 }
 
+// Every entry of a list as its drop-down shows it: opened as a click opens
+// it, each entry's text, with the margins an item keeps each side, within
+// the width of the drop-down's view.  (An entry below the fold shows as
+// wide once scrolled to.)
+inline void CheckDropDown(std::vector<std::string>& cut, QComboBox* combo) {
+  if (combo->count() == 0) return;
+  combo->showPopup();
+  const QAbstractItemView* view = combo->view();
+  const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+  const int room = view->viewport()->width() - 2 * margin;
+  const QFontMetrics metrics(view->font());
+  for (int i = 0; i < combo->count(); ++i) {
+    const int needed = metrics.horizontalAdvance(combo->itemText(i));
+    if (needed > room)
+      cut.push_back(combo->objectName().toStdString() + " drop-down [" + combo->itemText(i).toStdString() +
+                    "] needs " + std::to_string(needed) + ", has " + std::to_string(room));
+  }
+  combo->hidePopup();
+}
+
 // Every section's heading inside its section.  (A grid may scroll: a section
 // out of view is shown whole once scrolled to.)
 inline void CheckHeader(std::vector<std::string>& cut, const QHeaderView* header) {
@@ -228,25 +251,61 @@ inline void CheckTitle(std::vector<std::string>& cut, const QMdiSubWindow* frame
           room, " title", option.rect);
 }
 
+// The lists a grid lays over its cells: in each column, the first of the
+// first rows whose cell gets a list is clicked, and its list checked closed
+// and dropped down.  The list is then left again, which commits the text it
+// opened with.
+inline void CheckCellLists(std::vector<std::string>& cut, grid::GridView* view) {
+  constexpr int kRowsTried = 8;
+  grid::GridModel* model = view->gridModel();
+  if (model == nullptr) return;
+  for (int col = 0; col < model->columnCount(); ++col) {
+    for (int row = 1; row <= std::min(kRowsTried, model->rowCount()); ++row) {
+      const QModelIndex index = model->cellIndex(row, col);
+      const grid::CellEditor kind = model->editorFor(index);
+      if (kind != grid::CellEditor::TypedList && kind != grid::CellEditor::PickList) continue;
+      if (!view->placeEditor(index)) break;
+      if (auto* list = qobject_cast<QComboBox*>(view->openEditor())) {
+        const std::string where = " (cell " + std::to_string(row) + ", " + std::to_string(col) + ")";
+        std::vector<std::string> found;
+        CheckComboBox(found, list);
+        CheckDropDown(found, list);
+        for (std::string& f : found) cut.push_back(f + where);
+      }
+      view->commitOpenEditor();
+      break;
+    }
+  }
+}
+
 }  // namespace caption_detail
 
 // Every caption shown cut that a user sees now in `window`: its title, when
 // it sits in a child-window frame, and among its controls label texts,
 // button, check box and option button texts, frame titles, every entry of
-// every list, grid headings and tab texts.  Empty when all show whole.
-inline std::vector<std::string> CutCaptions(const QWidget* window) {
+// every list, closed and dropped down, the lists a grid lays over its
+// cells, grid headings and tab texts.  Empty when all show whole.  Lists are
+// opened and grid cells clicked to see them.
+inline std::vector<std::string> CutCaptions(QWidget* window) {
   using namespace caption_detail;
   std::vector<std::string> cut;
   if (auto* frame = qobject_cast<const QMdiSubWindow*>(window->parentWidget())) CheckTitle(cut, frame);
-  for (const QWidget* c : window->findChildren<QWidget*>()) {
+  std::vector<QComboBox*> lists;
+  std::vector<grid::GridView*> grids;
+  for (QWidget* c : window->findChildren<QWidget*>()) {
     if (!c->isVisible()) continue;
     if (auto* label = qobject_cast<const QLabel*>(c)) CheckLabel(cut, label);
     else if (auto* button = qobject_cast<const QAbstractButton*>(c)) CheckButton(cut, button);
     else if (auto* box = qobject_cast<const QGroupBox*>(c)) CheckGroupBox(cut, box);
-    else if (auto* combo = qobject_cast<const QComboBox*>(c)) CheckComboBox(cut, combo);
-    else if (auto* header = qobject_cast<const QHeaderView*>(c)) CheckHeader(cut, header);
+    else if (auto* combo = qobject_cast<QComboBox*>(c)) {
+      CheckComboBox(cut, combo);
+      lists.push_back(combo);
+    } else if (auto* header = qobject_cast<const QHeaderView*>(c)) CheckHeader(cut, header);
     else if (auto* bar = qobject_cast<const QTabBar*>(c)) CheckTabBar(cut, bar);
+    else if (auto* grid = qobject_cast<grid::GridView*>(c)) grids.push_back(grid);
   }
+  for (QComboBox* list : lists) CheckDropDown(cut, list);
+  for (grid::GridView* grid : grids) CheckCellLists(cut, grid);
   return cut;
 }
 

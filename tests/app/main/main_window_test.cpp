@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 
@@ -222,6 +223,51 @@ TEST(MainWindowExit, CloseBoxUnloadsEveryChildWindow) {
   f.log.clear();
   EXPECT_TRUE(f.window.close());
   EXPECT_EQ(f.log, (Log{"unload frm_chann", "unload Form_setup", "unload Form_Comm_Write"}));
+}
+
+// On a desktop the window manager's title bar and panels take part of the
+// screen: a window the screen's size would put its status bar below the
+// screen's edge, so the window is maximised into what the desktop leaves.
+// Without a window manager it is the whole screen, at its top left corner.
+TEST(MainWindowPlacement, MaximisedUnderAWindowManagerTheWholeScreenWithout) {
+  struct Case {
+    const char* name;
+    Desktop desktop;
+    QRect geometry;
+    bool maximised;
+  };
+  const Case cases[] = {
+      {"no window manager", Desktop{false, QRect(0, 30, 1024, 708)}, QRect(0, 0, 1024, 768), false},
+      {"window manager, a panel on top", Desktop{true, QRect(0, 30, 1024, 738)}, QRect(0, 30, 1024, 738), true},
+      {"window manager, area unknown", Desktop{true, QRect()}, QRect(0, 0, 1024, 768), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MainWindowFixture f;
+    f.registerFakes();
+    f.window.setDesktop(c.desktop);
+    f.startUp();
+    EXPECT_TRUE(f.window.isVisible());
+    EXPECT_EQ(f.window.isMaximized(), c.maximised);
+    if (c.maximised) {
+      EXPECT_EQ(f.window.normalGeometry().size(), c.geometry.size());
+    } else {
+      EXPECT_EQ(f.window.size(), c.geometry.size());
+      EXPECT_EQ(f.window.frameGeometry().topLeft(), c.geometry.topLeft());
+    }
+    // The status panels keep their shares of the screen whatever the window.
+    EXPECT_EQ(f.window.panels().label(2)->sizeHint().width(), 154);
+  }
+  // At another screen size the same.
+  const ScreenTwips large = ScreenTwipsFromPixels(1600, 1200, 96, 96);
+  EXPECT_EQ(PlaceMainWindow(large, Desktop{false, QRect(0, 0, 1600, 1170)}).geometry, QRect(0, 0, 1600, 1200));
+  EXPECT_EQ(PlaceMainWindow(large, Desktop{true, QRect(0, 0, 1600, 1170)}).geometry, QRect(0, 0, 1600, 1170));
+}
+
+TEST(MainWindowPlacement, WhichPlatformsHaveAWindowManager) {
+  for (const char* name : {"xcb", "wayland", "windows", "cocoa"}) EXPECT_TRUE(PlatformHasWindowManager(name)) << name;
+  for (const char* name : {"offscreen", "minimal", "linuxfb", "eglfs", "vnc"})
+    EXPECT_FALSE(PlatformHasWindowManager(name)) << name;
 }
 
 }  // namespace
