@@ -40,8 +40,9 @@
 // An exchange that reads one block, decides and writes one frame is a
 // ReadThenWritePlan.  The editor window adopts the configuration
 // (EditorWindow::adoptTransfer, app/framework/editor_window.h), which makes
-// the window its view and refuses close, reload, default, open and save
-// while transfer.running() (the exchange runs or a retry of it is pending).
+// the window its view; which of the window's commands wait while
+// transfer.running() (the exchange runs or a retry of it is pending) the
+// window base says, in EditorWindow::dataInUse.
 // For the few events texts do not cover (a read-then-write outcome, the
 // moment the handshake completes) the configuration sets a listener.
 #pragma once

@@ -113,6 +113,7 @@ bool LeftAligned(const std::string& name) {
 
 EditorParts AdjModParts() {
   EditorParts parts;
+  parts.data = EditorParts::Data::Own;  // the window's own stage image
   parts.fileRequests = RequestPair::File;
   return parts;
 }
@@ -340,11 +341,11 @@ void frm_Adj_Mod::Command_Write_Click() { form_.Command_Write_Click(); }
 void frm_Adj_Mod::Command_def_Click() { form_.Command_def_Click(); }
 
 void frm_Adj_Mod::Command_save_Click() {
-  if (form_.Command_save_Click()) ShowFileDialog(*this, FormId::Form_save_menu, busy());
+  if (form_.Command_save_Click()) showFileDialog(FormId::Form_save_menu);
 }
 
 void frm_Adj_Mod::Command_open_Click() {
-  if (form_.Command_open_Click()) ShowFileDialog(*this, FormId::Form_open_menu, busy());
+  if (form_.Command_open_Click()) showFileDialog(FormId::Form_open_menu);
 }
 
 void frm_Adj_Mod::Command_close_Click() {

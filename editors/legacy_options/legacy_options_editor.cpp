@@ -247,7 +247,7 @@ void LegacyOptionsEditor::Form_Activate() { field(TypedField::ChannelTotal).setT
 
 void LegacyOptionsEditor::Command_def_Click() {
   if (!runPendingCheck()) return;
-  if (busy()) {
+  if (running()) {
     warn(kBusyText, kTitlePromptLower);
     return;
   }

@@ -378,7 +378,10 @@ void frm_option::unloadHandling() {
 
 void frm_option::Form_Activate() { form_.Form_Activate(); }
 
-void frm_option::Command_def_Click() { form_.Command_def_Click(); }
+void frm_option::Command_def_Click() {
+  if (refuseChange()) return;
+  form_.Command_def_Click();
+}
 
 void frm_option::Command_close_Click() {
   if (!queryUnload()) return;
