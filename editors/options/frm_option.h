@@ -62,6 +62,8 @@ class frm_option : public EditorWindow {
   void buildVfoFrame(QGroupBox* frame, OptionEditor::Vfo& vfo);
   void place(QWidget* w, double left, double top, double width, double height = 300);
   void setCaptions();
+  // Another window replaced the image (the main Read): shown afresh.
+  void imageReplaced() override { form_.Form_Activate(); }
 
   OptionEditor form_;
   std::map<std::string, QWidget*> widgets_;
