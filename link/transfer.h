@@ -191,8 +191,8 @@ class Transfer : private LinkObserver {
   bool readThenWrite(std::shared_ptr<ReadThenWritePlan> plan, int retries);
 
   bool busy() const { return engine_.busy(); }
-  // The exchange runs or a retry of it is pending: close, reload, default,
-  // open and save must wait.
+  // The exchange runs or a retry of it is pending: what waits for it, the
+  // window that runs it says (EditorWindow::dataInUse).
   bool running() const { return engine_.running(); }
   // The busy message when busy (true), else nothing (false).
   bool refuseIfBusy();

@@ -115,7 +115,10 @@ class EditorWindow : public Form {
   // the image does (the main Read and Write among them).  Meanwhile every
   // change of the data is refused with the busy text (refuseChange: a cell,
   // a control, Clear, Default, a file opened into the window), its Open and
-  // Save dialogs are refused, and the file requests they posted wait.
+  // Save dialogs are refused, and the file requests they posted wait.  Its
+  // close waits for its own exchange alone (queryUnload, refuseWhileRunning):
+  // closing changes nothing another exchange uses.  Read and Write refuse
+  // while their exchange itself runs (link::Transfer).
   bool dataInUse() const override;
   bool exchangeOnImage() const override { return parts_.data == EditorParts::Data::MemoryImage && running(); }
   void showReplacedImage() override;
