@@ -284,6 +284,16 @@ TEST_F(WaitingForAnExchange, WhileAnExchangeHoldsTheImageNoChangeReachesAWindowO
   EXPECT_TRUE(w->first->isChecked());
   EXPECT_FALSE(w->second->isChecked());
 
+  // A double click says so once.
+  messages.shown.clear();
+  const QModelIndex cell = w->grid->model()->index(1, 1);
+  const QPoint at = w->grid->visualRect(cell).center();
+  QTest::mouseClick(w->grid->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(w->grid->viewport(), Qt::LeftButton, {}, at);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{kBusy});
+  EXPECT_EQ(w->grid->openEditor(), nullptr);
+
   // The exchange over, every change goes in.
   holding = false;
   messages.shown.clear();
