@@ -193,6 +193,7 @@ class PlainOptionButton : public PlainControl {
  public:
   bool selected() const { return selected_; }
   void setGroup(std::vector<PlainOptionButton*> group) { group_ = std::move(group); }
+  const std::vector<PlainOptionButton*>& group() const { return group_; }
   void setSelected(bool selected) {
     if (selected == selected_) return;
     selected_ = selected;

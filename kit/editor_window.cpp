@@ -21,7 +21,7 @@ EditorWindow::EditorWindow(AppContext& context, FormId id, EditorParts parts)
     poller_.emplace(context.state, *parts_.fileRequests, windowToken(),
                     FileRequestHandlers{[this](const std::string& path) { openFileAndTell(path); },
                                         [this](const std::string& path) { saveFileAndTell(path); },
-                                        [this] { return running(); }});
+                                        [this] { return dataInUse(); }});
 }
 
 EditorWindow::~EditorWindow() {
@@ -29,6 +29,14 @@ EditorWindow::~EditorWindow() {
 }
 
 bool EditorWindow::queryUnload() { return !refuseWhileBusy(running(), parts_.closeRefused); }
+
+bool EditorWindow::dataInUse() const {
+  return running() || (parts_.data == EditorParts::Data::MemoryImage && host().imageInUse());
+}
+
+void EditorWindow::showReplacedImage() {
+  if (parts_.data == EditorParts::Data::MemoryImage) imageReplaced();
+}
 
 void EditorWindow::unloadHandling() {
   stopWatchingActivation();
@@ -51,6 +59,7 @@ void EditorWindow::pollFileRequests() {
 }
 
 bool EditorWindow::openFileAndTell(const std::string& path) {
+  if (refuseChange()) return false;
   if (!OpenFileAndTell(
           state(), context().messages, path, [this](const std::string& from) { return readFile(from); },
           [this] { return commitEdits(); }, [this] { showLoadedFile(); }, parts_.fileTexts))

@@ -6,6 +6,7 @@
 //
 //   EditorParts ThingParts() {
 //     EditorParts parts;
+//     parts.data = EditorParts::Data::Own;  // not the memory image
 //     // the pair of requests its Open and Save dialogs post
 //     parts.fileRequests = RequestPair::OptionsAndSignalling;
 //     parts.fileTexts.loaded = kThingLoaded;
@@ -27,7 +28,7 @@
 //       watchActivation([this] { showThing(); });
 //     }
 //     void Command_open_Click() { showFileDialog(FormId::Form_open_thing); }
-//     void Command_def_Click() { if (!refuseWhileRunning()) { /* ... */ } }
+//     void Command_def_Click() { if (!refuseChange()) { /* ... */ } }
 //
 //    private:
 //     // All or nothing; the sequence commits open edits before it applies.
@@ -44,10 +45,11 @@
 //   };
 //
 // The plain model keeps the rules only: the window owns the exchange, the
-// progress display and the file.  The close box and Exit are refused while
-// the exchange runs or waits to retry; unloading stops the activation
-// watch, the polling (dropping what still waits for the window) and the
-// exchange.
+// progress display and the file.  What waits for an exchange is said once,
+// here: see dataInUse().  The close box and Exit are refused while the
+// window's own exchange runs or waits to retry; unloading stops the
+// activation watch, the polling (dropping what still waits for the window)
+// and the exchange.
 #pragma once
 
 #include <QLabel>
@@ -78,6 +80,11 @@ struct EditorParts {
   std::optional<Bilingual> savedLabel;
   // What the close box and Exit say while the exchange runs.
   Bilingual closeRefused = kCloseRefusedEditorText;
+  // What the window edits: the memory image, which the main Read and Write
+  // and the other windows' exchanges on it read and write too, or data of
+  // its own (a stage, a table) that only its own exchange uses.
+  enum class Data { MemoryImage, Own };
+  Data data = Data::MemoryImage;
 };
 
 class EditorWindow : public Form {
@@ -93,6 +100,20 @@ class EditorWindow : public Form {
   bool running() const { return exchange_ != nullptr && exchange_->running(); }
   // The exchange itself runs.
   bool busy() const { return exchange_ != nullptr && exchange_->busy(); }
+
+  // Which commands wait for which exchange, the one place that says so.
+  // The window's data is in use while its own exchange runs or waits to
+  // retry, and, for a window over the memory image, while any exchange on
+  // the image does (the main Read and Write among them).  Meanwhile every
+  // change of the data is refused with the busy text (refuseChange: a cell,
+  // a control, Clear, Default, a file opened into the window), its Open and
+  // Save dialogs are refused, and the file requests they posted wait.  Its
+  // close waits for its own exchange alone (queryUnload, refuseWhileRunning):
+  // closing changes nothing another exchange uses.  Read and Write refuse
+  // while their exchange itself runs (link::Transfer).
+  bool dataInUse() const override;
+  bool exchangeOnImage() const override { return parts_.data == EditorParts::Data::MemoryImage && running(); }
+  void showReplacedImage() override;
 
   // The window's file requests end here.  Opening: the file read whole (a
   // refused file changes nothing), open edits committed, the file applied
@@ -118,8 +139,14 @@ class EditorWindow : public Form {
   link::TransferView& transferView() { return view_; }
   // The link the exchange talks through.
   link::LinkContext linkContext() const;
-  // A command that must wait for the exchange and its retry.
+  // A close that must wait for the window's own exchange and its retry.
   bool refuseWhileRunning(const Bilingual& message = kBusyText) const { return refuseWhileBusy(running(), message); }
+  // Read or Write pressed while the exchange only waits to retry: the retry
+  // gives way to the new exchange (whose start would drop it anyway), so
+  // what the user typed can be committed to go with it.
+  void dropPendingRetry() {
+    if (exchange_ != nullptr && !exchange_->busy()) exchange_->stop();
+  }
 
   // --- the progress display -----------------------------------------------
   // The bar and label mirror the window's PlainProgress, which its exchange
@@ -132,8 +159,8 @@ class EditorWindow : public Form {
   void startFilePolling();
   // One poll, for a window that runs no poll timer.
   void pollFileRequests();
-  // The Open and Save buttons: the busy text while the exchange runs.
-  Form* showFileDialog(FormId dialog) { return ShowFileDialog(*this, dialog, running()); }
+  // The Open and Save buttons: the busy text while the data is in use.
+  Form* showFileDialog(FormId dialog) { return ShowFileDialog(*this, dialog, dataInUse()); }
 
   // Commits what is still being typed; false when an editor refused (it
   // stays open) and the command must stop.
@@ -151,7 +178,8 @@ class EditorWindow : public Form {
   // --- a read of the window's exchange -----------------------------------
   // About to commit its blocks: an edit still open goes in first.
   virtual void beforeImageReplaced() { commitEdits(); }
-  // Committed: the window shows the new contents.
+  // Committed: the window shows the new contents.  A window over the
+  // memory image is also told when another window has replaced the image.
   virtual void imageReplaced() {}
 
  private:

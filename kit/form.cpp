@@ -49,6 +49,12 @@ bool LostToAnotherWindow(Qt::FocusReason reason) {
   return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
+bool RefuseChangeIn(const QWidget* widget) {
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget())
+    if (const auto* form = qobject_cast<const Form*>(w)) return form->refuseChange();
+  return false;
+}
+
 void ShowProgress(const PlainProgress& progress, QProgressBar& bar, QLabel& label) {
   bar.setValue(std::clamp(progress.value, 0, 100));
   bar.setVisible(progress.visible);

@@ -79,6 +79,10 @@ int TwipsToPixels(double twips, double dpi);
 // to a drop-down: no move of the user's from one control to another.
 bool LostToAnotherWindow(Qt::FocusReason reason);
 
+// The window `widget` lies in refuses a change the user makes through it
+// now (Form::refuseChange), after saying why; false outside any window.
+bool RefuseChangeIn(const QWidget* widget);
+
 // A plain progress display on a window's bar and status label.
 void ShowProgress(const PlainProgress& progress, QProgressBar& bar, QLabel& label);
 
@@ -124,6 +128,22 @@ class Form : public QWidget {
   // replaced, so the last typed value is never lost.
   virtual void commitPendingEdit() {}
 
+  // --- waiting for an exchange with the radio ----------------------------
+  // The data this window changes is being read or written by an exchange
+  // that runs or waits to retry (EditorWindow says which exchanges count).
+  virtual bool dataInUse() const { return false; }
+  // Asked before anything the user does changes that data: true, after
+  // saying why, while it must wait.  The grid and binding kits ask it
+  // before a cell or control takes a change; Clear, Default and a file
+  // opened into the window ask it too.
+  bool refuseChange(const Bilingual& message = kBusyText) const { return refuseWhileBusy(dataInUse(), message); }
+  // This window's own exchange reads or writes the memory image and runs
+  // or waits to retry: every change of the image waits for it.
+  virtual bool exchangeOnImage() const { return false; }
+  // Another window has replaced the memory image (a read, a file): a
+  // window that shows it shows it afresh.
+  virtual void showReplacedImage() {}
+
   AppContext& context() const { return context_; }
 
   // Runs `activated` each time this window becomes the active child window
@@ -152,15 +172,12 @@ class Form : public QWidget {
   // The same with a text already in the current language.
   void warnText(const std::string& message, const Bilingual& title = kTitlePromptLower) const;
 
-  // The guards of a window that talks to the radio.  Each answers true, after
-  // saying why, when the command must not run because `busy` holds: the
-  // commands that would touch the image or the port show the busy text (or
-  // their own), and a close the close text.
+  // The guard of a window that talks to the radio: true, after saying why,
+  // when the command must not run because `busy` holds.  The commands that
+  // would touch the data or the port show the busy text (or their own), a
+  // close its close text.
   bool refuseWhileBusy(bool busy, const Bilingual& message = kBusyText,
                        const Bilingual& title = kTitlePromptLower) const;
-  bool refuseCloseWhileBusy(bool busy, const Bilingual& message = kCloseRefusedEditorText) const {
-    return refuseWhileBusy(busy, message);
-  }
 
   // --- leave rules --------------------------------------------------------------
   // Both kinds run only while the window is loaded (see unloading()).
@@ -248,6 +265,12 @@ class FormHost {
 
   // Every loaded window commits its open edit (see Form::commitPendingEdit).
   virtual void commitAllPendingEdits() = 0;
+  // An exchange on the memory image runs or waits to retry in one of the
+  // loaded windows (Form::exchangeOnImage).
+  virtual bool imageInUse() const = 0;
+  // The memory image has been replaced: every loaded window shows it
+  // afresh (Form::showReplacedImage).
+  virtual void showReplacedImage() = 0;
 
   // Sizes the windows are laid out from: the main window and its client area.
   virtual QSize mainWindowSize() const = 0;

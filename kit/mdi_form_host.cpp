@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace brel {
 
@@ -130,6 +132,20 @@ Form* MdiFormHost::form(FormId id) const {
 
 void MdiFormHost::commitAllPendingEdits() {
   for (const auto& entry : loaded_) entry.second->commitPendingEdit();
+}
+
+bool MdiFormHost::imageInUse() const {
+  for (const auto& entry : loaded_)
+    if (entry.second->exchangeOnImage()) return true;
+  return false;
+}
+
+void MdiFormHost::showReplacedImage() {
+  // A window's showing may load or unload another: the windows loaded now.
+  std::vector<QPointer<Form>> windows;
+  for (const auto& entry : loaded_) windows.emplace_back(entry.second);
+  for (const QPointer<Form>& window : windows)
+    if (window != nullptr && !window->unloading()) window->showReplacedImage();
 }
 
 QSize MdiFormHost::mainWindowSize() const { return mainWindow_->size(); }

@@ -28,6 +28,8 @@ class MdiFormHost : public QObject, public FormHost {
   bool isLoaded(FormId id) const override;
   Form* form(FormId id) const override;
   void commitAllPendingEdits() override;
+  bool imageInUse() const override;
+  void showReplacedImage() override;
   QSize mainWindowSize() const override;
   QSize clientSize() const override;
 

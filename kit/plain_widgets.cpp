@@ -27,12 +27,24 @@ class KeyWatch : public QObject {
   std::function<bool(const QKeyEvent&)> seen_;
 };
 
-// `rule` judges the keys that reach `watched` on their way into `edit`.
-void FilterKeys(QWidget* watched, QLineEdit* edit, KeyRule rule) {
+// A change the user makes through `widget` while its window refuses
+// changes (Form::refuseChange, which says why) never reaches the control:
+// `control` is shown again, so the widget shows what the data holds.
+bool Refused(const QWidget* widget, const PlainControl& control) {
+  if (!RefuseChangeIn(widget)) return false;
+  if (control.viewChanged) control.viewChanged();
+  return true;
+}
+
+// `rule` judges the keys that reach `watched` on their way into `edit`; a
+// key typed while the window refuses changes is dropped before any rule
+// sees it.
+void FilterKeys(QWidget* watched, QLineEdit* edit, const PlainControl& control, KeyRule rule) {
   if (!rule) return;
-  WatchKeys(watched, [edit, rule = std::move(rule)](const QKeyEvent& key) {
+  WatchKeys(watched, [edit, &control, rule = std::move(rule)](const QKeyEvent& key) {
     const char32_t typed = TypedCharacter(key);
     if (typed == 0) return false;
+    if (Refused(edit, control)) return true;
     const char32_t taken = rule(typed);
     if (taken == typed) return false;
     if (taken != 0) edit->insert(QString::fromUcs4(&taken, 1));  // reaches the control as an edit
@@ -65,7 +77,13 @@ void KeepFieldApart(QComboBox* box) {
 void MirrorButton(QAbstractButton* button, PlainControl& control, std::function<bool()> on) {
   control.viewChanged = [button, &control, on = std::move(on)] {
     const QSignalBlocker block(button);
-    button->setChecked(on());
+    const bool checked = on();
+    // The selected one of an exclusive group is cleared only with the
+    // group's rule set aside (no other may have been selected instead).
+    const bool exclusive = button->autoExclusive() && !checked;
+    if (exclusive) button->setAutoExclusive(false);
+    button->setChecked(checked);
+    if (exclusive) button->setAutoExclusive(true);
     button->setEnabled(control.enabled());
   };
   control.focusRequested = [button] { button->setFocus(); };
@@ -111,8 +129,8 @@ void BindList(QComboBox* box, PlainList& list) {
   };
   list.focusRequested = [box] { box->setFocus(); };
   list.viewChanged();
-  QObject::connect(box, &QComboBox::currentIndexChanged, box, [&list](int index) {
-    if (index >= 0) list.select(index);
+  QObject::connect(box, &QComboBox::currentIndexChanged, box, [box, &list](int index) {
+    if (index >= 0 && !Refused(box, list)) list.select(index);
   });
 }
 
@@ -130,25 +148,40 @@ void BindTypedList(QComboBox* box, PlainList& list, TypingRules rules) {
   };
   list.focusRequested = [box] { box->setFocus(); };
   list.viewChanged();
-  QObject::connect(box, &QComboBox::activated, box, [&list](int index) { list.select(index); });
+  QObject::connect(box, &QComboBox::activated, box, [box, &list](int index) {
+    if (index != list.selectedIndex() && !Refused(box, list)) list.select(index);
+  });
   std::function<void(const std::string&)> edited = rules.edited;
   if (!edited) edited = [&list](const std::string& text) { list.setEditText(text); };
-  QObject::connect(field, &QLineEdit::textEdited, box,
-                   [edited = std::move(edited)](const QString& text) { edited(text.toStdString()); });
+  QObject::connect(field, &QLineEdit::textEdited, box, [box, &list, edited = std::move(edited)](const QString& text) {
+    if (!Refused(box, list)) edited(text.toStdString());
+  });
   // Typed keys reach the box, which hands them to its field directly; keys
   // sent to the field itself pass its own watch.
-  FilterKeys(box, field, rules.keys);
-  FilterKeys(field, field, std::move(rules.keys));
+  FilterKeys(box, field, list, rules.keys);
+  FilterKeys(field, field, list, std::move(rules.keys));
 }
 
 void BindCheck(QCheckBox* box, PlainCheckBox& check) {
   MirrorButton(box, check, [&check] { return check.checked(); });
-  QObject::connect(box, &QCheckBox::toggled, box, [&check](bool on) { check.setChecked(on); });
+  QObject::connect(box, &QCheckBox::toggled, box, [box, &check](bool on) {
+    if (!Refused(box, check)) check.setChecked(on);
+  });
 }
 
 void BindOption(QRadioButton* button, PlainOptionButton& option) {
   MirrorButton(button, option, [&option] { return option.selected(); });
-  QObject::connect(button, &QRadioButton::clicked, button, [&option] { option.setSelected(true); });
+  QObject::connect(button, &QRadioButton::clicked, button, [button, &option] {
+    if (option.selected()) return;
+    if (!RefuseChangeIn(button)) {
+      option.setSelected(true);
+      return;
+    }
+    // The click moved the tick between buttons: the whole group shows again.
+    for (const PlainOptionButton* other : option.group())
+      if (other->viewChanged) other->viewChanged();
+    if (option.viewChanged) option.viewChanged();
+  });
 }
 
 void BindText(QLineEdit* edit, PlainTextBox& text, TypingRules rules) {
@@ -161,9 +194,10 @@ void BindText(QLineEdit* edit, PlainTextBox& text, TypingRules rules) {
   text.viewChanged();
   std::function<void(const std::string&)> edited = rules.edited;
   if (!edited) edited = [&text](const std::string& typed) { text.typed(typed); };
-  QObject::connect(edit, &QLineEdit::textEdited, edit,
-                   [edited = std::move(edited)](const QString& typed) { edited(typed.toStdString()); });
-  FilterKeys(edit, edit, std::move(rules.keys));
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, &text, edited = std::move(edited)](const QString& typed) {
+    if (!Refused(edit, text)) edited(typed.toStdString());
+  });
+  FilterKeys(edit, edit, text, std::move(rules.keys));
 }
 
 }  // namespace brel

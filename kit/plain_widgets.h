@@ -11,7 +11,10 @@
 //   BindTypedList(ui.tone, vfo.rxTone, {.keys = ToneKeyRule});
 //
 // Every later change of a control (by a rule or by the user) is mirrored at
-// once; the widget's own signals are blocked while it follows.
+// once; the widget's own signals are blocked while it follows.  A change the
+// user makes while the window refuses changes (Form::refuseChange: an
+// exchange is using its data) never reaches the control, which the widget
+// then shows again.
 //
 // Leave rules are the window's (Form::onFocusOut, Form::watchLeave): they
 // judge how the focus went, which only the window knows.

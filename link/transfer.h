@@ -40,8 +40,9 @@
 // An exchange that reads one block, decides and writes one frame is a
 // ReadThenWritePlan.  The editor window adopts the configuration
 // (EditorWindow::adoptTransfer, kit/editor_window.h), which makes
-// the window its view and refuses close, reload, default, open and save
-// while transfer.running() (the exchange runs or a retry of it is pending).
+// the window its view; which of the window's commands wait while
+// transfer.running() (the exchange runs or a retry of it is pending) the
+// window base says, in EditorWindow::dataInUse.
 // For the few events texts do not cover (a read-then-write outcome, the
 // moment the handshake completes) the configuration sets a listener.
 #pragma once
@@ -185,8 +186,8 @@ class Transfer : private LinkObserver {
   bool readThenWrite(std::shared_ptr<ReadThenWritePlan> plan, int retries);
 
   bool busy() const { return engine_.busy(); }
-  // The exchange runs or a retry of it is pending: close, reload, default,
-  // open and save must wait.
+  // The exchange runs or a retry of it is pending: what waits for it, the
+  // window that runs it says (EditorWindow::dataInUse).
   bool running() const { return engine_.running(); }
   // The busy message when busy (true), else nothing (false).
   bool refuseIfBusy();

@@ -23,6 +23,8 @@ class TransferDialog : public Form, public link::TransferView {
   void loadHandling() override;
   bool queryUnload() override;
   void unloadHandling() override;
+  // The whole memory is read into the image or written from it.
+  bool exchangeOnImage() const override { return transfer().running(); }
 
   void setProgressValue(int value) override { progress_->setValue(value); }
   void setProgressVisible(bool visible) override { progress_->setVisible(visible); }
@@ -39,7 +41,7 @@ class TransferDialog : public Form, public link::TransferView {
   void requestClose() { closeFlag_ = -1; }
 
  protected:
-  virtual link::Transfer& transfer() = 0;
+  virtual link::Transfer& transfer() const = 0;
   virtual std::int16_t& openFlag() = 0;
   virtual Bilingual caption() const = 0;
   virtual Bilingual actionCaption() const = 0;
@@ -66,7 +68,12 @@ class Form_Comm_Read : public TransferDialog {
   link::WholeMemoryRead& read() { return *read_; }
 
  protected:
-  link::Transfer& transfer() override { return read_->transfer(); }
+  link::Transfer& transfer() const override { return read_->transfer(); }
+  // The read has every block: what is still being typed goes in first, so
+  // nothing typed before overwrites what was read, and once the blocks are
+  // in, every window over the image shows them.
+  void beforeImageReplaced() override { host().commitAllPendingEdits(); }
+  void imageReplaced() override { host().showReplacedImage(); }
   std::int16_t& openFlag() override { return state().FormOpenFlags.ReadFormOpen; }
   Bilingual caption() const override { return link::texts::kReadCaption; }
   Bilingual actionCaption() const override { return link::texts::kReadButton; }
@@ -84,7 +91,7 @@ class Form_Comm_Write : public TransferDialog {
   link::WholeMemoryWrite& write() { return *write_; }
 
  protected:
-  link::Transfer& transfer() override { return write_->transfer(); }
+  link::Transfer& transfer() const override { return write_->transfer(); }
   std::int16_t& openFlag() override { return state().FormOpenFlags.WriteFormOpen; }
   Bilingual caption() const override { return link::texts::kWriteCaption; }
   Bilingual actionCaption() const override { return link::texts::kWriteButton; }

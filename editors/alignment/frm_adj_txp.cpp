@@ -66,6 +66,7 @@ const char* ListCaption(ListSet set, int k) {
 
 EditorParts AdjParts() {
   EditorParts parts;
+  parts.data = EditorParts::Data::Own;  // the alignment image
   parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.fileTexts = {kFileLoadedText, kFileSavedText, kTitlePromptUpper, kTitlePromptUpper};
   return parts;
@@ -151,7 +152,9 @@ QComboBox* frm_Adj_Txp::addList(ListSet set, int k, QWidget* parent) {
   // Lists change by a choice only: typed characters choose nothing.
   keyLimits_[combo] = [](char32_t) { return false; };
   combo->installEventFilter(this);
-  connect(combo, &QComboBox::activated, this, [this, set, k](int entry) { editor_.listChosen(set, k, entry); });
+  connect(combo, &QComboBox::activated, this, [this, set, k](int entry) {
+    if (!changeRefused()) editor_.listChosen(set, k, entry);
+  });
   return combo;
 }
 
@@ -163,8 +166,9 @@ QLineEdit* frm_Adj_Txp::addTextBox(TextField field, QWidget* parent) {
   // Leaving a text box shows what its field now holds.
   leaveRule(box, [this] { ShowAdjPage(); });
   box->installEventFilter(this);
-  connect(box, &QLineEdit::textEdited, this,
-          [this, field](const QString& text) { editor_.textEdited(field, text.toStdString()); });
+  connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+    if (!changeRefused()) editor_.textEdited(field, text.toStdString());
+  });
   return box;
 }
 
@@ -306,7 +310,9 @@ void frm_Adj_Txp::buildOtherPage() {
   check480_ = new QCheckBox(Q("480  兆以上允许发射"), frame480);
   check480_->setObjectName("Check_480TX_Stop");
   (new QVBoxLayout(frame480))->addWidget(check480_);
-  connect(check480_, &QCheckBox::clicked, this, [this](bool checked) { editor_.check480Clicked(checked); });
+  connect(check480_, &QCheckBox::clicked, this, [this](bool checked) {
+    if (!changeRefused()) editor_.check480Clicked(checked);
+  });
   page->addWidget(frame480, 2, 0);
 
   auto* battery = new QGroupBox(frameOther_);
@@ -509,7 +515,15 @@ void frm_Adj_Txp::ShowAdjPage() {
 
 // --- user edits ------------------------------------------------------------------------------------
 
+bool frm_Adj_Txp::changeRefused() {
+  if (!refuseChange()) return false;
+  LayoutAdjForVariant();
+  ShowAdjPage();
+  return true;
+}
+
 void frm_Adj_Txp::numberEdited(NumberSet set, int i) {
+  if (changeRefused()) return;
   QLineEdit* box = numberBox(set, i);
   if (auto reset = editor_.numberEdited(set, i, box->text().toStdString())) {
     box->setText(Q(*reset));
@@ -520,7 +534,7 @@ void frm_Adj_Txp::numberEdited(NumberSet set, int i) {
 void frm_Adj_Txp::bandBoxLeft(int band, bool upper) {
   QLineEdit* box = bandBox(band, upper);
   // Only what the user typed is checked and stored.
-  if (!box->isModified()) return;
+  if (!box->isModified() || changeRefused()) return;
   std::array<std::array<std::string, 2>, 2> texts;
   for (int b = 0; b < 2; ++b)
     for (int u = 0; u < 2; ++u) texts[static_cast<std::size_t>(b)][static_cast<std::size_t>(u)] = band_[b][u]->text().toStdString();
@@ -539,6 +553,7 @@ void frm_Adj_Txp::bandBoxLeft(int band, bool upper) {
 }
 
 void frm_Adj_Txp::optionClicked(int variant) {
+  if (changeRefused()) return;
   editor_.applyBandVariant(variant);
   LayoutAdjForVariant();
   ShowAdjPage();
@@ -549,7 +564,7 @@ bool frm_Adj_Txp::eventFilter(QObject* watched, QEvent* event) {
     auto limit = keyLimits_.find(watched);
     if (limit != keyLimits_.end()) {
       const auto key = LimitedKey(static_cast<QKeyEvent*>(event));
-      if (key && !limit->second(*key)) return true;
+      if (key && (!limit->second(*key) || changeRefused())) return true;
     }
   }
   return Form::eventFilter(watched, event);
@@ -582,7 +597,7 @@ void frm_Adj_Txp::Command_Write_Click() {
 }
 
 void frm_Adj_Txp::Command_def_Click() {
-  if (refuseWhileRunning()) return;
+  if (refuseChange()) return;
   resetProgress();
   BuildAdjDefaults(state(), SystemClock());
   editor_.loadDefaults();
@@ -590,7 +605,7 @@ void frm_Adj_Txp::Command_def_Click() {
 }
 
 void frm_Adj_Txp::LoadAdjDefaults2() {
-  if (refuseWhileRunning()) return;
+  if (refuseChange()) return;
   resetProgress();
   BuildAdjDefaults2(state());
   editor_.loadDefaults();

@@ -84,6 +84,9 @@ class frm_Adj_Txp : public EditorWindow {
   QSize neededSize() const;
   void selectPage(int page);
   void optionClicked(int variant);
+  // A change the user made while the window refuses changes (its exchange
+  // runs or waits to retry): true, and the page shows the image again.
+  bool changeRefused();
   void numberEdited(NumberSet set, int i);
   void bandBoxLeft(int band, bool upper);
   // `left` runs each time the box loses the focus.

@@ -112,8 +112,6 @@ void frm_chann::setCaptions() {
   }
 }
 
-bool frm_chann::queryUnload() { return !refuseCloseWhileBusy(busy()); }
-
 void frm_chann::unloadHandling() {
   stopWatchingActivation();
   commitPendingEdit();
@@ -134,12 +132,13 @@ void frm_chann::redisplay() {
 }
 
 void frm_chann::Command_def_Click() {
+  if (refuseChange()) return;
   Chann_para_init_VHF_bf(state().MemImage);
   Form_Activate();
 }
 
 void frm_chann::Command_Clear_Click() {
-  if (refuseWhileBusy(busy(), kClearRefusedText)) return;
+  if (refuseChange(kClearRefusedText)) return;
   resetProgress();
   // A click on Clear takes the focus from an open editor, which commits it;
   // the same holds when Clear is run without a click.
@@ -148,8 +147,7 @@ void frm_chann::Command_Clear_Click() {
 }
 
 void frm_chann::Command_close_Click() {
-  if (refuseWhileBusy(busy(), kCloseRefusedText)) return;
-  if (transfer_) transfer_->stop();
+  if (refuseWhileRunning(kCloseRefusedText)) return;
   FormHost& forms = host();
   if (!forms.unloadForm(FormId::frm_chann)) return;
   // An Open or Save dialog goes with the editor.
@@ -169,13 +167,16 @@ void frm_chann::Command_read_Click() {
 }
 
 void frm_chann::Command_Write_Click() {
-  if (!busy()) commitPendingEdit();  // the radio gets what was typed last
+  if (!busy()) {
+    dropPendingRetry();
+    commitPendingEdit();  // the radio gets what was typed last
+  }
   ensureTransfer()->write();
 }
 
-void frm_chann::ShowOpenChannDialog() { ShowFileDialog(*this, FormId::Form_open_chann, busy()); }
+void frm_chann::ShowOpenChannDialog() { showFileDialog(FormId::Form_open_chann); }
 
-void frm_chann::ShowSaveChannDialog() { ShowFileDialog(*this, FormId::Form_save_chann, busy()); }
+void frm_chann::ShowSaveChannDialog() { showFileDialog(FormId::Form_save_chann); }
 
 FileRead frm_chann::readFile(const std::string& path) { return ReadImageFileInto(state().MemImage, path); }
 

@@ -24,9 +24,6 @@ class frm_chann : public EditorWindow {
   ~frm_chann() override;
 
   void loadHandling() override;
-  // While the window's own transfer runs (busy(), a pending retry aside) it
-  // refuses Clear and Close, and the close box and Exit.
-  bool queryUnload() override;
   void unloadHandling() override;
   void commitPendingEdit() override;
 

@@ -234,8 +234,6 @@ void frm_dtmf::setCaptions() {
   }
 }
 
-bool frm_dtmf::queryUnload() { return !refuseCloseWhileBusy(busy()); }
-
 void frm_dtmf::unloadHandling() {
   stopWatchingActivation();
   commitPendingEdit();
@@ -248,14 +246,13 @@ void frm_dtmf::commitPendingEdit() { editor_.commitPendingEdit(); }
 void frm_dtmf::Form_Activate() { editor_.ShowDtmfSettings(); }
 
 void frm_dtmf::Command_def_Click() {
-  if (refuseWhileBusy(busy())) return;
+  if (refuseChange()) return;
   LoadDtmfDefaults(state().MemImage);
   editor_.ShowDtmfSettings();
 }
 
 void frm_dtmf::Command_close_Click() {
-  if (refuseWhileBusy(busy())) return;
-  transfer_->stop();
+  if (refuseWhileRunning()) return;
   host().unloadForm(FormId::frm_dtmf);
 }
 
@@ -264,7 +261,10 @@ void frm_dtmf::Command_read_Click() {
 }
 
 void frm_dtmf::Command_Write_Click() {
-  if (!busy()) commitPendingEdit();  // the radio gets what was typed last
+  if (!busy()) {
+    dropPendingRetry();
+    commitPendingEdit();  // the radio gets what was typed last
+  }
   transfer_->write();
 }
 

@@ -29,13 +29,11 @@ class frm_dtmf : public EditorWindow {
   ~frm_dtmf() override;
 
   void loadHandling() override;
-  bool queryUnload() override;
   void unloadHandling() override;
   // Stores the encode group that holds the focus (or was typed into).
   void commitPendingEdit() override;
 
   void Form_Activate();
-  // While the window's own exchange runs (busy()), Default and Close refuse.
   void Command_def_Click();
   void Command_close_Click();
   // The window's own Read and Write (their buttons are stored hidden).

@@ -19,6 +19,7 @@ constexpr std::array<const char*, kBandBoxCount> kBoxNames{"Text_pvfo1_A", "Text
 
 EditorParts FmParts() {
   EditorParts parts;
+  parts.data = EditorParts::Data::Own;  // the FM stage and the preset sheet
   parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.fileTexts.loaded = texts::kFileLoaded;
   parts.fileTexts.saved = texts::kStoredMessage;
@@ -208,14 +209,17 @@ void frm_FM::Command_read_Click() {
 
 void frm_FM::Command_Write_Click() {
   // What is typed goes with the write, through its cell's rule.
-  commitPendingEdit();
+  if (!busy()) {
+    dropPendingRetry();
+    commitPendingEdit();
+  }
   editor_.encodeAll();
   showReadout();
   transfer_->write();
 }
 
 void frm_FM::Command_Clear_Click() {
-  if (refuseWhileBusy(busy(), texts::kClearRefused)) return;
+  if (refuseChange(texts::kClearRefused)) return;
   resetProgress();
   // The open editor is emptied: its cell, like every other, ends empty.
   if (auto* open = qobject_cast<QLineEdit*>(grid_->openEditor())) open->clear();

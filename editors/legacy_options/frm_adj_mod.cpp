@@ -117,6 +117,7 @@ constexpr int kFileLastRow = 11;
 
 EditorParts AdjModParts() {
   EditorParts parts;
+  parts.data = EditorParts::Data::Own;  // the window's own stage image
   parts.fileRequests = RequestPair::OptionsAndSignalling;
   parts.fileTexts = FileTexts{kFileLoaded, kFileSaved, kTitlePromptUpper, kTitlePromptUpper};
   return parts;
@@ -345,17 +346,17 @@ void frm_Adj_Mod::Command_Write_Click() {
 }
 
 void frm_Adj_Mod::Command_def_Click() {
-  if (!editor_.runPendingCheck() || refuseWhileBusy(busy())) return;
+  if (!editor_.runPendingCheck() || refuseChange()) return;
   resetProgress();
   editor_.RestoreDefaults();
 }
 
 void frm_Adj_Mod::Command_save_Click() {
-  if (editor_.runPendingCheck()) ShowFileDialog(*this, FormId::Form_save_menu, busy());
+  if (editor_.runPendingCheck()) showFileDialog(FormId::Form_save_menu);
 }
 
 void frm_Adj_Mod::Command_open_Click() {
-  if (editor_.runPendingCheck()) ShowFileDialog(*this, FormId::Form_open_menu, busy());
+  if (editor_.runPendingCheck()) showFileDialog(FormId::Form_open_menu);
 }
 
 void frm_Adj_Mod::Command_close_Click() {

@@ -382,7 +382,7 @@ void frm_option::unloadHandling() {
 void frm_option::Form_Activate() { editor_.Form_Activate(); }
 
 void frm_option::Command_def_Click() {
-  if (refuseWhileRunning()) return;
+  if (refuseChange()) return;
   resetProgress();
   editor_.RestoreDefaults();
 }

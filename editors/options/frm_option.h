@@ -68,7 +68,8 @@ class frm_option : public EditorWindow {
   FileRead readFile(const std::string& path) override;
   void showLoadedFile() override { editor_.RefreshOptionForm(); }
   std::optional<std::string> writeFile(const std::string& path) override;
-  void imageReplaced() override { editor_.RefreshOptionForm(); }  // a read has completed
+  // A read, the window's own or the main one, has replaced the image.
+  void imageReplaced() override { editor_.RefreshOptionForm(); }
 
   OptionEditor editor_;
   std::map<std::string, QWidget*> widgets_;

@@ -12,6 +12,7 @@ constexpr std::array<const char*, 6> kButtonNames{"Command_read", "Command_Write
 
 EditorParts SignallingParts() {
   EditorParts parts;
+  parts.data = EditorParts::Data::Own;  // the window's stage rows and sheet
   parts.fileRequests = RequestPair::OptionsAndSignalling;
   parts.fileTexts.loaded = texts::kFileLoaded;
   parts.fileTexts.saved = texts::kFileSaved;
@@ -122,13 +123,14 @@ void SignallingWindow::Command_read_Click() {
 
 void SignallingWindow::Command_Write_Click() {
   if (transfer_->transfer().refuseIfBusy()) return;
+  dropPendingRetry();
   if (!commitEditors()) return;
   encodeSet();
   transfer_->write();
 }
 
 void SignallingWindow::Command_def_Click() {
-  if (refuseWhileRunning()) return;
+  if (refuseChange()) return;
   if (!commitEditors()) return;
   resetProgress();
   defaults();

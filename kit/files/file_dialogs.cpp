@@ -159,6 +159,8 @@ void Form_open_chann::loadHandling() {
 void Form_open_chann::unloadHandling() { state().FormOpenFlags.OpenFileFormOpen = 0; }
 
 void Form_open_chann::accepted(const std::string& path) {
+  // Refused, the dialog stays as it is, its name too, for a later Confirm.
+  if (refuseChange()) return;
   // A pending alignment open keeps its own path and window: it is not ours.
   state().ParamFileName = path;
   // An edit still open in an editor is committed into the image the file

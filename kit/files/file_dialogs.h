@@ -76,6 +76,8 @@ class Form_open_chann : public FileDialogForm {
   explicit Form_open_chann(AppContext& context);
   void loadHandling() override;
   void unloadHandling() override;
+  // The file goes into the image: it waits for every exchange on the image.
+  bool dataInUse() const override { return host().imageInUse(); }
 
  protected:
   void accepted(const std::string& path) override;

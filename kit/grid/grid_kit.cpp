@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "drop_down.h"
+#include "form.h"
 #include "qt_text.h"
 
 namespace brel::grid {
@@ -223,6 +224,10 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
       connect(combo, &QComboBox::activated, this, [this, combo, cell](int position) {
         GridModel* target = model();
         if (target == nullptr || !cell.isValid() || target->operationRunning()) return;
+        if (view_->refuseChange()) {
+          combo->setEditText(combo->property(kSavedTextProperty).toString());
+          return;
+        }
         target->setData(cell, position, GridModel::ListChoiceRole);
         combo->setProperty(kSavedTextProperty, combo->currentText());
       });
@@ -372,8 +377,10 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
       model_->apply([&] { model_->rules().clicked(GridModel::gridRow(index), index.column()); });
   });
   connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-    if (model_ != nullptr && index.isValid())
-      model_->apply([&] { model_->rules().doubleClicked(GridModel::gridRow(index), index.column()); });
+    if (model_ == nullptr || !index.isValid()) return;
+    // The click before it has already been refused, and said so.
+    if (index == refusedClick_ || refuseChange()) return;
+    model_->apply([&] { model_->rules().doubleClicked(GridModel::gridRow(index), index.column()); });
   });
 }
 
@@ -462,7 +469,14 @@ void GridView::refitColumns() {
   if (wanted != width()) resize(wanted, height());
 }
 
+bool GridView::refuseChange() {
+  bool refused = false;
+  if (model_ != nullptr) model_->apply([&] { refused = RefuseChangeIn(this); });
+  return refused;
+}
+
 bool GridView::placeEditor(const QModelIndex& index) {
+  refusedClick_ = QPersistentModelIndex();
   if (model_ == nullptr || !index.isValid()) return false;
   if (openEditor() != nullptr && editorIndex_ != index && !commitOpenEditor()) return false;
   if (currentIndex() != index) setCurrentIndex(index);
@@ -470,6 +484,10 @@ bool GridView::placeEditor(const QModelIndex& index) {
   if (openEditor() != nullptr && editorIndex_ == index) {
     editor_->setFocus();
     return true;
+  }
+  if (refuseChange()) {
+    refusedClick_ = index;
+    return false;
   }
   return edit(index, QAbstractItemView::AllEditTriggers, nullptr);
 }
@@ -499,8 +517,9 @@ bool GridView::commitOpenEditor() {
     editor->setFocus();
     return false;
   }
+  const bool discarded = discardedEditor_ == editor;
   closeEditor(editor, QAbstractItemDelegate::NoHint);
-  return true;
+  return !discarded;
 }
 
 void GridView::commitData(QWidget* editor) {
@@ -508,11 +527,18 @@ void GridView::commitData(QWidget* editor) {
     QTableView::commitData(editor);
     return;
   }
+  if (refuseChange()) {
+    // Not now: the editor goes without its text, the cell as it was.
+    refusedEditor_ = nullptr;
+    discardedEditor_ = editor;
+    return;
+  }
   const GridModel::Commit result = model_->commit(editorIndex_, GridDelegate::editorText(editor));
   refusedEditor_ = result == GridModel::Commit::Refused ? editor : nullptr;
 }
 
 void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  discardedEditor_ = nullptr;
   if (editor != nullptr && editor == refusedEditor_ && editor == openEditor()) {
     // The rules refused the text: the editor stays with it.
     refusedEditor_ = nullptr;
@@ -560,6 +586,7 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void GridView::enterPressed(QWidget* editor, const QModelIndex& index) {
   if (model_ == nullptr || !index.isValid() || model_->operationRunning()) return;
+  if (refuseChange()) return;
   QPointer<QWidget> guard(editor);
   const EnterAction action = model_->enter(index, GridDelegate::editorText(editor));
   if (action.text && !guard.isNull()) {

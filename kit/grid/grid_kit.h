@@ -43,6 +43,11 @@
 //   - A list choice is handed to GridRules::choose at once.
 //   - While a rule runs (it may show a message box, which takes the focus and
 //     runs an event loop) the grid starts no second edit or commit.
+//   - While the grid's window refuses changes (Form::refuseChange: an
+//     exchange with the radio is using its data) no editor opens, and an
+//     editor left open from before commits nothing: it closes and its cell
+//     keeps what it shows.  Enter, a list choice and a double click wait
+//     the same way.  The window says why.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -157,7 +162,8 @@ class GridView : public QTableView {
   // no editor or the cell left refused.
   bool placeEditor(const QModelIndex& index);
   // Commits the editor still open, if any, and closes it.  False when the
-  // rules refused: the editor stays open.
+  // rules refused (the editor stays open) or the window refuses changes now
+  // (the editor is closed, nothing committed).
   bool commitOpenEditor();
   QWidget* openEditor() const;
   QModelIndex openEditorIndex() const;
@@ -186,6 +192,10 @@ class GridView : public QTableView {
 
   using QTableView::edit;
 
+  // The window refuses a change of the grid now (it has said why).  Asked
+  // as one of the grid's operations, so its message box starts no commit.
+  bool refuseChange();
+
  protected:
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   void commitData(QWidget* editor) override;
@@ -209,6 +219,8 @@ class GridView : public QTableView {
   QPointer<QWidget> editor_;
   QPersistentModelIndex editorIndex_;
   QWidget* refusedEditor_ = nullptr;
+  QWidget* discardedEditor_ = nullptr;  // its commit was refused by the window
+  QPersistentModelIndex refusedClick_;  // the cell a refused click was on
   bool swallowRelease_ = false;
   bool restoring_ = false;
   QString textBoxName_;

@@ -255,6 +255,46 @@ TEST_F(AdjWindow, AReadFillsTheImageAndTheWindowWaitsForIt) {
   EXPECT_EQ(child(FormId::Form_open_adj), nullptr);
 }
 
+// While the window's read runs, nothing typed, ticked or chosen changes the
+// image the read is filling: each says so and the page shows the image again.
+TEST_F(AdjWindow, WhileItsReadRunsNoEditChangesTheImage) {
+  plugSteppedRadio();
+  open();
+  press(adj()->button("Command_read"));
+  runUntil([] { return false; }, 1200 * kMs);
+  ASSERT_TRUE(adj()->running());
+  messages().shown.clear();
+  const AdjTable before = image();
+  const int variant = state().AdjBandVariant;
+
+  QLineEdit* power = adj()->numberBox(NumberSet::Text1, 0);
+  const QString powerShown = power->text();
+  typeInto(power, "7");
+  EXPECT_EQ(power->text(), powerShown);
+  tab(4);
+  const bool was480 = adj()->check480()->isChecked();
+  clickInto(adj()->check480());
+  EXPECT_EQ(adj()->check480()->isChecked(), was480);
+  QRadioButton* other = adj()->option(variant == 3 ? 2 : 3);
+  QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(6, other->height() / 2));
+  EXPECT_FALSE(other->isChecked());
+  EXPECT_TRUE(adj()->option(variant)->isChecked());
+  QLineEdit* info = adj()->textBox(TextField::Info1);
+  const QString infoShown = info->text();
+  typeInto(info, "a");
+  EXPECT_EQ(info->text(), infoShown);
+  EXPECT_EQ(messages().texts(), std::vector<std::string>(4, "Read-write operating with transceiver ."));
+  EXPECT_EQ(image(), before);
+  EXPECT_EQ(state().AdjBandVariant, variant);
+  ASSERT_TRUE(adj()->running());
+
+  ASSERT_TRUE(runUntil([&] { return !adj()->running(); }));
+  EXPECT_EQ(messages().lastText(), "Complete reading the data from transceiver.");
+  const int read480 = image().at(12, 10);
+  clickInto(adj()->check480());
+  EXPECT_NE(image().at(12, 10), read480);
+}
+
 TEST_F(AdjWindow, FilesHoldRowsZeroToFifteenAndRefusalsChangeNothing) {
   open();
   for (int r = 0; r < 20; ++r)

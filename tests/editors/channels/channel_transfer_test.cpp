@@ -136,6 +136,34 @@ TEST_F(Transfer, WhileBusyTheWindowRefusesAndASilentRadioGetsOneRetry) {
   EXPECT_FALSE(window()->busy());
 }
 
+// Between the silent attempt and its retry the window still waits: Clear,
+// Default, a cell, Close and the close box each say so, nothing changes.
+TEST_F(Transfer, WhileTheReadWaitsToRetryNothingChanges) {
+  plugRadio(/*silent=*/true);
+  putProgrammed(1);
+  window()->Form_Activate();
+  const MemoryImage before = state.MemImage;
+  window()->Command_read_Click();
+  ASSERT_TRUE(runUntil([&] { return !window()->busy(); }));
+  ASSERT_TRUE(window()->running());
+
+  window()->Command_Clear_Click();
+  window()->Command_def_Click();
+  click(2, kColRxFreq);
+  EXPECT_EQ(window()->grid()->openEditor(), nullptr);
+  window()->Command_close_Click();
+  EXPECT_FALSE(host.unloadForm(FormId::frm_chann));  // the close box
+  EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Read-write operating，don't clear operate .,",
+                                                        "Read-write operating with transceiver .",
+                                                        "Read-write operating with transceiver .",
+                                                        "Read-write operating，don't close the window. ,",
+                                                        "Read-write operating，don't close the window.,"}));
+  EXPECT_TRUE(host.isLoaded(FormId::frm_chann));
+  EXPECT_EQ(text(1, kColName), "AB1");
+  EXPECT_TRUE(state.MemImage == before);
+  ASSERT_TRUE(runUntil([&] { return !window()->running(); }));
+}
+
 TEST_F(Transfer, APortThatWillNotOpenIsReported) {
   window()->Command_read_Click();
   EXPECT_EQ(messages.texts(),

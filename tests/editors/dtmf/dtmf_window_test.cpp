@@ -499,6 +499,39 @@ TEST_F(DtmfWindow, OwnReadThatFailsPartWayChangesNothing) {
   EXPECT_EQ(shown(group(1)), "");
 }
 
+// Between a failed attempt of the window's read and its retry, Default,
+// Close, the close box and typing wait just as while the attempt runs.
+TEST_F(DtmfWindow, OwnReadWaitingToRetryKeepsEveryCommandWaiting) {
+  start();
+  plugOneShotRadio(/*silentAfterTwoBlocks=*/true);
+  frm_dtmf* window = openDtmf();
+  const std::vector<Row> before = area();
+  const std::string shownGroup = shown(group(1));
+  window->Command_read_Click();
+  ASSERT_TRUE(runUntil([&] { return !window->busy(); }));
+  ASSERT_TRUE(window->running());
+
+  press(button(FormId::frm_dtmf, "Command_def"));
+  press(button(FormId::frm_dtmf, "Command_close"));
+  qobject_cast<QMdiSubWindow*>(window->parentWidget())->close();
+  clickInto(group(1));
+  keys("5");
+  EXPECT_EQ(messages().texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                          "Read-write operating with transceiver .",
+                                                          "Read-write operating，don't close the window.,",
+                                                          "Read-write operating with transceiver ."}));
+  EXPECT_EQ(dtmf(), window);
+  EXPECT_EQ(shown(group(1)), shownGroup);
+  EXPECT_EQ(area(), before);
+
+  runExchange();
+  EXPECT_EQ(messages().lastText(), "Fail connect with transceiver.");
+  messages().shown.clear();
+  press(button(FormId::frm_dtmf, "Command_close"));
+  EXPECT_EQ(dtmf(), nullptr);
+  EXPECT_TRUE(messages().shown.empty()) << messages().lastText();
+}
+
 TEST_F(DtmfWindow, OwnWriteSendsRows176To204AndRefusesWhileItRuns) {
   start();
   sim::RadioSim& sim = plugOneShotRadio();

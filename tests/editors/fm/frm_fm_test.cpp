@@ -330,6 +330,39 @@ TEST_F(FmWindowTest, ClearAndCloseWaitWhileTheExchangeRunsOrWaitsToRetry) {
   EXPECT_EQ(fm(), nullptr);
 }
 
+// While the read waits to retry, nothing changes the presets the retry is
+// to replace: Clear and a cell refuse, and an editor left open from before
+// the read commits nothing.  Once the read has given up, both work again.
+TEST_F(FmWindowTest, ClearAndCellEditsWaitWhileTheReadWaitsToRetry) {
+  sim::RadioSim& r = plugRadio();
+  r.addFault({.kind = sim::FaultKind::Silence, .answer = 0});
+  load();
+  click(2, kColFrequency);
+  type("99.1");
+  fm()->Command_read_Click();
+  ASSERT_TRUE(runUntil([&] { return !fm()->transfer()->busy(); }));
+  ASSERT_TRUE(fm()->running());
+
+  click(4, kColFrequency);
+  EXPECT_EQ(cellEditor(), nullptr);
+  press("Command_Clear");
+  click(5, kColName);
+  EXPECT_EQ(cellEditor(), nullptr);
+  EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Read-write operating with transceiver .",
+                                                        "Read-write operating，don't clear operate .,",
+                                                        "Read-write operating with transceiver ."}));
+  EXPECT_EQ(text(2, kColFrequency), "90.40000");
+  EXPECT_EQ(stageRow(1), (std::vector<int>{0, 9, 0, 4, 0, 0, 0, 0, 0xFF, 0x43, 0x43, 0x54, 0x56, 0x31, 0xFF, 0xFF}));
+
+  ASSERT_TRUE(idle());
+  messages.shown.clear();
+  edit(3, kColFrequency, "99.1");
+  EXPECT_EQ(text(3, kColFrequency), "99.10000");
+  press("Command_Clear");
+  EXPECT_EQ(text(2, kColFrequency), "");
+  EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+}
+
 TEST_F(FmWindowTest, WritePressedDuringAReadIsRefusedAfterEncoding) {
   sim::RadioSim& r = plugRadio();
   r.addFault({.kind = sim::FaultKind::Silence, .answer = 0});

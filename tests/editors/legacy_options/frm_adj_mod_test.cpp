@@ -318,6 +318,38 @@ TEST_F(AdjModWindow, ReadShowsTheRadiosAreaAndCloseWaitsForTheExchange) {
   EXPECT_EQ(adj(FormId::frm_Adj_Mod), nullptr);
 }
 
+// While the read waits to retry (the radio fell silent), the file buttons,
+// Default and a pick wait as they do while it runs: each says so, no
+// dialog opens and the list shows the stage again.
+TEST_F(AdjModWindow, FileButtonsDefaultAndPicksWaitWhileTheReadWaitsToRetry) {
+  plugRadio();
+  start();
+  ASSERT_TRUE(identified());
+  radio->addFault({.kind = sim::FaultKind::Silence, .answer = 0});
+  frm_Adj_Mod* w = load();
+  auto* squelch = get<QComboBox>(w, "Combo_sql_le");
+  const QString shown = squelch->currentText();
+  press(get<QPushButton>(w, "Command_read"));
+  ASSERT_TRUE(runUntil([&] { return !w->busy(); }));
+  ASSERT_TRUE(w->running());
+  messages().shown.clear();
+  const OptionStageTable stage = state().OptionStageImage[0];
+
+  press(get<QPushButton>(w, "Command_open"));
+  press(get<QPushButton>(w, "Command_save"));
+  press(get<QPushButton>(w, "Command_def"));
+  pick(squelch, 2);
+  EXPECT_EQ(messages().texts(), std::vector<std::string>(4, "Read-write operating with transceiver ."));
+  EXPECT_EQ(child(FormId::Form_open_menu), nullptr);
+  EXPECT_EQ(child(FormId::Form_save_menu), nullptr);
+  EXPECT_EQ(squelch->currentText(), shown);
+  EXPECT_EQ(state().OptionStageImage[0], stage);
+
+  ASSERT_TRUE(runUntil([&] { return !w->running(); }));
+  press(get<QPushButton>(w, "Command_open"));
+  EXPECT_NE(child(FormId::Form_open_menu), nullptr);
+}
+
 TEST_F(AdjModWindow, AKeyTypedIntoAToneListArmsItsGuard) {
   start();
   frm_Adj_Mod* w = load();
