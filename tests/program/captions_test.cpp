@@ -3,8 +3,6 @@
 // titles, every entry of every list closed and dropped down, the lists a grid
 // lays over its cells, grid headings and tab texts, measured in the font the
 // program itself uses.
-#include <QTabBar>
-
 #include "caption_checks.h"
 #include "program_fixture.h"
 
@@ -33,22 +31,6 @@ class EveryWindow : public ProgramFixture, public ::testing::WithParamInterface<
     ASSERT_TRUE(window().host().unloadForm(FormId::frm_chann, FormHost::UnloadMode::Force));
     test::FlushDeletes();
   }
-  // What a window shows, on every page of every tab bar in it.
-  static std::vector<std::string> CutOnEveryPage(Form* w) {
-    std::vector<std::string> cut = test::CutCaptions(w);
-    for (QTabBar* bar : w->findChildren<QTabBar*>()) {
-      if (!bar->isVisible()) continue;
-      const int first = bar->currentIndex();
-      for (int i = 0; i < bar->count(); ++i) {
-        if (i == first) continue;
-        bar->setCurrentIndex(i);
-        QCoreApplication::processEvents();
-        for (std::string& c : test::CutCaptions(w)) cut.push_back(bar->tabText(i).toStdString() + ": " + c);
-      }
-      bar->setCurrentIndex(first);
-    }
-    return cut;
-  }
 };
 
 TEST_P(EveryWindow, ShowsEveryCaptionWhole) {
@@ -56,22 +38,14 @@ TEST_P(EveryWindow, ShowsEveryCaptionWhole) {
   else window().Language_eng_Click();
   ASSERT_EQ(state().LanguageFlag, GetParam().chinese ? -1 : 0);
   int windows = 0;
-  int opened = 0;
-  for (int i = 0; std::string(FormName(static_cast<FormId>(i))) != "?"; ++i) {
-    const auto id = static_cast<FormId>(i);
-    ++windows;
-    if (!window().host().isRegistered(id)) continue;
-    SCOPED_TRACE(FormName(id));
-    Form* w = window().host().loadForm(id);
-    ASSERT_NE(w, nullptr);
-    QCoreApplication::processEvents();
-    ++opened;
+  while (std::string(FormName(static_cast<FormId>(windows))) != "?") ++windows;
+  const int opened = forEveryRegisteredWindow([](Form* w) {
     std::string cut;
-    for (const std::string& c : CutOnEveryPage(w)) cut += "\n  " + c;
+    test::OnEveryTabPage(w, [&](const std::string& page) {
+      for (const std::string& c : test::CutCaptions(w)) cut += "\n  " + (page.empty() ? c : page + ": " + c);
+    });
     if (!cut.empty()) ADD_FAILURE() << "shown cut:" << cut;
-    ASSERT_TRUE(window().host().unloadForm(id, FormHost::UnloadMode::Force));
-    test::FlushDeletes();
-  }
+  });
   EXPECT_EQ(opened, windows) << "every window is registered";
 }
 

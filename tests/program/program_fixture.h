@@ -107,6 +107,26 @@ class ProgramFixture : public ::testing::Test, protected test::RadioBench {
     return *radio;
   }
 
+  // Loads each window the program registers in turn, runs `check` on it and
+  // unloads it again; the number of windows loaded.
+  int forEveryRegisteredWindow(const std::function<void(Form*)>& check) {
+    int opened = 0;
+    for (int i = 0; std::string(FormName(static_cast<FormId>(i))) != "?"; ++i) {
+      const auto id = static_cast<FormId>(i);
+      if (!window().host().isRegistered(id)) continue;
+      SCOPED_TRACE(FormName(id));
+      Form* w = window().host().loadForm(id);
+      EXPECT_NE(w, nullptr);
+      if (w == nullptr) continue;
+      QCoreApplication::processEvents();
+      ++opened;
+      check(w);
+      EXPECT_TRUE(window().host().unloadForm(id, FormHost::UnloadMode::Force));
+      test::FlushDeletes();
+    }
+    return opened;
+  }
+
   // The program starts, as main() starts it, and gets the keyboard.
   void start() {
     program = std::make_unique<Program>(services);

@@ -21,6 +21,7 @@
 #include <QTabBar>
 #include <QTextDocument>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -307,6 +308,24 @@ inline std::vector<std::string> CutCaptions(QWidget* window) {
   for (QComboBox* list : lists) CheckDropDown(cut, list);
   for (grid::GridView* grid : grids) CheckCellLists(cut, grid);
   return cut;
+}
+
+// Runs `check` on the page `window` shows, then once on every other page of
+// each tab bar in it (with the page's tab text), and shows the first pages
+// again.
+inline void OnEveryTabPage(QWidget* window, const std::function<void(const std::string& page)>& check) {
+  check("");
+  for (QTabBar* bar : window->findChildren<QTabBar*>()) {
+    if (!bar->isVisible()) continue;
+    const int first = bar->currentIndex();
+    for (int i = 0; i < bar->count(); ++i) {
+      if (i == first) continue;
+      bar->setCurrentIndex(i);
+      QCoreApplication::processEvents();
+      check(bar->tabText(i).toStdString());
+    }
+    bar->setCurrentIndex(first);
+  }
 }
 
 }  // namespace brel::test

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "caption_checks.h"  // ShownPart
+#include "caption_checks.h"  // ShownPart, OnEveryTabPage
 
 namespace brel::test {
 
@@ -90,24 +90,6 @@ inline std::vector<std::string> OutOfReach(QWidget* window) {
   area->horizontalScrollBar()->setValue(across);
   area->verticalScrollBar()->setValue(down);
   return out;
-}
-
-// Runs `check` on the page `window` shows, then once on every other page of
-// each tab bar in it (with the page's tab text), and shows the first pages
-// again.
-inline void OnEveryTabPage(QWidget* window, const std::function<void(const std::string& page)>& check) {
-  check("");
-  for (QTabBar* bar : window->findChildren<QTabBar*>()) {
-    if (!bar->isVisible()) continue;
-    const int first = bar->currentIndex();
-    for (int i = 0; i < bar->count(); ++i) {
-      if (i == first) continue;
-      bar->setCurrentIndex(i);
-      QCoreApplication::processEvents();
-      check(bar->tabText(i).toStdString());
-    }
-    bar->setCurrentIndex(first);
-  }
 }
 
 }  // namespace brel::test
