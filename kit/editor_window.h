@@ -80,10 +80,10 @@ struct EditorParts {
   std::optional<Bilingual> savedLabel;
   // What the close box and Exit say while the exchange runs.
   Bilingual closeRefused = kCloseRefusedEditorText;
-  // What the window edits: the memory image, which the main Read and Write
-  // and the other windows' exchanges on it read and write too, or data of
-  // its own (a stage, a table) that only its own exchange uses.
-  enum class Data { MemoryImage, Own };
+  // What the window edits (a stage or table of its own is used by its own
+  // exchange alone).  The window registers with the same, so that its load
+  // waits as its changes do.
+  using Data = WindowData;
   Data data = Data::MemoryImage;
 };
 

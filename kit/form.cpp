@@ -236,7 +236,11 @@ void Form::watchActivation(std::function<void()> activated, std::function<void()
       }
       if (active_) return;
       active_ = true;
-      if (activated_) activated_();
+      // While an exchange reads or writes the window's data nothing can
+      // have changed it (every change waits, and a completed read shows
+      // itself in every open window), and a display would store what its
+      // controls cannot show as stored under the exchange.
+      if (activated_ && !dataInUse()) activated_();
       return;
     }
     // After a message box the area may bring back the child active before

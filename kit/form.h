@@ -72,6 +72,11 @@ class FormHost;
 // what was addressed to the old one never reaches the new one.  0 is no window.
 using WindowToken = std::uint64_t;
 
+// What a window edits: the memory image, which the main Read and Write and
+// the other windows' exchanges on it read and write too, or data of its own
+// (a stage, a table) or none.
+enum class WindowData { Own, MemoryImage };
+
 // The layouts are given in twips (1/1440 inch); windows use Form::twipsX/Y.
 int TwipsToPixels(double twips, double dpi);
 
@@ -151,7 +156,8 @@ class Form : public QWidget {
   // box is no activation, nor is coming back from another child the area
   // only passed through on its way), and `deactivated`, when given, each time another
   // child window takes that place; until stopWatchingActivation() or the
-  // window goes.
+  // window goes.  An activation while the window's data is in use
+  // (dataInUse) shows nothing afresh: `activated` does not run then.
   void watchActivation(std::function<void()> activated, std::function<void()> deactivated = {});
   void stopWatchingActivation();
 
@@ -245,10 +251,16 @@ class FormHost {
 
   virtual ~FormHost() = default;
 
-  virtual void registerForm(FormId id, Factory factory) = 0;
+  // A window over the memory image shows it as it loads, and its controls
+  // store again what they cannot show as stored: such a window is not
+  // loaded, nor reloaded (the loaded one stays as it is), while an exchange
+  // on the image runs or waits to retry; the busy text says so.  Bringing
+  // it forward when loaded changes nothing and is not refused.
+  virtual void registerForm(FormId id, Factory factory, WindowData data = WindowData::Own) = 0;
   virtual bool isRegistered(FormId id) const = 0;
 
-  // Plain load: a window already loaded is only brought forward.
+  // Plain load: a window already loaded is only brought forward.  Null when
+  // the window is not registered or its load must wait (registerForm).
   virtual Form* loadForm(FormId id) = 0;
   // Returns false when the window refused (it stays loaded).  The host lets
   // go of the window (form(id) no longer gives it) before its unload

@@ -53,7 +53,17 @@ MdiFormHost::MdiFormHost(QMdiArea* area, QWidget* mainWindow)
 
 MdiFormHost::~MdiFormHost() = default;
 
-void MdiFormHost::registerForm(FormId id, Factory factory) { factories_[id] = std::move(factory); }
+void MdiFormHost::registerForm(FormId id, Factory factory, WindowData data) {
+  factories_[id] = Registration{std::move(factory), data};
+}
+
+bool MdiFormHost::refuseLoad(FormId id) const {
+  auto registration = factories_.find(id);
+  if (registration == factories_.end() || registration->second.data != WindowData::MemoryImage || !imageInUse())
+    return false;
+  if (context_ != nullptr) context_->messages.show(Warn(context_->state.LanguageFlag, kTitlePromptLower, kBusyText));
+  return true;
+}
 
 bool MdiFormHost::isRegistered(FormId id) const { return factories_.count(id) != 0; }
 
@@ -67,7 +77,8 @@ Form* MdiFormHost::loadForm(FormId id) {
   }
   auto factory = factories_.find(id);
   if (factory == factories_.end() || context_ == nullptr) return nullptr;
-  Form* created = factory->second(*context_);
+  if (refuseLoad(id)) return nullptr;
+  Form* created = factory->second.factory(*context_);
   if (created == nullptr) return nullptr;
   QMdiSubWindow* sub = area_->addSubWindow(created);
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -113,6 +124,8 @@ bool MdiFormHost::unloadForm(FormId id, UnloadMode mode) {
 }
 
 Form* MdiFormHost::reloadForm(FormId id) {
+  // Refused before the unload: the window stays as it is, not gone.
+  if (refuseLoad(id)) return form(id);
   if (!unloadForm(id, UnloadMode::Ask)) return form(id);
   return loadForm(id);
 }

@@ -19,7 +19,7 @@ class MdiFormHost : public QObject, public FormHost {
   // The context handed to every window this host creates.
   void setContext(AppContext* context) { context_ = context; }
 
-  void registerForm(FormId id, Factory factory) override;
+  void registerForm(FormId id, Factory factory, WindowData data = WindowData::Own) override;
   bool isRegistered(FormId id) const override;
   Form* loadForm(FormId id) override;
   bool unloadForm(FormId id, UnloadMode mode = UnloadMode::Ask) override;
@@ -40,10 +40,17 @@ class MdiFormHost : public QObject, public FormHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  struct Registration {
+    Factory factory;
+    WindowData data;
+  };
+  // True, after saying why, when the window `id` must not load now.
+  bool refuseLoad(FormId id) const;
+
   QMdiArea* area_;
   QWidget* mainWindow_;
   AppContext* context_ = nullptr;
-  std::map<FormId, Factory> factories_;
+  std::map<FormId, Registration> factories_;
   std::map<FormId, Form*> loaded_;
 };
 

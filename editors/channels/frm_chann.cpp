@@ -188,6 +188,8 @@ std::optional<std::string> frm_chann::writeFile(const std::string& path) {
 
 namespace brel {
 void RegisterChannelEditor(FormHost& host) {
-  host.registerForm(FormId::frm_chann, [](AppContext& context) -> Form* { return new chann::frm_chann(context); });
+  host.registerForm(
+      FormId::frm_chann, [](AppContext& context) -> Form* { return new chann::frm_chann(context); },
+      chann::ChannelParts().data);
 }
 }  // namespace brel

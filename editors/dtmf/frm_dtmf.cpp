@@ -16,10 +16,13 @@ constexpr int kFrameWidth = 560;
 constexpr int kEncodeFrameHeight = 384;
 constexpr int kRightColumn = 280;
 
+// The memory image, no file of its own.
+EditorParts DtmfParts() { return {}; }
+
 }  // namespace
 
 frm_dtmf::frm_dtmf(AppContext& context)
-    : EditorWindow(context, FormId::frm_dtmf), editor_(context.state, context.messages) {
+    : EditorWindow(context, FormId::frm_dtmf, DtmfParts()), editor_(context.state, context.messages) {
   buildEncodeFrame();
   buildHiddenFrames();
 
@@ -286,6 +289,8 @@ bool frm_dtmf::userMovedFocusWithin(Qt::FocusReason reason) const {
 
 namespace brel {
 void RegisterDtmfEditor(FormHost& host) {
-  host.registerForm(FormId::frm_dtmf, [](AppContext& context) -> Form* { return new dtmf::frm_dtmf(context); });
+  host.registerForm(
+      FormId::frm_dtmf, [](AppContext& context) -> Form* { return new dtmf::frm_dtmf(context); },
+      dtmf::DtmfParts().data);
 }
 }  // namespace brel

@@ -416,7 +416,8 @@ std::optional<std::string> frm_option::writeFile(const std::string& path) {
 
 namespace brel {
 void RegisterOptionEditor(FormHost& host) {
-  host.registerForm(FormId::frm_option,
-                    [](AppContext& context) -> Form* { return new options::frm_option(context); });
+  host.registerForm(
+      FormId::frm_option, [](AppContext& context) -> Form* { return new options::frm_option(context); },
+      options::OptionParts().data);
 }
 }  // namespace brel

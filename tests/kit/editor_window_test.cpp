@@ -4,6 +4,7 @@
 // exchange with the radio, through a grid and bound controls.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <fstream>
@@ -196,7 +197,10 @@ class ControlsWindow : public EditorWindow {
     BindOption(first, plainFirst);
     BindOption(second, plainSecond);
   }
-  void loadHandling() override { resize(320, 180); }
+  void loadHandling() override {
+    resize(320, 180);
+    watchActivation([this] { ++shownOnActivation; });
+  }
 
   grid::TextGrid cells{3, 2, 1, 1};
   grid::GridView* grid;
@@ -210,6 +214,7 @@ class ControlsWindow : public EditorWindow {
   PlainTextBox plainText;
   PlainOptionButton plainFirst, plainSecond;
   int shownAfresh = 0;
+  int shownOnActivation = 0;
 
  private:
   static EditorParts Parts(EditorParts::Data data) {
@@ -243,6 +248,10 @@ class WaitingForAnExchange : public ::testing::Test, protected test::HostedWindo
   }
   void click(QWidget* widget, QPoint at = QPoint(6, 6)) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+  }
+  void bringForward(Form* w) {
+    area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
     QCoreApplication::processEvents();
   }
   void clickCell(ControlsWindow* w, int row) {
@@ -338,6 +347,40 @@ TEST_F(WaitingForAnExchange, ANewImageIsShownByTheWindowsOverIt) {
   host.showReplacedImage();
   EXPECT_EQ(image->shownAfresh, 1);
   EXPECT_EQ(own->shownAfresh, 0);
+}
+
+// A window registered over the image neither loads nor reloads while an
+// exchange holds it; brought forward then, it shows nothing afresh, which a
+// window over its own data still does.
+TEST_F(WaitingForAnExchange, WhileTheImageIsHeldAWindowOverItNeitherLoadsNorShowsItAfresh) {
+  host.registerForm(
+      FormId::frm_chann,
+      [](AppContext& c) { return new ControlsWindow(c, FormId::frm_chann, EditorParts::Data::MemoryImage); },
+      WindowData::MemoryImage);
+  EXPECT_EQ(host.loadForm(FormId::frm_chann), nullptr);
+  EXPECT_FALSE(host.isLoaded(FormId::frm_chann));
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{kBusy});
+
+  holding = false;
+  ControlsWindow* image = open(FormId::frm_chann);
+  ControlsWindow* own = open(FormId::frm_FM);
+  ASSERT_NE(image, nullptr);
+  holding = true;
+  messages.shown.clear();
+  EXPECT_EQ(host.reloadForm(FormId::frm_chann), image);
+  EXPECT_EQ(host.loadForm(FormId::frm_chann), image) << "brought forward";
+  bringForward(own);
+  const int imageShown = image->shownOnActivation;
+  const int ownShown = own->shownOnActivation;
+  bringForward(image);
+  bringForward(own);
+  EXPECT_EQ(image->shownOnActivation, imageShown);
+  EXPECT_EQ(own->shownOnActivation, ownShown + 1);
+  EXPECT_EQ(messages.texts(), std::vector<std::string>{kBusy});
+
+  holding = false;
+  bringForward(image);
+  EXPECT_EQ(image->shownOnActivation, imageShown + 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <map>
 
+#include "address_map.h"
 #include "frm_dtmf.h"
 #include "program_fixture.h"
 #include "transfer_dialog.h"
@@ -208,6 +209,79 @@ TEST_F(WhileTheRadioIsTalkedTo, EveryOpenEditorShowsWhatTheReadBrought) {
   }
   EXPECT_EQ(Shown(child(FormId::frm_option)), optionsShown);
   EXPECT_EQ(Shown(dtmfEditor()), dtmfShown);
+}
+
+// Bytes of the option block the window shows otherwise than stored: switch
+// bytes of 2 and 5, shown ticked, which a display stores again as 1.
+void StoreUnshownOptionBytes(ProgramState& state) {
+  state.MemImage.byte(addr::kOptionBlockAddress + 8) = 2;
+  state.MemImage.byte(addr::kOptionBlockAddress + 45) = 5;
+}
+
+// Optional Features and DTMF open, bytes in the image they have not shown,
+// a write held half-way: bringing either window to the front shows nothing
+// afresh, so the image keeps every byte and the radio gets what it held when
+// Write was pressed.
+TEST_F(WhileTheRadioIsTalkedTo, ActivatingTheOptionAndDtmfEditorsDuringAWriteChangesNothing) {
+  menu("Optional_edit");
+  menu("Dtmf_edit");
+  StoreUnshownOptionBytes(state());
+  ASSERT_NO_FATAL_FAILURE(startAndHold("Prog_write", FormId::Form_Comm_Write, "Command_Write"));
+  const std::vector<Row> image = imageRows(0, 495);
+
+  for (FormId id : {FormId::frm_option, FormId::frm_dtmf, FormId::frm_option}) {
+    window().area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(child(id)->parentWidget()));
+    QCoreApplication::processEvents();
+  }
+  EXPECT_TRUE(messages().shown.empty()) << messages().lastText();
+  EXPECT_EQ(imageRows(0, 495), image);
+
+  ASSERT_TRUE(messageShown(kWriteDoneText));
+  EXPECT_EQ(imageRows(0, 495), image);
+  for (int r = addr::kOptionBlockFirstRow; r <= addr::kOptionBlockLastRow; ++r)
+    EXPECT_EQ(radioRow(r), image[static_cast<std::size_t>(r)]) << "row " << r;
+}
+
+// Edit > Optional Features and Edit > DTMF during a write, with each window
+// closed and then open: refused with the busy message before anything is
+// unloaded, so no window shows the image half-way through the write, an
+// open one stays as it was, and the radio gets what the image held.
+TEST_F(WhileTheRadioIsTalkedTo, OpeningTheOptionAndDtmfEditorsDuringAWriteIsRefused) {
+  StoreUnshownOptionBytes(state());
+  ASSERT_NO_FATAL_FAILURE(startAndHold("Prog_write", FormId::Form_Comm_Write, "Command_Write"));
+  const std::vector<Row> image = imageRows(0, 495);
+
+  menu("Optional_edit");
+  menu("Dtmf_edit");
+  EXPECT_EQ(child(FormId::frm_option), nullptr);
+  EXPECT_EQ(child(FormId::frm_dtmf), nullptr);
+  EXPECT_EQ(messages().texts(), std::vector<std::string>(2, kBusyText));
+  EXPECT_EQ(imageRows(0, 495), image);
+
+  ASSERT_TRUE(messageShown(kWriteDoneText));
+  EXPECT_EQ(imageRows(0, 495), image);
+  for (int r = addr::kOptionBlockFirstRow; r <= addr::kOptionBlockLastRow; ++r)
+    EXPECT_EQ(radioRow(r), image[static_cast<std::size_t>(r)]) << "row " << r;
+
+  // Open, each window stays itself through a second write.
+  menu("Optional_edit");
+  menu("Dtmf_edit");
+  Form* const options = child(FormId::frm_option);
+  Form* const dtmf = child(FormId::frm_dtmf);
+  ASSERT_NE(options, nullptr);
+  ASSERT_NE(dtmf, nullptr);
+  StoreUnshownOptionBytes(state());
+  ASSERT_NO_FATAL_FAILURE(startAndHold("Prog_write", FormId::Form_Comm_Write, "Command_Write"));
+  const std::vector<Row> held = imageRows(0, 495);
+  menu("Optional_edit");
+  menu("Dtmf_edit");
+  EXPECT_EQ(child(FormId::frm_option), options);
+  EXPECT_EQ(child(FormId::frm_dtmf), dtmf);
+  EXPECT_EQ(messages().texts(), std::vector<std::string>(2, kBusyText));
+  ASSERT_TRUE(messageShown(kWriteDoneText));
+  EXPECT_EQ(imageRows(0, 495), held);
+  for (int r = addr::kOptionBlockFirstRow; r <= addr::kOptionBlockLastRow; ++r)
+    EXPECT_EQ(radioRow(r), held[static_cast<std::size_t>(r)]) << "row " << r;
 }
 
 }  // namespace
