@@ -124,9 +124,11 @@ bool MdiFormHost::unloadForm(FormId id, UnloadMode mode) {
 }
 
 Form* MdiFormHost::reloadForm(FormId id) {
-  // Refused before the unload: the window stays as it is, not gone.
+  // A window refuses to go in its own words (its own exchange runs); one
+  // that may go but could not load again stays as it is, not gone.
+  if (Form* current = form(id); current != nullptr && !current->queryUnload()) return current;
   if (refuseLoad(id)) return form(id);
-  if (!unloadForm(id, UnloadMode::Ask)) return form(id);
+  unloadForm(id, UnloadMode::Force);  // asked above
   return loadForm(id);
 }
 

@@ -284,5 +284,31 @@ TEST_F(WhileTheRadioIsTalkedTo, OpeningTheOptionAndDtmfEditorsDuringAWriteIsRefu
     EXPECT_EQ(radioRow(r), held[static_cast<std::size_t>(r)]) << "row " << r;
 }
 
+// The language switched during a write reloads no window over the image:
+// each open editor stays itself with the busy message, the write dialog
+// with its own, and the radio gets what the image held.
+TEST_F(WhileTheRadioIsTalkedTo, ALanguageSwitchDuringAWriteReloadsNoEditor) {
+  menu("Optional_edit");
+  menu("Dtmf_edit");
+  Form* const options = child(FormId::frm_option);
+  Form* const dtmf = child(FormId::frm_dtmf);
+  frm_chann* const channels = editor();
+  StoreUnshownOptionBytes(state());
+  ASSERT_NO_FATAL_FAILURE(startAndHold("Prog_write", FormId::Form_Comm_Write, "Command_Write"));
+  const std::vector<Row> image = imageRows(0, 495);
+
+  menu("Language_chn");
+  EXPECT_EQ(child(FormId::frm_option), options);
+  EXPECT_EQ(child(FormId::frm_dtmf), dtmf);
+  EXPECT_EQ(editor(), channels);
+  EXPECT_EQ(messages().texts(), (std::vector<std::string>{"正在与对讲机进行读写操作 ！", "正在与对讲机进行读写操作 ！",
+                                                          "正在进行读写操作,请勿关窗口 ！,",
+                                                          "正在与对讲机进行读写操作 ！"}));
+  ASSERT_TRUE(runUntil([&] { return !transfer(FormId::Form_Comm_Write).running(); }));
+  EXPECT_EQ(imageRows(0, 495), image);
+  for (int r = addr::kOptionBlockFirstRow; r <= addr::kOptionBlockLastRow; ++r)
+    EXPECT_EQ(radioRow(r), image[static_cast<std::size_t>(r)]) << "row " << r;
+}
+
 }  // namespace
 }  // namespace brel::program_test
