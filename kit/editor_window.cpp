@@ -30,12 +30,12 @@ EditorWindow::~EditorWindow() {
 
 bool EditorWindow::queryUnload() { return !refuseWhileBusy(running(), parts_.closeRefused); }
 
-bool EditorWindow::dataInUse() const {
-  return running() || (parts_.data == EditorParts::Data::MemoryImage && host().imageInUse());
-}
+bool EditorWindow::overImage() const { return host().dataOf(formId()) == WindowData::MemoryImage; }
+
+bool EditorWindow::dataInUse() const { return running() || (overImage() && host().imageInUse()); }
 
 void EditorWindow::showReplacedImage() {
-  if (parts_.data == EditorParts::Data::MemoryImage) imageReplaced();
+  if (overImage()) imageReplaced();
 }
 
 void EditorWindow::unloadHandling() {

@@ -6,7 +6,6 @@
 //
 //   EditorParts ThingParts() {
 //     EditorParts parts;
-//     parts.data = EditorParts::Data::Own;  // not the memory image
 //     // the pair of requests its Open and Save dialogs post
 //     parts.fileRequests = RequestPair::OptionsAndSignalling;
 //     parts.fileTexts.loaded = kThingLoaded;
@@ -44,6 +43,11 @@
 //     ThingTransfer* transfer_ = nullptr;
 //   };
 //
+//   // Registered with what it edits: a window over the memory image waits
+//   // for every exchange on the image as well as its own (dataInUse()).
+//   host.registerForm(FormId::frm_Thing, [](AppContext& c) { return new frm_Thing(c); },
+//                     WindowData::MemoryImage);
+//
 // The plain model keeps the rules only: the window owns the exchange, the
 // progress display and the file.  What waits for an exchange is said once,
 // here: see dataInUse().  The close box and Exit are refused while the
@@ -80,11 +84,6 @@ struct EditorParts {
   std::optional<Bilingual> savedLabel;
   // What the close box and Exit say while the exchange runs.
   Bilingual closeRefused = kCloseRefusedEditorText;
-  // What the window edits (a stage or table of its own is used by its own
-  // exchange alone).  The window registers with the same, so that its load
-  // waits as its changes do.
-  using Data = WindowData;
-  Data data = Data::MemoryImage;
 };
 
 class EditorWindow : public Form {
@@ -112,7 +111,7 @@ class EditorWindow : public Form {
   // closing changes nothing another exchange uses.  Read and Write refuse
   // while their exchange itself runs (link::Transfer).
   bool dataInUse() const override;
-  bool exchangeOnImage() const override { return parts_.data == EditorParts::Data::MemoryImage && running(); }
+  bool exchangeOnImage() const override { return overImage() && running(); }
   void showReplacedImage() override;
 
   // The window's file requests end here.  Opening: the file read whole (a
@@ -184,6 +183,8 @@ class EditorWindow : public Form {
 
  private:
   void showProgress();
+  // Registered as a window over the memory image (FormHost::dataOf).
+  bool overImage() const;
 
   EditorParts parts_;
   QProgressBar* progressBar_;

@@ -258,6 +258,9 @@ class FormHost {
   // it forward when loaded changes nothing and is not refused.
   virtual void registerForm(FormId id, Factory factory, WindowData data = WindowData::Own) = 0;
   virtual bool isRegistered(FormId id) const = 0;
+  // What the window `id` was registered as editing (Own when unregistered):
+  // the one place a window says so.
+  virtual WindowData dataOf(FormId id) const = 0;
 
   // Plain load: a window already loaded is only brought forward.  Null when
   // the window is not registered or its load must wait (registerForm).

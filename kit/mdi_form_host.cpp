@@ -57,10 +57,13 @@ void MdiFormHost::registerForm(FormId id, Factory factory, WindowData data) {
   factories_[id] = Registration{std::move(factory), data};
 }
 
-bool MdiFormHost::refuseLoad(FormId id) const {
+WindowData MdiFormHost::dataOf(FormId id) const {
   auto registration = factories_.find(id);
-  if (registration == factories_.end() || registration->second.data != WindowData::MemoryImage || !imageInUse())
-    return false;
+  return registration != factories_.end() ? registration->second.data : WindowData::Own;
+}
+
+bool MdiFormHost::refuseLoad(FormId id) const {
+  if (dataOf(id) != WindowData::MemoryImage || !imageInUse()) return false;
   if (context_ != nullptr) context_->messages.show(Warn(context_->state.LanguageFlag, kTitlePromptLower, kBusyText));
   return true;
 }

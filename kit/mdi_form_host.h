@@ -20,6 +20,7 @@ class MdiFormHost : public QObject, public FormHost {
   void setContext(AppContext* context) { context_ = context; }
 
   void registerForm(FormId id, Factory factory, WindowData data = WindowData::Own) override;
+  WindowData dataOf(FormId id) const override;
   bool isRegistered(FormId id) const override;
   Form* loadForm(FormId id) override;
   bool unloadForm(FormId id, UnloadMode mode = UnloadMode::Ask) override;

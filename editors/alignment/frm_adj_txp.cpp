@@ -66,7 +66,6 @@ const char* ListCaption(ListSet set, int k) {
 
 EditorParts AdjParts() {
   EditorParts parts;
-  parts.data = EditorParts::Data::Own;  // the alignment image
   parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.fileTexts = {kFileLoadedText, kFileSavedText, kTitlePromptUpper, kTitlePromptUpper};
   return parts;

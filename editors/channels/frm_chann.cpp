@@ -190,6 +190,6 @@ namespace brel {
 void RegisterChannelEditor(FormHost& host) {
   host.registerForm(
       FormId::frm_chann, [](AppContext& context) -> Form* { return new chann::frm_chann(context); },
-      chann::ChannelParts().data);
+      WindowData::MemoryImage);  // it edits the memory image
 }
 }  // namespace brel

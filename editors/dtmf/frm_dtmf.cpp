@@ -16,13 +16,10 @@ constexpr int kFrameWidth = 560;
 constexpr int kEncodeFrameHeight = 384;
 constexpr int kRightColumn = 280;
 
-// The memory image, no file of its own.
-EditorParts DtmfParts() { return {}; }
-
 }  // namespace
 
 frm_dtmf::frm_dtmf(AppContext& context)
-    : EditorWindow(context, FormId::frm_dtmf, DtmfParts()), editor_(context.state, context.messages) {
+    : EditorWindow(context, FormId::frm_dtmf), editor_(context.state, context.messages) {
   buildEncodeFrame();
   buildHiddenFrames();
 
@@ -291,6 +288,6 @@ namespace brel {
 void RegisterDtmfEditor(FormHost& host) {
   host.registerForm(
       FormId::frm_dtmf, [](AppContext& context) -> Form* { return new dtmf::frm_dtmf(context); },
-      dtmf::DtmfParts().data);
+      WindowData::MemoryImage);  // it edits the memory image
 }
 }  // namespace brel

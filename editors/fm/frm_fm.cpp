@@ -19,7 +19,6 @@ constexpr std::array<const char*, kBandBoxCount> kBoxNames{"Text_pvfo1_A", "Text
 
 EditorParts FmParts() {
   EditorParts parts;
-  parts.data = EditorParts::Data::Own;  // the FM stage and the preset sheet
   parts.fileRequests = RequestPair::AlignmentFmAndChannels;
   parts.fileTexts.loaded = texts::kFileLoaded;
   parts.fileTexts.saved = texts::kStoredMessage;

@@ -117,7 +117,6 @@ constexpr int kFileLastRow = 11;
 
 EditorParts AdjModParts() {
   EditorParts parts;
-  parts.data = EditorParts::Data::Own;  // the window's own stage image
   parts.fileRequests = RequestPair::OptionsAndSignalling;
   parts.fileTexts = FileTexts{kFileLoaded, kFileSaved, kTitlePromptUpper, kTitlePromptUpper};
   return parts;

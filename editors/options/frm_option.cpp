@@ -418,6 +418,6 @@ namespace brel {
 void RegisterOptionEditor(FormHost& host) {
   host.registerForm(
       FormId::frm_option, [](AppContext& context) -> Form* { return new options::frm_option(context); },
-      options::OptionParts().data);
+      WindowData::MemoryImage);  // it edits the memory image
 }
 }  // namespace brel

@@ -12,7 +12,6 @@ constexpr std::array<const char*, 6> kButtonNames{"Command_read", "Command_Write
 
 EditorParts SignallingParts() {
   EditorParts parts;
-  parts.data = EditorParts::Data::Own;  // the window's stage rows and sheet
   parts.fileRequests = RequestPair::OptionsAndSignalling;
   parts.fileTexts.loaded = texts::kFileLoaded;
   parts.fileTexts.saved = texts::kFileSaved;
