@@ -21,7 +21,7 @@ namespace brel {
 struct FileDialogTexts {
   Bilingual caption;      // window title
   Bilingual nameLabel;    // Label_name
-  Bilingual refusedName;  // the name holds a refused character
+  Bilingual refusedName;  // a refused character, or the suffix alone
   Bilingual badSuffix;    // the name lacks the suffix
 };
 
